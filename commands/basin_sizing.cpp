@@ -1,0 +1,67 @@
+#include "commands/commands.h"
+#include "commands/field_io.h"
+#include "model/checked_math.h"
+#include "model/formulas.h"
+#include "model/number_text.h"
+#include "model/solvers.h"
+
+namespace varnolt {
+
+using checked::toSingle;
+
+namespace {
+
+// Total head above the floor of a basin of depth d. The heads are taken from
+// what the fields show now, read leniently, in the order a1, v, H.
+double basinTotalHead(const FormModel &form, float depth)
+{
+    const double a1 = readLeading(form, Field::Text3);
+    const double v = readLeading(form, Field::Text4);
+    const double H = readLeading(form, Field::Text2);
+    return formulas::totalHeadForBasin(H, a1, v, depth);
+}
+
+// The conjugate depth of the jump at the foot of the weir when the floor is
+// lowered by a trial depth d. Sets E0 and hco on the way.
+float BasinConjugateDepth(const FormModel &form, FormState &state, float depth, bool exact)
+{
+    state.E0 = toSingle(basinTotalHead(form, depth));
+    state.hco = toSingle(exact ? ExactContractedDepth(state) : TrialDepthSolve(state, form));
+    return toSingle(formulas::conjugateDepth(state.q, state.hco));
+}
+
+} // namespace
+
+void Command2_Click(FormModel &form, FormState &state)
+{
+    state.sigma = readStrict(form, Field::Text10);
+    state.q = readStrict(form, Field::Text1);
+    state.H = readStrict(form, Field::Text2);
+    state.a1 = readStrict(form, Field::Text3);
+    state.v = readStrict(form, Field::Text4);
+    state.ht = readStrict(form, Field::Text5);
+    state.phi = readStrict(form, Field::Text6);
+
+    state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
+
+    const BasinConjugate conjugate = [&form, &state](float depth, bool exact) {
+        return BasinConjugateDepth(form, state, depth, exact);
+    };
+    state.d = toSingle(BasinDepthSolve(state, form, conjugate));
+    form.setText(Field::Text11, SingleText(state.d));
+
+    state.E0 = toSingle(basinTotalHead(form, state.d));
+    state.hco = toSingle(FinalDepthSolve(state, form));
+    form.setText(Field::Text8, SingleText(state.hco));
+
+    state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
+
+    form.setText(Field::Text12,
+                 FixedTwo(formulas::basinLength(state.hco2, state.hco,
+                                                formulas::shortBasinFactor)));
+    const QString longest =
+            FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::longBasinFactor));
+    form.setText(Field::Text12, form.text(Field::Text12) + QStringLiteral("----") + longest);
+}
+
+} // namespace varnolt

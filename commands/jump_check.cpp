@@ -1,0 +1,45 @@
+#include "commands/commands.h"
+#include "commands/field_io.h"
+#include "model/checked_math.h"
+#include "model/formulas.h"
+#include "model/number_text.h"
+#include "model/solvers.h"
+
+namespace varnolt {
+
+using checked::toSingle;
+
+void Command1_Click(FormModel &form, FormState &state)
+{
+    state.q = readStrict(form, Field::Text1);
+    state.H = readStrict(form, Field::Text2);
+    state.a1 = readStrict(form, Field::Text3);
+    state.v = readStrict(form, Field::Text4);
+    state.ht = readStrict(form, Field::Text5);
+    state.phi = readStrict(form, Field::Text6);
+
+    state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
+    state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));
+
+    state.hc = toSingle(formulas::criticalDepth(state.q));
+    form.setText(Field::Text7, SingleText(state.hc));
+
+    state.hco = toSingle(JumpCheckSolve(state));
+    form.setText(Field::Text8, SingleText(state.hco));
+
+    state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
+    form.setText(Field::Text9, SingleText(state.hco2));
+
+    // Three separate tests: a tailwater deeper than the conjugate depth drowns
+    // the jump at the toe, a shallower one lets it run away downstream.
+    if (state.hco2 > state.ht) {
+        form.setVerdict(QStringLiteral("下游发生远离水跃,需要做消能工."));
+        form.setBasinEnabled(true);
+    }
+    if (state.hco2 < state.ht)
+        form.setVerdict(QStringLiteral("下游发生淹没水跃"));
+    if (state.hco2 == state.ht)
+        form.setVerdict(QStringLiteral("下游发生临界水跃"));
+}
+
+} // namespace varnolt

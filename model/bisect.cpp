@@ -1,0 +1,14 @@
+#include "model/bisect.h"
+
+#include "model/number_text.h"
+
+namespace varnolt {
+
+double BisectBound::value() const
+{
+    if (!m_form)
+        return m_number;
+    return StrictNumberUnrounded(m_form->text(m_field), fieldCaption(m_field));
+}
+
+} // namespace varnolt

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "model/checked_math.h"
+#include "model/form_model.h"
+
+#include <optional>
+
+namespace varnolt {
+
+enum class ResidualPrecision {
+    Single, // residuals rounded to single precision before their signs are taken
+    Double,
+};
+
+// A bisection bound: a number, or the text of a field that is converted again
+// at every use until the bisection moves the bound, which then holds a number.
+class BisectBound {
+public:
+    explicit BisectBound(double number) : m_number(number) { }
+    BisectBound(const FormModel &form, Field field) : m_form(&form), m_field(field) { }
+
+    double value() const;
+    void moveTo(double number)
+    {
+        m_form = nullptr;
+        m_number = number;
+    }
+
+private:
+    const FormModel *m_form = nullptr;
+    Field m_field = Field::Text1;
+    double m_number = 0;
+};
+
+// What the first evaluation of the start interval found.
+struct BisectStart {
+    double low;
+    double lowResidual;
+    double high;
+    double highResidual;
+};
+
+inline int signOf(double value)
+{
+    return (value > 0) - (value < 0);
+}
+
+// Bisection with a fixed number of iterations and no tolerance: it stops on an
+// exact zero of the residual at a bound or after `iterations` halvings. Each
+// iteration sets the sought quantity `u` to low, high and the midpoint in turn
+// (rounded to single precision) and evaluates `residual()` there.
+//
+// `rescue` sees the first evaluation of the start interval. Where that
+// interval does not hold the root the caller looks for, it returns the root
+// found by other means; otherwise nullopt, and the fixed procedure runs on.
+// `evaluateAt(x)` given to it sets u to x and returns the residual there.
+template <class Residual, class Rescue>
+double Bisect(float &u, Residual &&residual, double low, BisectBound high, int iterations,
+              ResidualPrecision precision, Rescue &&rescue)
+{
+    auto evaluateAt = [&](double trial) {
+        u = checked::toSingle(trial);
+        const double y = residual();
+        return precision == ResidualPrecision::Single ? double(checked::toSingle(y)) : y;
+    };
+    auto midpoint = [&] { return checked::div(checked::add(high.value(), low), 2); };
+
+    bool firstEvaluation = true;
+    for (int counter = 0;;) {
+        const double y0 = evaluateAt(low);
+        if (low != 0 && y0 == 0)
+            return low;
+        const double highValue = high.value();
+        const double y1 = evaluateAt(highValue);
+        if (y1 == 0)
+            return high.value();
+        if (firstEvaluation) {
+            firstEvaluation = false;
+            if (const std::optional<double> root = rescue(BisectStart{low, y0, highValue, y1}, evaluateAt))
+                return *root;
+        }
+        const double y2 = evaluateAt(midpoint());
+        if (signOf(y2) * signOf(y0) <= 0)
+            high.moveTo(midpoint());
+        else
+            low = midpoint();
+        ++counter;
+        const double result = midpoint();
+        if (counter == iterations)
+            return result;
+    }
+}
+
+} // namespace varnolt

@@ -1,0 +1,65 @@
+#include "model/formulas.h"
+
+#include "model/checked_math.h"
+
+namespace varnolt::formulas {
+
+using checked::add;
+using checked::div;
+using checked::mul;
+using checked::pow;
+using checked::sub;
+
+double weirHeightPlusHead(float a1, float H)
+{
+    return add(a1, H);
+}
+
+double totalHeadForCheck(float v, float P)
+{
+    return add(div(pow(v, 2), twoG), P);
+}
+
+double totalHeadForBasin(double H, double a1, double v, float d)
+{
+    return add(add(add(H, a1), div(pow(v, 2), twoG)), d);
+}
+
+double criticalDepth(float q)
+{
+    return pow(div(mul(q, q), g), 1.0 / 3.0);
+}
+
+double contractedDepthResidual(float E0, float q, float phi, float h)
+{
+    return sub(sub(E0, h), div(pow(q, 2), mul(pow(h, 2), mul(pow(phi, 2), twoG))));
+}
+
+double contractedDepthCeiling(float q, float phi)
+{
+    return pow(div(pow(q, 2), mul(g, pow(phi, 2))), 1.0 / 3.0);
+}
+
+double conjugateDepth(float q, float hco)
+{
+    const double root = pow(add(div(mul(8, pow(q, 2)), mul(pow(hco, 3), g)), 1), 0.5);
+    return div(mul(sub(root, 1), hco), 2);
+}
+
+double downstreamTotalHead(float q, float phi, float ht)
+{
+    return add(div(pow(q, 2), mul(pow(mul(phi, ht), 2), twoG)), ht);
+}
+
+double basinResidual(float Et, float q, float hco2, float sigma, float d)
+{
+    const double velocityHead = div(pow(q, 2), mul(pow(mul(hco2, sigma), 2), twoG));
+    return sub(Et, sub(add(velocityHead, mul(hco2, sigma)), d));
+}
+
+double basinLength(float hco2, float hco, double factor)
+{
+    return mul(sub(hco2, hco), factor);
+}
+
+} // namespace varnolt::formulas

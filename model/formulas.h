@@ -1,0 +1,55 @@
+#pragma once
+
+namespace varnolt::formulas {
+
+// Gravity, and twice gravity as a literal of its own: the velocity head is
+// v² / 19.62 throughout, never v² / (2 · 9.81).
+inline constexpr double g = 9.81;
+inline constexpr double twoG = 19.62;
+
+// Basin length as multiples of the jump length hco2 − hco: the basin is 0.7
+// to 0.8 of a free jump of 6.9 (hco2 − hco).
+inline constexpr double shortBasinFactor = 4.83;
+inline constexpr double longBasinFactor = 5.52;
+
+// Each formula is evaluated in double precision in exactly the order written,
+// every step checked; single-precision arguments are widened first.
+
+// Weir height plus head: P = a1 + H.
+double weirHeightPlusHead(float a1, float H);
+
+// Total head above the floor for the jump check: E0 = v² / 19.62 + P.
+double totalHeadForCheck(float v, float P);
+
+// Total head above the floor of a basin sunk d below it:
+// E0 = ((H + a1) + v² / 19.62) + d.
+double totalHeadForBasin(double H, double a1, double v, float d);
+
+// Critical depth: hc = (q · q / 9.81)^(1/3).
+double criticalDepth(float q);
+
+// Contracted-depth residual at a trial depth h:
+// R(h) = (E0 − h) − q² / (h² · (phi² · 19.62)).
+double contractedDepthResidual(float E0, float q, float phi, float h);
+
+// Depth at which R has its maximum, h* = (q² / (9.81 · phi²))^(1/3): R rises
+// from −∞ at h → 0 up to h*, so the contracted depth is the root below it.
+double contractedDepthCeiling(float q, float phi);
+
+// Conjugate depth of a contracted depth:
+// hco2 = ((8 · q² / (hco³ · 9.81) + 1)^0.5 − 1) · hco / 2.
+double conjugateDepth(float q, float hco);
+
+// Downstream total head with the exit velocity head:
+// Et = q² / ((phi · ht)² · 19.62) + ht.
+double downstreamTotalHead(float q, float phi, float ht);
+
+// Basin residual at a trial depth d with the conjugate depth belonging to it:
+// Rd(d) = Et − ((q² / ((hco2 · sigma)² · 19.62) + hco2 · sigma) − d).
+// Negative while the basin is too shallow to hold the submerged jump.
+double basinResidual(float Et, float q, float hco2, float sigma, float d);
+
+// Basin length for a factor of the jump length: (hco2 − hco) · factor.
+double basinLength(float hco2, float hco, double factor);
+
+} // namespace varnolt::formulas

@@ -1,0 +1,283 @@
+#include "model/number_text.h"
+
+#include "model/decimal_digits.h"
+#include "model/errors.h"
+
+#include <QLocale>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace varnolt {
+
+namespace {
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+QString describe(const QString &source)
+{
+    return source.isEmpty() ? QStringLiteral("文本") : QStringLiteral("「%1」").arg(source);
+}
+
+[[noreturn]] void notANumber(const QString &text, const QString &source)
+{
+    throw CalcError(ErrorKind::TypeMismatch,
+                    QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), text));
+}
+
+[[noreturn]] void tooLarge(const QString &source, const QString &range)
+{
+    throw CalcError(ErrorKind::Overflow,
+                    QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range));
+}
+
+// A number already checked against its notation, spelt in plain ASCII for
+// the locale-free std::from_chars.
+struct AsciiNumber {
+    std::string text;
+    // Decimal order of magnitude of the mantissa's first significant digit
+    // plus the exponent: positive when an out-of-range result is an overflow,
+    // not an underflow to zero.
+    long long magnitude = 0;
+};
+
+// The value of an ASCII number; nullopt when it is beyond the double range.
+std::optional<double> valueOf(const AsciiNumber &number)
+{
+    double value = 0;
+    const auto *first = number.text.data();
+    const auto *last = first + number.text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error == std::errc::result_out_of_range) {
+        if (number.magnitude > 0)
+            return std::nullopt;
+        return number.text.front() == '-' ? -0.0 : 0.0;
+    }
+    if (error != std::errc() || end != last || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// Reads digits into `out`, returning how many there were.
+int takeDigits(const QString &text, qsizetype &pos, std::string &out)
+{
+    int count = 0;
+    while (pos < text.size() && isAsciiDigit(text[pos])) {
+        out.push_back(static_cast<char>(text[pos].unicode()));
+        ++pos;
+        ++count;
+    }
+    return count;
+}
+
+bool takePrefix(const QString &text, qsizetype &pos, const QString &prefix)
+{
+    if (prefix.isEmpty() || !QStringView(text).mid(pos).startsWith(prefix))
+        return false;
+    pos += prefix.size();
+    return true;
+}
+
+// Tracks where the mantissa's first significant digit stands.
+void noteMagnitude(const std::string &integer, const std::string &fraction, AsciiNumber &number)
+{
+    const auto firstInteger = integer.find_first_not_of('0');
+    if (firstInteger != std::string::npos) {
+        number.magnitude = static_cast<long long>(integer.size() - firstInteger);
+        return;
+    }
+    const auto firstFraction = fraction.find_first_not_of('0');
+    number.magnitude = firstFraction == std::string::npos
+            ? std::numeric_limits<long long>::min() / 2
+            : -static_cast<long long>(firstFraction);
+}
+
+void appendMantissa(const std::string &integer, const std::string &fraction, AsciiNumber &number)
+{
+    number.text += integer.empty() ? std::string("0") : integer;
+    if (!fraction.empty())
+        number.text += '.' + fraction;
+    noteMagnitude(integer, fraction, number);
+}
+
+// `exponent` is an optional sign followed by at least one digit.
+void appendExponent(const std::string &exponent, AsciiNumber &number)
+{
+    number.text += 'e' + exponent;
+    const bool hasSign = exponent.front() == '-' || exponent.front() == '+';
+    long long shift = 0;
+    const auto parsed = std::from_chars(exponent.data() + (hasSign ? 1 : 0),
+                                        exponent.data() + exponent.size(), shift);
+    if (parsed.ec == std::errc::result_out_of_range)
+        shift = std::numeric_limits<long long>::max() / 4;
+    number.magnitude += exponent.front() == '-' ? -shift : shift;
+}
+
+// The strict grammar: [sign] integer [separator fraction] [exponent], with
+// at least one mantissa digit and group marks only between groups of three
+// digits of the integer part.
+std::optional<AsciiNumber> parseStrict(const QString &raw)
+{
+    QStringView view(raw);
+    while (!view.isEmpty() && view.front() == u' ')
+        view = view.mid(1);
+    while (!view.isEmpty() && view.back() == u' ')
+        view.chop(1);
+    const QString text = view.toString();
+    if (text.isEmpty())
+        return std::nullopt;
+
+    const QLocale locale;
+    const QString decimal = locale.decimalPoint();
+    const QString group = locale.groupSeparator();
+
+    AsciiNumber number;
+    qsizetype pos = 0;
+    if (takePrefix(text, pos, QStringLiteral("-")) || takePrefix(text, pos, locale.negativeSign()))
+        number.text.push_back('-');
+    else if (!takePrefix(text, pos, QStringLiteral("+")))
+        takePrefix(text, pos, locale.positiveSign());
+
+    std::string integer;
+    const int leadingRun = takeDigits(text, pos, integer);
+    if (leadingRun > 0 && leadingRun <= 3 && group != decimal) {
+        while (takePrefix(text, pos, group)) {
+            if (takeDigits(text, pos, integer) != 3)
+                return std::nullopt;
+        }
+    }
+
+    std::string fraction;
+    if (takePrefix(text, pos, decimal))
+        takeDigits(text, pos, fraction);
+    if (integer.empty() && fraction.empty())
+        return std::nullopt;
+
+    appendMantissa(integer, fraction, number);
+
+    if (pos < text.size() && (text[pos] == u'e' || text[pos] == u'E')) {
+        ++pos;
+        std::string exponent;
+        if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
+            exponent.push_back(static_cast<char>(text[pos++].unicode()));
+        if (takeDigits(text, pos, exponent) == 0)
+            return std::nullopt;
+        appendExponent(exponent, number);
+    }
+
+    if (pos != text.size())
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+double StrictNumberUnrounded(const QString &text, const QString &source)
+{
+    const auto number = parseStrict(text);
+    if (!number)
+        notANumber(text, source);
+    const auto value = valueOf(*number);
+    if (!value)
+        tooLarge(source, QStringLiteral("双精度"));
+    return *value;
+}
+
+float StrictNumber(const QString &text, const QString &source)
+{
+    const double value = StrictNumberUnrounded(text, source);
+    const auto single = static_cast<float>(value);
+    if (std::isinf(single))
+        tooLarge(source, QStringLiteral("单精度"));
+    return single;
+}
+
+double LeadingNumber(const QString &text, const QString &source)
+{
+    QString packed;
+    packed.reserve(text.size());
+    for (const QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            packed.append(c);
+    }
+
+    // The longest prefix that forms a number; an exponent counts only when
+    // it has a digit.
+    AsciiNumber number;
+    qsizetype pos = 0;
+    if (pos < packed.size() && (packed[pos] == u'+' || packed[pos] == u'-')) {
+        if (packed[pos] == u'-')
+            number.text.push_back('-');
+        ++pos;
+    }
+    std::string integer;
+    std::string fraction;
+    takeDigits(packed, pos, integer);
+    if (pos < packed.size() && packed[pos] == u'.') {
+        ++pos;
+        takeDigits(packed, pos, fraction);
+    }
+    if (integer.empty() && fraction.empty())
+        return 0;
+
+    appendMantissa(integer, fraction, number);
+
+    if (pos < packed.size() && (packed[pos] == u'e' || packed[pos] == u'E')) {
+        qsizetype at = pos + 1;
+        std::string exponent;
+        if (at < packed.size() && (packed[at] == u'+' || packed[at] == u'-'))
+            exponent.push_back(static_cast<char>(packed[at++].unicode()));
+        if (takeDigits(packed, at, exponent) > 0)
+            appendExponent(exponent, number);
+    }
+
+    const auto value = valueOf(number);
+    if (!value)
+        tooLarge(source, QStringLiteral("双精度"));
+    return *value;
+}
+
+QString SingleText(float value)
+{
+    const auto rounded = DecimalDigits::of(value).roundedToSignificant(7);
+    if (rounded.isZero())
+        return QStringLiteral("0");
+
+    const QString decimal = QLocale().decimalPoint();
+    QString text = rounded.negative ? QStringLiteral("-") : QString();
+    const int exponent = rounded.pointPosition - 1;
+    if (exponent < -4 || exponent >= 7) {
+        text += QLatin1Char(rounded.digits.front());
+        if (rounded.digits.size() > 1)
+            text += decimal + QString::fromLatin1(rounded.digits.substr(1));
+        text += QStringLiteral("E%1%2")
+                        .arg(QChar(exponent < 0 ? u'-' : u'+'))
+                        .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
+        return text;
+    }
+    const std::string integer = rounded.integerDigits();
+    text += integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer);
+    const std::string fraction = rounded.fractionDigits();
+    if (!fraction.empty())
+        text += decimal + QString::fromLatin1(fraction);
+    return text;
+}
+
+QString FixedTwo(double value)
+{
+    const auto rounded = DecimalDigits::of(value).roundedToFraction(2);
+    const QString decimal = QLocale().decimalPoint();
+    if (rounded.isZero())
+        return decimal;
+    return (rounded.negative ? QStringLiteral("-") : QString())
+            + QString::fromLatin1(rounded.integerDigits()) + decimal
+            + QString::fromLatin1(rounded.fractionDigits());
+}
+
+} // namespace varnolt

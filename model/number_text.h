@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace varnolt {
+
+// The conversions between field texts and numbers. Every one of them reads
+// the user's locale, QLocale(), at the moment of the conversion.
+
+// The whole text, less surrounding blanks, as one number in the locale's
+// notation (sign, digits with the locale's decimal separator and correctly
+// placed group marks, optional exponent), rounded to single precision.
+// `source` names where the text came from in the error message.
+// Throws CalcError: TypeMismatch for anything that is not such a number,
+// Overflow beyond the single-precision range.
+float StrictNumber(const QString &text, const QString &source = {});
+
+// The same reading without the final rounding, for bisection bounds that are
+// still field texts. Overflow only beyond the double-precision range.
+double StrictNumberUnrounded(const QString &text, const QString &source = {});
+
+// The leading number of a text, blanks, tabs and line feeds ignored wherever
+// they stand, always with a full stop as the decimal point: "3.5m" is 3.5,
+// "abc" is 0, "3,5" is 3. Throws CalcError(Overflow) beyond the double range.
+double LeadingNumber(const QString &text, const QString &source = {});
+
+// A single-precision value with at most seven significant digits, trailing
+// zeros dropped, the locale's decimal separator. From 1e7 up, and below 1e-4,
+// it is written with an exponent (1.234568E+07).
+QString SingleText(float value);
+
+// The display pattern "###.##": no digit before the separator when the whole
+// part is 0, at most two decimals without trailing zeros, the separator
+// always written ("12.", ".5", and "." for a value that rounds to zero).
+QString FixedTwo(double value);
+
+} // namespace varnolt

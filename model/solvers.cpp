@@ -1,0 +1,195 @@
+#include "model/solvers.h"
+
+#include "model/bisect.h"
+#include "model/checked_math.h"
+#include "model/errors.h"
+#include "model/formulas.h"
+
+#include <cmath>
+#include <optional>
+
+namespace varnolt {
+
+namespace {
+
+using checked::toSingle;
+
+// Bisects a bracket [lo, hi] with residual(lo) < 0 < residual(hi) over single
+// precision trial values until the two bounds are neighbouring singles, and
+// returns the bound with the smaller residual.
+template <class EvaluateAt>
+double bisectToSinglePrecision(EvaluateAt &&evaluateAt, double lo, double yLo, double hi,
+                               double yHi)
+{
+    for (;;) {
+        const float mid = toSingle(checked::div(checked::add(lo, hi), 2));
+        if (mid <= lo || mid >= hi)
+            break;
+        const double y = evaluateAt(mid);
+        if (y == 0)
+            return mid;
+        if (y < 0) {
+            lo = mid;
+            yLo = y;
+        } else {
+            hi = mid;
+            yHi = y;
+        }
+    }
+    return std::fabs(yLo) <= std::fabs(yHi) ? lo : hi;
+}
+
+[[noreturn]] void headTooSmall()
+{
+    throw CalcError(ErrorKind::NoSolution,
+                    QStringLiteral("总水头不足以通过该单宽流量:收缩断面水深无解。"));
+}
+
+// The root of R on its rising branch (0, h*]: the supercritical contracted
+// depth. `hintLow` and `hintHigh` are points already evaluated, used when they
+// bracket that root.
+template <class EvaluateAt>
+double contractedDepthOnRisingBranch(const FormState &state, EvaluateAt &&evaluateAt,
+                                     double hintLow, double yHintLow, double hintHigh,
+                                     double yHintHigh)
+{
+    const float ceiling = toSingle(formulas::contractedDepthCeiling(state.q, state.phi));
+    if (!(ceiling > 0))
+        headTooSmall();
+    const double yCeiling = evaluateAt(ceiling);
+    if (yCeiling < 0)
+        headTooSmall();
+    if (yCeiling == 0)
+        return ceiling;
+
+    double hi = ceiling;
+    double yHi = yCeiling;
+    if (hintHigh > 0 && hintHigh < ceiling && yHintHigh > 0) {
+        hi = hintHigh;
+        yHi = yHintHigh;
+    }
+    double lo = hintLow;
+    double yLo = yHintLow;
+    if (!(lo > 0 && lo < hi && yLo < 0)) {
+        // R → −∞ as h → 0, so halving reaches a negative residual; the count
+        // is the exponent range of a double.
+        lo = hi;
+        yLo = yHi;
+        for (int halvings = 0; yLo >= 0; ++halvings) {
+            if (halvings > 1100)
+                headTooSmall();
+            lo = toSingle(lo / 2);
+            if (lo == 0)
+                headTooSmall();
+            yLo = evaluateAt(lo);
+        }
+    }
+    return bisectToSinglePrecision(evaluateAt, lo, yLo, hi, yHi);
+}
+
+// Keeps the fixed procedure where its start interval holds the contracted
+// depth: a positive interval, R negative at its lower end and positive at
+// its upper. Otherwise (no sign change, or a sign change that belongs to the
+// subcritical root above h*, as a reversed interval below 0.2 can give) the
+// rising-branch root is found instead.
+auto contractedDepthRescue(const FormState &state)
+{
+    return [&state](const BisectStart &start, auto &&evaluateAt) -> std::optional<double> {
+        const bool lowFirst = start.low <= start.high;
+        const double a = lowFirst ? start.low : start.high;
+        const double ya = lowFirst ? start.lowResidual : start.highResidual;
+        const double b = lowFirst ? start.high : start.low;
+        const double yb = lowFirst ? start.highResidual : start.lowResidual;
+        if (a > 0 && ya < 0 && yb > 0)
+            return std::nullopt;
+        return contractedDepthOnRisingBranch(state, evaluateAt, a, ya, b, yb);
+    };
+}
+
+double contractedDepthResidual(const FormState &state)
+{
+    return formulas::contractedDepthResidual(state.E0, state.q, state.phi, state.hco);
+}
+
+double contractedDepthSolve(FormState &state, BisectBound high, int iterations,
+                            ResidualPrecision precision)
+{
+    return Bisect(
+            state.hco, [&state] { return contractedDepthResidual(state); }, 0.2, high, iterations,
+            precision, contractedDepthRescue(state));
+}
+
+} // namespace
+
+double JumpCheckSolve(FormState &state)
+{
+    return contractedDepthSolve(state, BisectBound(state.hc), 16, ResidualPrecision::Single);
+}
+
+double TrialDepthSolve(FormState &state, const FormModel &form)
+{
+    return contractedDepthSolve(state, BisectBound(form, Field::Text7), 10,
+                                ResidualPrecision::Double);
+}
+
+double FinalDepthSolve(FormState &state, const FormModel &form)
+{
+    return contractedDepthSolve(state, BisectBound(form, Field::Text7), 16,
+                                ResidualPrecision::Double);
+}
+
+double ExactContractedDepth(FormState &state)
+{
+    auto evaluateAt = [&state](double h) {
+        state.hco = toSingle(h);
+        return contractedDepthResidual(state);
+    };
+    return contractedDepthOnRisingBranch(state, evaluateAt, 0, 0, 0, 0);
+}
+
+double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConjugate &conjugate)
+{
+    auto residualWith = [&state, &conjugate](bool exact) {
+        state.hco2 = conjugate(state.d, exact);
+        return formulas::basinResidual(state.Et, state.q, state.hco2, state.sigma, state.d);
+    };
+
+    // The balance Rd rises with the depth: negative while the basin is too
+    // shallow to hold the jump, positive beyond. Where the start interval
+    // shows no sign change the root lies below 0.1 or above the critical
+    // depth; it is looked for with exact conjugate depths.
+    auto rescue = [&](const BisectStart &start, auto &&) -> std::optional<double> {
+        if (signOf(start.lowResidual) * signOf(start.highResidual) <= 0)
+            return std::nullopt;
+        auto exactAt = [&](double depth) {
+            state.d = toSingle(depth);
+            return residualWith(true);
+        };
+        const double yShallowest = exactAt(0);
+        if (yShallowest >= 0)
+            throw CalcError(ErrorKind::NoSolution,
+                            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
+        double lo = 0;
+        double yLo = yShallowest;
+        double hi = std::fmax(start.low, start.high);
+        double yHi = exactAt(hi);
+        while (yHi < 0) {
+            lo = hi;
+            yLo = yHi;
+            hi = checked::mul(hi, 2);
+            if (hi > deepestBasin)
+                throw CalcError(ErrorKind::NoSolution,
+                                QStringLiteral("池深到 1000 m 仍不能形成淹没水跃:消力池深无解。"));
+            yHi = exactAt(hi);
+        }
+        if (yHi == 0)
+            return hi;
+        return bisectToSinglePrecision(exactAt, lo, yLo, hi, yHi);
+    };
+
+    return Bisect(
+            state.d, [&] { return residualWith(false); }, 0.1, BisectBound(form, Field::Text7), 16,
+            ResidualPrecision::Double, rescue);
+}
+
+} // namespace varnolt

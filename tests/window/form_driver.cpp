@@ -1,0 +1,78 @@
+#include "form_driver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace varnolt::testkit {
+
+QLineEdit *field(const Form1 &form, int number)
+{
+    return form.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number));
+}
+
+QPushButton *button(const Form1 &form, const QString &name)
+{
+    return form.findChild<QPushButton *>(name);
+}
+
+QLabel *label(const Form1 &form, const QString &name)
+{
+    return form.findChild<QLabel *>(name);
+}
+
+bool showActive(Form1 &form)
+{
+    form.show();
+    QApplication::setActiveWindow(&form);
+    return QTest::qWaitForWindowActive(&form);
+}
+
+void typeInto(QLineEdit *field, const QString &text)
+{
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void clickMenuItem(Form1 &form, const QString &name)
+{
+    auto *action = form.findChild<QAction *>(name);
+    QMenuBar *bar = form.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+MessageBoxCatcher::MessageBoxCatcher(QString imagePath) : m_imagePath(std::move(imagePath))
+{
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+    m_timer.start(10);
+}
+
+void MessageBoxCatcher::poll()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    m_timer.stop();
+    m_caught = true;
+    m_modal = box->isModal();
+    m_title = box->windowTitle();
+    m_text = box->text();
+    m_informativeText = box->informativeText();
+    if (!m_imagePath.isEmpty())
+        box->grab().save(m_imagePath, "PNG");
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+}
+
+} // namespace varnolt::testkit

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "window/form1.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QTimer>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace varnolt::testkit {
+
+QLineEdit *field(const Form1 &form, int number);
+QPushButton *button(const Form1 &form, const QString &name);
+QLabel *label(const Form1 &form, const QString &name);
+
+// Shows the window and waits until it has the focus, as after a real start.
+bool showActive(Form1 &form);
+
+// Clicks into the field and types the text over whatever it held.
+void typeInto(QLineEdit *field, const QString &text);
+void click(QPushButton *button);
+void clickMenuItem(Form1 &form, const QString &name);
+
+// Watches for the next modal message box of the application, notes what it
+// says, saves a picture of it when asked, and presses its OK button, so a
+// test can click through a command that reports an error.
+class MessageBoxCatcher {
+public:
+    explicit MessageBoxCatcher(QString imagePath = {});
+
+    bool caught() const { return m_caught; }
+    bool wasModal() const { return m_modal; }
+    QString title() const { return m_title; }
+    QString text() const { return m_text; }
+    QString informativeText() const { return m_informativeText; }
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QString m_imagePath;
+    bool m_caught = false;
+    bool m_modal = false;
+    QString m_title;
+    QString m_text;
+    QString m_informativeText;
+};
+
+} // namespace varnolt::testkit
