@@ -1,0 +1,38 @@
+#pragma once
+
+#include "model/errors.h"
+#include "model/form_model.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cmath>
+#include <iterator>
+
+// Fills the five input fields q, H, a1, v, ht of a form; the coefficient
+// fields keep their presets unless given.
+inline void typeInputs(varnolt::FormModel &form, const QStringList &texts)
+{
+    using varnolt::Field;
+    const Field fields[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
+                            Field::Text6, Field::Text10};
+    for (qsizetype i = 0; i < texts.size() && i < qsizetype(std::size(fields)); ++i)
+        form.setText(fields[i], texts[i]);
+}
+
+inline bool relativelyClose(double actual, double expected, double tolerance)
+{
+    return std::abs(actual - expected) <= tolerance * std::abs(expected);
+}
+
+// The kind of error a call ends with, or -1 when it finishes.
+template <class Call>
+int errorKindOf(Call &&call)
+{
+    try {
+        call();
+    } catch (const varnolt::CalcError &e) {
+        return static_cast<int>(e.kind());
+    }
+    return -1;
+}

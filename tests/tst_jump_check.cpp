@@ -1,0 +1,288 @@
+// The jump-type check on the in-memory form. Expected texts come from
+// tests/reference/derive_cases.py, a separate implementation of the
+// hydraulics, and from hand calculation.
+#include "commands/commands.h"
+#include "form_fixture.h"
+#include "locale_scope.h"
+#include "model/errors.h"
+#include "model/number_text.h"
+
+#include <QTest>
+
+using namespace varnolt;
+
+namespace {
+
+const QString remote = QStringLiteral("下游发生远离水跃,需要做消能工.");
+const QString submerged = QStringLiteral("下游发生淹没水跃");
+const QString critical = QStringLiteral("下游发生临界水跃");
+
+} // namespace
+
+class TestJumpCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void presetsFollowTheLocale_data();
+    void presetsFollowTheLocale();
+    void criticalJumpKeepsBasinState_data();
+    void criticalJumpKeepsBasinState();
+    void submergedAfterRemoteKeepsBasinEnabled();
+    void repeatedClickGivesSameTexts();
+    void errorsStopAtTheirStep_data();
+    void errorsStopAtTheirStep();
+    void contractedDepthOutsideFixedInterval_data();
+    void contractedDepthOutsideFixedInterval();
+    void headTooSmallHasNoContractedDepth();
+};
+
+void TestJumpCheck::workedExamples_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("inputs"); // q, H, a1, v, ht, phi
+    QTest::addColumn<QStringList>("depths"); // Text7, Text8, Text9
+    QTest::addColumn<QString>("verdict");
+
+    QTest::newRow("remote") << "en_US" << QStringList{"10", "3", "5", "1", "3", "0.95"}
+                            << QStringList{"2.168255", "0.8879251", "4.36829"} << remote;
+    QTest::newRow("submerged") << "en_US" << QStringList{"10", "3", "5", "1", "6", "0.95"}
+                               << QStringList{"2.168255", "0.8879251", "4.36829"} << submerged;
+    QTest::newRow("high dam") << "en_US" << QStringList{"20", "4", "10", "2", "5", "0.9"}
+                              << QStringList{"3.44189", "1.402179", "6.957277"} << remote;
+    QTest::newRow("small weir") << "en_US" << QStringList{"3", "1.5", "4", "0.5", "2", "0.95"}
+                                << QStringList{"0.9716828", "0.3126332", "2.271335"} << remote;
+    QTest::newRow("large flood") << "en_US" << QStringList{"45", "8", "25", "3", "9", "1"}
+                                 << QStringList{"5.909971", "1.805712", "14.24467"} << remote;
+    QTest::newRow("deep tailwater")
+            << "en_US" << QStringList{"7.5", "2.2", "3.3", "0.8", "3.9", "0.92"}
+            << QStringList{"1.789855", "0.8505728", "3.27112"} << submerged;
+    QTest::newRow("comma remote") << "de_DE" << QStringList{"10", "3", "5", "1", "3", "0,95"}
+                                  << QStringList{"2,168255", "0,8879251", "4,36829"} << remote;
+    QTest::newRow("comma deep tailwater")
+            << "de_DE" << QStringList{"7,5", "2,2", "3,3", "0,8", "3,9", "0,92"}
+            << QStringList{"1,789855", "0,8505728", "3,27112"} << submerged;
+    QTest::newRow("comma grouped and blanks")
+            << "de_DE" << QStringList{" 20 ", "4,0", "1.000,0e-2", "2", "5", "0,9"}
+            << QStringList{"3,44189", "1,402179", "6,957277"} << remote;
+}
+
+void TestJumpCheck::workedExamples()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, depths);
+    QFETCH(QString, verdict);
+    LocaleScope scope(locale);
+
+    MemoryFormModel form;
+    FormState state;
+    form.setBasinEnabled(false);
+    typeInputs(form, inputs);
+    Command1_Click(form, state);
+
+    QCOMPARE(form.text(Field::Text7), depths[0]);
+    QCOMPARE(form.text(Field::Text8), depths[1]);
+    QCOMPARE(form.text(Field::Text9), depths[2]);
+    QCOMPARE(form.verdict(), verdict);
+    QCOMPARE(form.basinEnabled(), verdict == remote);
+    // The check reads no output field and writes none of the basin's.
+    QVERIFY(form.text(Field::Text11).isEmpty());
+    QVERIFY(form.text(Field::Text12).isEmpty());
+}
+
+void TestJumpCheck::presetsFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("phi");
+    QTest::addColumn<QString>("sigma");
+    QTest::newRow("full stop") << "en_US" << "0.95" << "1.05";
+    QTest::newRow("comma") << "de_DE" << "0,95" << "1,05";
+}
+
+// A new form under a comma locale must be computable without retyping the
+// preset coefficients.
+void TestJumpCheck::presetsFollowTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, phi);
+    QFETCH(QString, sigma);
+    LocaleScope scope(locale);
+
+    MemoryFormModel form;
+    QCOMPARE(form.text(Field::Text6), phi);
+    QCOMPARE(form.text(Field::Text10), sigma);
+    for (Field empty : {Field::Text1, Field::Text7, Field::Text9, Field::Text12})
+        QVERIFY(form.text(empty).isEmpty());
+    QVERIFY(form.verdict().isEmpty());
+    QVERIFY(form.basinEnabled());
+
+    FormState state;
+    typeInputs(form, {"10", "3", "5", "1", "3"});
+    Command1_Click(form, state);
+    QCOMPARE(state.phi, 0.95f);
+}
+
+void TestJumpCheck::criticalJumpKeepsBasinState_data()
+{
+    QTest::addColumn<bool>("enabledBefore");
+    QTest::newRow("enabled") << true;
+    QTest::newRow("disabled") << false;
+}
+
+// The single nearest the conjugate depth of the worked example is
+// 4.36829042; typed as the tailwater it makes the two equal.
+void TestJumpCheck::criticalJumpKeepsBasinState()
+{
+    QFETCH(bool, enabledBefore);
+    LocaleScope scope(QStringLiteral("en_US"));
+    MemoryFormModel form;
+    FormState state;
+    form.setBasinEnabled(enabledBefore);
+    typeInputs(form, {"10", "3", "5", "1", "4.36829042"});
+    Command1_Click(form, state);
+    QCOMPARE(state.hco2, state.ht);
+    QCOMPARE(form.verdict(), critical);
+    QCOMPARE(form.basinEnabled(), enabledBefore);
+}
+
+void TestJumpCheck::submergedAfterRemoteKeepsBasinEnabled()
+{
+    LocaleScope scope(QStringLiteral("en_US"));
+    MemoryFormModel form;
+    FormState state;
+    form.setBasinEnabled(false);
+    typeInputs(form, {"10", "3", "5", "1", "3"});
+    Command1_Click(form, state);
+    QVERIFY(form.basinEnabled());
+    form.setText(Field::Text5, QStringLiteral("6"));
+    Command1_Click(form, state);
+    QCOMPARE(form.verdict(), submerged);
+    QVERIFY(form.basinEnabled());
+}
+
+void TestJumpCheck::repeatedClickGivesSameTexts()
+{
+    LocaleScope scope(QStringLiteral("en_US"));
+    MemoryFormModel form;
+    FormState state;
+    typeInputs(form, {"3", "1.5", "4", "0.5", "2"});
+    Command1_Click(form, state);
+    const QStringList first{form.text(Field::Text7), form.text(Field::Text8),
+                            form.text(Field::Text9), form.verdict()};
+    Command1_Click(form, state);
+    QCOMPARE((QStringList{form.text(Field::Text7), form.text(Field::Text8),
+                          form.text(Field::Text9), form.verdict()}),
+             first);
+}
+
+void TestJumpCheck::errorsStopAtTheirStep_data()
+{
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("kind");
+    // The texts of Text7, Text8, Text9 after the failure ("-" for untouched).
+    QTest::addColumn<QStringList>("written");
+    // Members read before the failure, in reading order: q, H, a1, v, ht, phi.
+    QTest::addColumn<int>("membersRead");
+
+    const int mismatch = int(ErrorKind::TypeMismatch);
+    const QStringList none{"-", "-", "-"};
+    QTest::newRow("empty q") << QStringList{"", "3", "5", "1", "3"} << mismatch << none << 0;
+    QTest::newRow("bad a1") << QStringList{"10", "3", "5 m", "1", "3"} << mismatch << none << 2;
+    QTest::newRow("bad phi") << QStringList{"10", "3", "5", "1", "3", "0,95"} << mismatch << none
+                             << 5;
+    QTest::newRow("phi beyond single") << QStringList{"10", "3", "5", "1", "3", "1e39"}
+                                       << int(ErrorKind::Overflow) << none << 5;
+    // v² / 19.62 + P is beyond single precision when E0 is stored.
+    QTest::newRow("head beyond single") << QStringList{"10", "3", "5", "1e20", "3"}
+                                        << int(ErrorKind::Overflow) << none << 6;
+    // hc = 0 is written, then R at the upper bound divides zero by zero.
+    QTest::newRow("no discharge") << QStringList{"0", "3", "5", "1", "3"}
+                                  << int(ErrorKind::InvalidOperation)
+                                  << QStringList{"0", "-", "-"} << 6;
+    // R divides by phi² · 19.62 = 0 after the critical depth is written.
+    QTest::newRow("zero coefficient") << QStringList{"10", "3", "5", "1", "3", "0"}
+                                      << int(ErrorKind::DivisionByZero)
+                                      << QStringList{"2.168255", "-", "-"} << 6;
+}
+
+void TestJumpCheck::errorsStopAtTheirStep()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(int, kind);
+    QFETCH(QStringList, written);
+    QFETCH(int, membersRead);
+    LocaleScope scope(QStringLiteral("en_US"));
+
+    MemoryFormModel form;
+    form.setBasinEnabled(false);
+    form.setVerdict(QStringLiteral("earlier verdict"));
+    for (Field f : {Field::Text7, Field::Text8, Field::Text9})
+        form.setText(f, QStringLiteral("-"));
+    typeInputs(form, inputs);
+    FormState state;
+    const float untouched = -7;
+    state.q = state.H = state.a1 = state.v = state.ht = state.phi = untouched;
+
+    QCOMPARE(errorKindOf([&] { Command1_Click(form, state); }), kind);
+    QCOMPARE(form.text(Field::Text7), written[0]);
+    QCOMPARE(form.text(Field::Text8), written[1]);
+    QCOMPARE(form.text(Field::Text9), written[2]);
+    QCOMPARE(form.verdict(), QStringLiteral("earlier verdict"));
+    QVERIFY(!form.basinEnabled());
+    const float members[] = {state.q, state.H, state.a1, state.v, state.ht, state.phi};
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(members[i] == untouched, i >= membersRead);
+}
+
+void TestJumpCheck::contractedDepthOutsideFixedInterval_data()
+{
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<double>("hco");  // exact root of the contracted-depth equation
+    QTest::addColumn<double>("hco2"); // its conjugate
+    QTest::addColumn<QString>("verdict");
+
+    // The contracted depth lies below 0.2 m, outside [0.2, hc].
+    QTest::newRow("low weir, small q") << QStringList{"1", "0.5", "2", "0", "0.6"} << 0.155193451
+                                       << 1.07118316 << remote;
+    // hc < 0.2: the fixed interval is reversed and holds no root.
+    QTest::newRow("reversed interval") << QStringList{"0.3", "0.4", "3", "0", "0.5"}
+                                       << 0.0388871952 << 0.667739345 << remote;
+    QTest::newRow("high weir, tiny q") << QStringList{"0.5", "0.3", "6", "0.2", "1", "0.9"}
+                                       << 0.0501617615 << 0.983239399 << submerged;
+}
+
+void TestJumpCheck::contractedDepthOutsideFixedInterval()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(double, hco);
+    QFETCH(double, hco2);
+    QFETCH(QString, verdict);
+    LocaleScope scope(QStringLiteral("en_US"));
+
+    MemoryFormModel form;
+    FormState state;
+    typeInputs(form, inputs);
+    Command1_Click(form, state);
+    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text8)), hco, 1e-5));
+    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text9)), hco2, 1e-5));
+    QCOMPARE(form.verdict(), verdict);
+}
+
+// q = 10 m²/s cannot pass over a weir with 0.2 m of head: no depth below h*
+// balances the head, and the check says so instead of writing a depth.
+void TestJumpCheck::headTooSmallHasNoContractedDepth()
+{
+    LocaleScope scope(QStringLiteral("en_US"));
+    MemoryFormModel form;
+    FormState state;
+    typeInputs(form, {"10", "0.2", "0.5", "0", "3"});
+    QCOMPARE(errorKindOf([&] { Command1_Click(form, state); }), int(ErrorKind::NoSolution));
+    QCOMPARE(form.text(Field::Text7), QStringLiteral("2.168255"));
+    QVERIFY(form.text(Field::Text8).isEmpty());
+    QVERIFY(form.verdict().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestJumpCheck)
+#include "tst_jump_check.moc"

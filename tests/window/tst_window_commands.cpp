@@ -1,0 +1,251 @@
+#include "form_driver.h"
+
+#include "window/client_area.h"
+#include "window/self_capture.h"
+#include "window/widget_form_model.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstring>
+
+using namespace varnolt;
+using namespace varnolt::testkit;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Remote = u"下游发生远离水跃,需要做消能工."_s;
+const QString Submerged = u"下游发生淹没水跃"_s;
+
+} // namespace
+
+// The two buttons and the Recalculate menu item driven as a user would, with
+// key and mouse events, and the error box after a failed command.
+class TestWindowCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_form = std::make_unique<Form1>();
+        QVERIFY(showActive(*m_form));
+    }
+    void cleanup() { m_form.reset(); }
+
+    void jumpCheck_data();
+    void jumpCheck();
+    void basinSizing();
+    void enterAndEscapeRunNothing();
+    void failedCommandKeepsWindowAndInputs_data();
+    void failedCommandKeepsWindowAndInputs();
+    void windowStaysUsableAfterError();
+    void recalculateClearsForNewCalculation_data();
+    void recalculateClearsForNewCalculation();
+
+private:
+    void typeInputs(const QStringList &texts)
+    {
+        for (int n = 1; n <= int(texts.size()); ++n)
+            typeInto(field(*m_form, n), texts[n - 1]);
+    }
+    QString text(int n) const { return field(*m_form, n)->text(); }
+    QString verdict() const { return label(*m_form, u"Label9"_s)->text(); }
+    QPushButton *basinButton() const { return button(*m_form, u"Command2"_s); }
+
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestWindowCommands::jumpCheck_data()
+{
+    QTest::addColumn<QString>("ht");
+    QTest::addColumn<bool>("recalculateFirst");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<bool>("basinEnabled");
+    QTest::newRow("remote jump") << u"3"_s << false << Remote << true;
+    QTest::newRow("remote jump after recalculate") << u"3"_s << true << Remote << true;
+    // A submerged jump leaves the basin button as it was.
+    QTest::newRow("submerged jump") << u"6"_s << false << Submerged << true;
+    QTest::newRow("submerged jump after recalculate") << u"6"_s << true << Submerged << false;
+}
+
+void TestWindowCommands::jumpCheck()
+{
+    QFETCH(QString, ht);
+    QFETCH(bool, recalculateFirst);
+    QFETCH(QString, verdict);
+    QFETCH(bool, basinEnabled);
+    if (recalculateFirst)
+        clickMenuItem(*m_form, u"cxjs"_s);
+    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, ht });
+    click(button(*m_form, u"Command1"_s));
+
+    const QStringList expected = { u"10"_s,       u"3"_s,         u"5"_s,       u"1"_s,
+                                   ht,            u"0.95"_s,      u"2.168255"_s, u"0.8879251"_s,
+                                   u"4.36829"_s,  u"1.05"_s,      QString(),    QString() };
+    for (int n = 1; n <= 12; ++n)
+        QCOMPARE(text(n), expected[n - 1]);
+    QCOMPARE(this->verdict(), verdict);
+    QCOMPARE(basinButton()->isEnabled(), basinEnabled);
+    // The verdict line is read out by its live text.
+    QAccessibleInterface *line = QAccessible::queryAccessibleInterface(label(*m_form, u"Label9"_s));
+    QCOMPARE(line->text(QAccessible::Name), verdict);
+    QCOMPARE(line->text(QAccessible::Description), QString::fromUtf16(VerdictDescription));
+}
+
+void TestWindowCommands::basinSizing()
+{
+    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    click(button(*m_form, u"Command1"_s));
+    click(basinButton());
+
+    const QStringList expected = { u"10"_s,         u"3"_s,         u"5"_s,          u"1"_s,
+                                   u"3"_s,          u"0.95"_s,      u"2.168255"_s,   u"0.8050936"_s,
+                                   u"4.36829"_s,    u"1.05"_s,      u"1.466713"_s,   u"18.55----21.2"_s };
+    for (int n = 1; n <= 12; ++n)
+        QCOMPARE(text(n), expected[n - 1]);
+    QCOMPARE(verdict(), Remote);
+    QVERIFY(basinButton()->isEnabled());
+
+    const QString image = QDir::current().absoluteFilePath(u"form1-worked-example.png"_s);
+    QVERIFY(saveWindowImage(*m_form, image));
+    qInfo("window after the worked example: %s", qPrintable(image));
+
+    // Sizing again without changes gives the same texts.
+    click(basinButton());
+    for (int n = 1; n <= 12; ++n)
+        QCOMPARE(text(n), expected[n - 1]);
+}
+
+void TestWindowCommands::enterAndEscapeRunNothing()
+{
+    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    QTest::keyClick(field(*m_form, 5), Qt::Key_Return);
+    QTest::keyClick(field(*m_form, 5), Qt::Key_Enter);
+    QTest::keyClick(field(*m_form, 5), Qt::Key_Escape);
+    QVERIFY(text(7).isEmpty());
+    QVERIFY(verdict().isEmpty());
+    QVERIFY(m_form->isVisible());
+}
+
+void TestWindowCommands::failedCommandKeepsWindowAndInputs_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // Text1 … Text6
+    QTest::addColumn<QString>("sigma");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("written"); // Text7, Text8, Text11 after the failure
+
+    const QStringList none = { QString(), QString(), QString() };
+    const QStringList example = { u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s };
+    QTest::newRow("empty q") << QStringList { QString(), u"3"_s, u"5"_s, u"1"_s, u"3"_s,
+                                              u"0.95"_s }
+                             << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
+    QTest::newRow("unit typed after H")
+            << QStringList { u"10"_s, u"3m"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s } << u"1.05"_s
+            << u"Command1"_s << u"类型不匹配"_s << none;
+    QTest::newRow("q beyond single precision")
+            << QStringList { u"1e40"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s } << u"1.05"_s
+            << u"Command1"_s << u"溢出"_s << none;
+    // Zero discharge gives a zero critical depth, then 0/0 in the residual.
+    QTest::newRow("zero q") << QStringList { u"0"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s }
+                            << u"1.05"_s << u"Command1"_s << u"无效运算"_s
+                            << QStringList { u"0"_s, QString(), QString() };
+    QTest::newRow("zero velocity coefficient")
+            << QStringList { u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0"_s } << u"1.05"_s
+            << u"Command1"_s << u"除数为零"_s << QStringList { u"2.168255"_s, QString(), QString() };
+    // The basin button is enabled from the start, before any critical depth exists.
+    QTest::newRow("basin before any check")
+            << example << u"1.05"_s << u"Command2"_s << u"类型不匹配"_s << none;
+    QTest::newRow("empty submergence factor")
+            << example << QString() << u"Command2"_s << u"类型不匹配"_s << none;
+}
+
+void TestWindowCommands::failedCommandKeepsWindowAndInputs()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, sigma);
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QStringList, written);
+    typeInputs(inputs);
+    typeInto(field(*m_form, 10), sigma);
+
+    MessageBoxCatcher box(QDir::current().absoluteFilePath(u"error-box.png"_s));
+    click(button(*m_form, command));
+
+    QVERIFY(box.caught());
+    QVERIFY(box.wasModal());
+    QCOMPARE(box.title(), u"Varnolt"_s);
+    QCOMPARE(box.text(), kind);
+    QVERIFY(!box.informativeText().isEmpty());
+    QVERIFY(!box.informativeText().contains(u'\n'));
+
+    QVERIFY(m_form->isVisible());
+    for (int n = 1; n <= 6; ++n)
+        QCOMPARE(text(n), inputs[n - 1]);
+    QCOMPARE(text(10), sigma);
+    QCOMPARE(QStringList({ text(7), text(8), text(11) }), written);
+    QVERIFY(text(9).isEmpty() && text(12).isEmpty() && verdict().isEmpty());
+}
+
+void TestWindowCommands::windowStaysUsableAfterError()
+{
+    typeInputs({ u"1O"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    {
+        MessageBoxCatcher box;
+        click(button(*m_form, u"Command1"_s));
+        QCOMPARE(box.text(), u"类型不匹配"_s);
+    }
+    typeInto(field(*m_form, 1), u"10"_s);
+    click(button(*m_form, u"Command1"_s));
+    QCOMPARE(text(9), u"4.36829"_s);
+    QCOMPARE(verdict(), Remote);
+}
+
+void TestWindowCommands::recalculateClearsForNewCalculation_data()
+{
+    QTest::addColumn<QString>("phi");
+    QTest::addColumn<QString>("sigma");
+    QTest::newRow("preset coefficients") << u"0.95"_s << u"1.05"_s;
+    QTest::newRow("typed coefficients") << u"0.9"_s << u"1.1"_s;
+}
+
+void TestWindowCommands::recalculateClearsForNewCalculation()
+{
+    QFETCH(QString, phi);
+    QFETCH(QString, sigma);
+    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, phi });
+    typeInto(field(*m_form, 10), sigma);
+    click(button(*m_form, u"Command1"_s));
+    click(basinButton());
+    QVERIFY(!text(12).isEmpty());
+    const FormState before = m_form->formState();
+
+    clickMenuItem(*m_form, u"cxjs"_s);
+
+    for (int n : { 1, 2, 3, 4, 5, 7, 8, 9, 11, 12 })
+        QVERIFY2(text(n).isEmpty(), qPrintable(QString::number(n)));
+    QCOMPARE(text(6), phi);
+    QCOMPARE(text(10), sigma);
+    QVERIFY(verdict().isEmpty());
+    QVERIFY(!basinButton()->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), field(*m_form, 1));
+    static_assert(sizeof(FormState) == 14 * sizeof(float));
+    QVERIFY(std::memcmp(&before, &m_form->formState(), sizeof(FormState)) == 0);
+
+    // Checking at once with nothing typed stops at the first field.
+    MessageBoxCatcher box;
+    click(button(*m_form, u"Command1"_s));
+    QCOMPARE(box.text(), u"类型不匹配"_s);
+    QVERIFY(text(7).isEmpty());
+    QVERIFY(m_form->isVisible());
+}
+
+QTEST_MAIN(TestWindowCommands)
+#include "tst_window_commands.moc"
