@@ -57,10 +57,9 @@ void Command2_Click(FormModel &form, FormState &state)
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
 
     form.setText(Field::Text12,
-                 FixedTwo(formulas::basinLength(state.hco2, state.hco,
-                                                formulas::shortBasinFactor)));
-    const QString longest =
-            FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::longBasinFactor));
+            FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::shortBasinFactor)));
+    const QString longest
+            = FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::longBasinFactor));
     form.setText(Field::Text12, form.text(Field::Text12) + QStringLiteral("----") + longest);
 }
 

@@ -16,8 +16,15 @@ enum class ResidualPrecision {
 // at every use until the bisection moves the bound, which then holds a number.
 class BisectBound {
 public:
-    explicit BisectBound(double number) : m_number(number) { }
-    BisectBound(const FormModel &form, Field field) : m_form(&form), m_field(field) { }
+    explicit BisectBound(double number)
+        : m_number(number)
+    {
+    }
+    BisectBound(const FormModel &form, Field field)
+        : m_form(&form)
+        , m_field(field)
+    {
+    }
 
     double value() const;
     void moveTo(double number)
@@ -56,7 +63,7 @@ inline int signOf(double value)
 // `evaluateAt(x)` given to it sets u to x and returns the residual there.
 template <class Residual, class Rescue>
 double Bisect(float &u, Residual &&residual, double low, BisectBound high, int iterations,
-              ResidualPrecision precision, Rescue &&rescue)
+        ResidualPrecision precision, Rescue &&rescue)
 {
     auto evaluateAt = [&](double trial) {
         u = checked::toSingle(trial);
@@ -76,7 +83,8 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
             return high.value();
         if (firstEvaluation) {
             firstEvaluation = false;
-            if (const std::optional<double> root = rescue(BisectStart{low, y0, highValue, y1}, evaluateAt))
+            if (const std::optional<double> root
+                    = rescue(BisectStart{low, y0, highValue, y1}, evaluateAt))
                 return *root;
         }
         const double y2 = evaluateAt(midpoint());

@@ -17,7 +17,7 @@ DecimalDigits DecimalDigits::of(double value)
     // writes its value exactly (trailing zeros are dropped below).
     std::array<char, 1100> buffer{};
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                       std::fabs(value), std::chars_format::scientific, 800);
+            std::fabs(value), std::chars_format::scientific, 800);
     const std::string text(buffer.data(), written.ptr);
     const auto e = text.find('e');
     for (std::size_t i = 0; i < e; ++i) {
@@ -25,8 +25,8 @@ DecimalDigits DecimalDigits::of(double value)
             result.digits.push_back(text[i]);
     }
     int exponent = 0;
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                    exponent);
+    std::from_chars(
+            text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
     result.pointPosition = exponent + 1;
     while (!result.digits.empty() && result.digits.back() == '0')
         result.digits.pop_back();

@@ -3,7 +3,9 @@
 namespace varnolt {
 
 CalcError::CalcError(ErrorKind kind, const QString &message)
-    : m_kind(kind), m_message(message), m_utf8(message.toUtf8())
+    : m_kind(kind)
+    , m_message(message)
+    , m_utf8(message.toUtf8())
 {
 }
 

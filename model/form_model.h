@@ -9,17 +9,17 @@ namespace varnolt {
 // The twelve text fields of the window, numbered as on the form.
 enum class Field {
     Text1 = 1, // q, discharge per unit width
-    Text2,     // H, head over the weir crest
-    Text3,     // a1, weir height above the downstream floor
-    Text4,     // v, approach velocity
-    Text5,     // ht, downstream depth
-    Text6,     // phi, velocity coefficient
-    Text7,     // hc, critical depth
-    Text8,     // hco, contracted depth
-    Text9,     // hco2, conjugate depth
-    Text10,    // sigma, submergence factor
-    Text11,    // d, basin depth
-    Text12,    // basin length range
+    Text2, // H, head over the weir crest
+    Text3, // a1, weir height above the downstream floor
+    Text4, // v, approach velocity
+    Text5, // ht, downstream depth
+    Text6, // phi, velocity coefficient
+    Text7, // hc, critical depth
+    Text8, // hco, contracted depth
+    Text9, // hco2, conjugate depth
+    Text10, // sigma, submergence factor
+    Text11, // d, basin depth
+    Text12, // basin length range
 };
 
 inline constexpr int FieldCount = 12;

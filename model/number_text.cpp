@@ -28,13 +28,13 @@ QString describe(const QString &source)
 [[noreturn]] void notANumber(const QString &text, const QString &source)
 {
     throw CalcError(ErrorKind::TypeMismatch,
-                    QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), text));
+            QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), text));
 }
 
 [[noreturn]] void tooLarge(const QString &source, const QString &range)
 {
     throw CalcError(ErrorKind::Overflow,
-                    QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range));
+            QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range));
 }
 
 // A number already checked against its notation, spelt in plain ASCII for
@@ -112,8 +112,8 @@ void appendExponent(const std::string &exponent, AsciiNumber &number)
     number.text += 'e' + exponent;
     const bool hasSign = exponent.front() == '-' || exponent.front() == '+';
     long long shift = 0;
-    const auto parsed = std::from_chars(exponent.data() + (hasSign ? 1 : 0),
-                                        exponent.data() + exponent.size(), shift);
+    const auto parsed = std::from_chars(
+            exponent.data() + (hasSign ? 1 : 0), exponent.data() + exponent.size(), shift);
     if (parsed.ec == std::errc::result_out_of_range)
         shift = std::numeric_limits<long long>::max() / 4;
     number.magnitude += exponent.front() == '-' ? -shift : shift;

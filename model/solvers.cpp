@@ -18,8 +18,8 @@ using checked::toSingle;
 // precision trial values until the two bounds are neighbouring singles, and
 // returns the bound with the smaller residual.
 template <class EvaluateAt>
-double bisectToSinglePrecision(EvaluateAt &&evaluateAt, double lo, double yLo, double hi,
-                               double yHi)
+double bisectToSinglePrecision(
+        EvaluateAt &&evaluateAt, double lo, double yLo, double hi, double yHi)
 {
     for (;;) {
         const float mid = toSingle(checked::div(checked::add(lo, hi), 2));
@@ -41,8 +41,8 @@ double bisectToSinglePrecision(EvaluateAt &&evaluateAt, double lo, double yLo, d
 
 [[noreturn]] void headTooSmall()
 {
-    throw CalcError(ErrorKind::NoSolution,
-                    QStringLiteral("总水头不足以通过该单宽流量:收缩断面水深无解。"));
+    throw CalcError(
+            ErrorKind::NoSolution, QStringLiteral("总水头不足以通过该单宽流量:收缩断面水深无解。"));
 }
 
 // The root of R on its rising branch (0, h*]: the supercritical contracted
@@ -50,8 +50,7 @@ double bisectToSinglePrecision(EvaluateAt &&evaluateAt, double lo, double yLo, d
 // bracket that root.
 template <class EvaluateAt>
 double contractedDepthOnRisingBranch(const FormState &state, EvaluateAt &&evaluateAt,
-                                     double hintLow, double yHintLow, double hintHigh,
-                                     double yHintHigh)
+        double hintLow, double yHintLow, double hintHigh, double yHintHigh)
 {
     const float ceiling = toSingle(formulas::contractedDepthCeiling(state.q, state.phi));
     if (!(ceiling > 0))
@@ -111,8 +110,8 @@ double contractedDepthResidual(const FormState &state)
     return formulas::contractedDepthResidual(state.E0, state.q, state.phi, state.hco);
 }
 
-double contractedDepthSolve(FormState &state, BisectBound high, int iterations,
-                            ResidualPrecision precision)
+double contractedDepthSolve(
+        FormState &state, BisectBound high, int iterations, ResidualPrecision precision)
 {
     return Bisect(
             state.hco, [&state] { return contractedDepthResidual(state); }, 0.2, high, iterations,
@@ -128,14 +127,14 @@ double JumpCheckSolve(FormState &state)
 
 double TrialDepthSolve(FormState &state, const FormModel &form)
 {
-    return contractedDepthSolve(state, BisectBound(form, Field::Text7), 10,
-                                ResidualPrecision::Double);
+    return contractedDepthSolve(
+            state, BisectBound(form, Field::Text7), 10, ResidualPrecision::Double);
 }
 
 double FinalDepthSolve(FormState &state, const FormModel &form)
 {
-    return contractedDepthSolve(state, BisectBound(form, Field::Text7), 16,
-                                ResidualPrecision::Double);
+    return contractedDepthSolve(
+            state, BisectBound(form, Field::Text7), 16, ResidualPrecision::Double);
 }
 
 double ExactContractedDepth(FormState &state)
@@ -168,7 +167,7 @@ double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConju
         const double yShallowest = exactAt(0);
         if (yShallowest >= 0)
             throw CalcError(ErrorKind::NoSolution,
-                            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
+                    QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
         double lo = 0;
         double yLo = yShallowest;
         double hi = std::fmax(start.low, start.high);
@@ -179,7 +178,7 @@ double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConju
             hi = checked::mul(hi, 2);
             if (hi > deepestBasin)
                 throw CalcError(ErrorKind::NoSolution,
-                                QStringLiteral("池深到 1000 m 仍不能形成淹没水跃:消力池深无解。"));
+                        QStringLiteral("池深到 1000 m 仍不能形成淹没水跃:消力池深无解。"));
             yHi = exactAt(hi);
         }
         if (yHi == 0)

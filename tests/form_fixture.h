@@ -15,7 +15,7 @@ inline void typeInputs(varnolt::FormModel &form, const QStringList &texts)
 {
     using varnolt::Field;
     const Field fields[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
-                            Field::Text6, Field::Text10};
+            Field::Text6, Field::Text10};
     for (qsizetype i = 0; i < texts.size() && i < qsizetype(std::size(fields)); ++i)
         form.setText(fields[i], texts[i]);
 }
@@ -26,8 +26,7 @@ inline bool relativelyClose(double actual, double expected, double tolerance)
 }
 
 // The kind of error a call ends with, or -1 when it finishes.
-template <class Call>
-int errorKindOf(Call &&call)
+template <class Call> int errorKindOf(Call &&call)
 {
     try {
         call();

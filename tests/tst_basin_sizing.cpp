@@ -30,6 +30,7 @@ private slots:
 
 void TestBasinSizing::workedExamples_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("inputs"); // q, H, a1, v, ht, phi, sigma
     QTest::addColumn<QStringList>("results"); // Text11, Text8, Text12
@@ -49,6 +50,7 @@ void TestBasinSizing::workedExamples_data()
     QTest::newRow("comma more submergence")
             << "de_DE" << QStringList{"10", "3", "5", "1", "3", "0,95", "1,1"}
             << QStringList{"1,722499", "0,7930203", "18,82----21,51"};
+    // clang-format on
 }
 
 void TestBasinSizing::workedExamples()
@@ -70,7 +72,7 @@ void TestBasinSizing::workedExamples()
     QCOMPARE(form.text(Field::Text8), results[1]);
     QCOMPARE(form.text(Field::Text12), results[2]);
     QCOMPARE((QStringList{form.text(Field::Text7), form.text(Field::Text9), form.verdict()}),
-             checked);
+            checked);
     QVERIFY(!form.basinEnabled());
 }
 
@@ -85,8 +87,8 @@ void TestBasinSizing::basinHeadReadsLeadingNumbers()
         Command1_Click(form, state);
         form.setText(Field::Text2, head);
         Command2_Click(form, state);
-        return QStringList{form.text(Field::Text11), form.text(Field::Text8),
-                           form.text(Field::Text12)};
+        return QStringList{
+                form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)};
     };
     FormState whole;
     FormState decimal;
@@ -97,10 +99,12 @@ void TestBasinSizing::basinHeadReadsLeadingNumbers()
 
 void TestBasinSizing::handEditedCriticalDepthMovesTheBounds_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("criticalDepth");
     QTest::addColumn<QStringList>("results");
     QTest::newRow("3") << "3" << QStringList{"1.46276", "0.8053009", "18.55----21.2"};
     QTest::newRow("2.5") << "2.5" << QStringList{"1.463934", "0.8052346", "18.55----21.2"};
+    // clang-format on
 }
 
 void TestBasinSizing::handEditedCriticalDepthMovesTheBounds()
@@ -115,9 +119,9 @@ void TestBasinSizing::handEditedCriticalDepthMovesTheBounds()
     Command1_Click(form, state);
     form.setText(Field::Text7, criticalDepth);
     Command2_Click(form, state);
-    QCOMPARE((QStringList{form.text(Field::Text11), form.text(Field::Text8),
-                          form.text(Field::Text12)}),
-             results);
+    QCOMPARE((QStringList{
+                     form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)}),
+            results);
 }
 
 void TestBasinSizing::repeatedClickGivesSameTexts()
@@ -128,16 +132,17 @@ void TestBasinSizing::repeatedClickGivesSameTexts()
     typeInputs(form, {"20", "4", "10", "2", "5", "0.9"});
     Command1_Click(form, state);
     Command2_Click(form, state);
-    const QStringList first{form.text(Field::Text11), form.text(Field::Text8),
-                            form.text(Field::Text12)};
+    const QStringList first{
+            form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)};
     Command2_Click(form, state);
-    QCOMPARE((QStringList{form.text(Field::Text11), form.text(Field::Text8),
-                          form.text(Field::Text12)}),
-             first);
+    QCOMPARE((QStringList{
+                     form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)}),
+            first);
 }
 
 void TestBasinSizing::errorsStopAtTheirStep_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs"); // q, H, a1, v, ht, phi, sigma
     QTest::addColumn<QString>("criticalDepth");
     QTest::addColumn<int>("kind");
@@ -167,6 +172,7 @@ void TestBasinSizing::errorsStopAtTheirStep_data()
                                       << "2.168255" << byZero << true << false;
     QTest::newRow("zero submergence") << QStringList{"10", "3", "5", "1", "3", "0.95", "0"}
                                       << "2.168255" << byZero << true << true;
+    // clang-format on
 }
 
 void TestBasinSizing::errorsStopAtTheirStep()
@@ -196,6 +202,7 @@ void TestBasinSizing::errorsStopAtTheirStep()
 
 void TestBasinSizing::basinDepthOutsideFixedInterval_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<double>("depth"); // exact root of the basin balance
 
@@ -209,6 +216,7 @@ void TestBasinSizing::basinDepthOutsideFixedInterval_data()
                                    << 0.0621390448405319;
     // The contracted depth is below 0.2 m at every trial depth.
     QTest::newRow("low weir") << QStringList{"1", "0.5", "2", "0", "0.6"} << 0.46820345565806;
+    // clang-format on
 }
 
 void TestBasinSizing::basinDepthOutsideFixedInterval()
@@ -223,19 +231,21 @@ void TestBasinSizing::basinDepthOutsideFixedInterval()
     Command1_Click(form, state);
     Command2_Click(form, state);
     QVERIFY2(relativelyClose(StrictNumber(form.text(Field::Text11)), depth, 1e-4),
-             qPrintable(form.text(Field::Text11)));
+            qPrintable(form.text(Field::Text11)));
     QCOMPARE(state.d, StrictNumber(form.text(Field::Text11)));
     QVERIFY(form.text(Field::Text12).contains(QStringLiteral("----")));
 }
 
 void TestBasinSizing::noBasinNeededOrPossible_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs");
     // A tailwater of 6 m holds the worked example's jump (hco2 = 4.37 m)
     // with a factor of 1.05 and more: no basin at all.
     QTest::newRow("held without basin") << QStringList{"10", "3", "5", "1", "6"};
     // A flood over a 30 km high weir would need a basin 1531 m deep.
     QTest::newRow("deeper than any basin") << QStringList{"3e4", "3e4", "0", "0", "450"};
+    // clang-format on
 }
 
 void TestBasinSizing::noBasinNeededOrPossible()

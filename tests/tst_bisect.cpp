@@ -30,9 +30,8 @@ public:
     void focusField(Field) override { }
 };
 
-auto keepFixedProcedure = [](const BisectStart &, auto &&) -> std::optional<double> {
-    return std::nullopt;
-};
+auto keepFixedProcedure
+        = [](const BisectStart &, auto &&) -> std::optional<double> { return std::nullopt; };
 
 } // namespace
 
@@ -50,6 +49,7 @@ private slots:
 
 void TestBisect::fixedIterations_data()
 {
+    // clang-format off
     QTest::addColumn<double>("root"); // of the residual u − root
     QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
@@ -73,6 +73,7 @@ void TestBisect::fixedIterations_data()
     QTest::newRow("no root") << 2.0 << 0.25 << 0.5 << 2 << 0.46875 << 6;
     // After 16 iterations the midpoint is within (0.5 − 0.25) / 2^17 of 1/3.
     QTest::newRow("sixteen") << 1.0 / 3 << 0.25 << 0.5 << 16 << 1.0 / 3 << 48;
+    // clang-format on
 }
 
 void TestBisect::fixedIterations()
@@ -87,9 +88,14 @@ void TestBisect::fixedIterations()
     float u = 0;
     int count = 0;
     const double result = Bisect(
-            u, [&] { ++count; return u - root; }, low, BisectBound(high), iterations,
-            ResidualPrecision::Double, keepFixedProcedure);
-    QVERIFY2(std::abs(result - expected) <= 0.25 / (1 << 17) + 1e-7, qPrintable(QString::number(result)));
+            u,
+            [&] {
+                ++count;
+                return u - root;
+            },
+            low, BisectBound(high), iterations, ResidualPrecision::Double, keepFixedProcedure);
+    QVERIFY2(std::abs(result - expected) <= 0.25 / (1 << 17) + 1e-7,
+            qPrintable(QString::number(result)));
     QCOMPARE(count, evaluations);
 }
 
@@ -115,8 +121,14 @@ void TestBisect::badTextBoundStopsAtFirstUse()
     int evaluations = 0;
     float u = 0;
     const int kind = errorKindOf([&] {
-        Bisect(u, [&] { ++evaluations; return u - 0.3; }, 0.2, BisectBound(form, Field::Text7), 16,
-               ResidualPrecision::Double, keepFixedProcedure);
+        Bisect(
+                u,
+                [&] {
+                    ++evaluations;
+                    return u - 0.3;
+                },
+                0.2, BisectBound(form, Field::Text7), 16, ResidualPrecision::Double,
+                keepFixedProcedure);
     });
     QCOMPARE(kind, int(ErrorKind::TypeMismatch));
     QCOMPARE(evaluations, 1); // the lower bound was evaluated, the upper never
@@ -128,11 +140,11 @@ void TestBisect::singleResidualsRoundBeforeTheZeroTest()
 {
     float u = 0;
     auto tiny = [&] { return u == 0.5f ? 1e-50 : u - 0.3; };
-    const double single = Bisect(u, tiny, 0.25, BisectBound(0.5), 16, ResidualPrecision::Single,
-                                 keepFixedProcedure);
+    const double single = Bisect(
+            u, tiny, 0.25, BisectBound(0.5), 16, ResidualPrecision::Single, keepFixedProcedure);
     QCOMPARE(single, 0.5);
-    const double dbl = Bisect(u, tiny, 0.25, BisectBound(0.5), 16, ResidualPrecision::Double,
-                              keepFixedProcedure);
+    const double dbl = Bisect(
+            u, tiny, 0.25, BisectBound(0.5), 16, ResidualPrecision::Double, keepFixedProcedure);
     QVERIFY(dbl < 0.5);
 }
 

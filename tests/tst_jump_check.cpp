@@ -40,6 +40,7 @@ private slots:
 
 void TestJumpCheck::workedExamples_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QStringList>("inputs"); // q, H, a1, v, ht, phi
     QTest::addColumn<QStringList>("depths"); // Text7, Text8, Text9
@@ -66,6 +67,7 @@ void TestJumpCheck::workedExamples_data()
     QTest::newRow("comma grouped and blanks")
             << "de_DE" << QStringList{" 20 ", "4,0", "1.000,0e-2", "2", "5", "0,9"}
             << QStringList{"3,44189", "1,402179", "6,957277"} << remote;
+    // clang-format on
 }
 
 void TestJumpCheck::workedExamples()
@@ -94,11 +96,13 @@ void TestJumpCheck::workedExamples()
 
 void TestJumpCheck::presetsFollowTheLocale_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("phi");
     QTest::addColumn<QString>("sigma");
     QTest::newRow("full stop") << "en_US" << "0.95" << "1.05";
     QTest::newRow("comma") << "de_DE" << "0,95" << "1,05";
+    // clang-format on
 }
 
 // A new form under a comma locale must be computable without retyping the
@@ -126,9 +130,11 @@ void TestJumpCheck::presetsFollowTheLocale()
 
 void TestJumpCheck::criticalJumpKeepsBasinState_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("enabledBefore");
     QTest::newRow("enabled") << true;
     QTest::newRow("disabled") << false;
+    // clang-format on
 }
 
 // The single nearest the conjugate depth of the worked example is
@@ -170,15 +176,16 @@ void TestJumpCheck::repeatedClickGivesSameTexts()
     typeInputs(form, {"3", "1.5", "4", "0.5", "2"});
     Command1_Click(form, state);
     const QStringList first{form.text(Field::Text7), form.text(Field::Text8),
-                            form.text(Field::Text9), form.verdict()};
+            form.text(Field::Text9), form.verdict()};
     Command1_Click(form, state);
-    QCOMPARE((QStringList{form.text(Field::Text7), form.text(Field::Text8),
-                          form.text(Field::Text9), form.verdict()}),
-             first);
+    QCOMPARE((QStringList{form.text(Field::Text7), form.text(Field::Text8), form.text(Field::Text9),
+                     form.verdict()}),
+            first);
 }
 
 void TestJumpCheck::errorsStopAtTheirStep_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<int>("kind");
     // The texts of Text7, Text8, Text9 after the failure ("-" for untouched).
@@ -205,6 +212,7 @@ void TestJumpCheck::errorsStopAtTheirStep_data()
     QTest::newRow("zero coefficient") << QStringList{"10", "3", "5", "1", "3", "0"}
                                       << int(ErrorKind::DivisionByZero)
                                       << QStringList{"2.168255", "-", "-"} << 6;
+    // clang-format on
 }
 
 void TestJumpCheck::errorsStopAtTheirStep()
@@ -238,6 +246,7 @@ void TestJumpCheck::errorsStopAtTheirStep()
 
 void TestJumpCheck::contractedDepthOutsideFixedInterval_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<double>("hco");  // exact root of the contracted-depth equation
     QTest::addColumn<double>("hco2"); // its conjugate
@@ -251,6 +260,7 @@ void TestJumpCheck::contractedDepthOutsideFixedInterval_data()
                                        << 0.0388871952 << 0.667739345 << remote;
     QTest::newRow("high weir, tiny q") << QStringList{"0.5", "0.3", "6", "0.2", "1", "0.9"}
                                        << 0.0501617615 << 0.983239399 << submerged;
+    // clang-format on
 }
 
 void TestJumpCheck::contractedDepthOutsideFixedInterval()

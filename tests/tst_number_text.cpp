@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include <cfloat>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 using namespace varnolt;
@@ -46,6 +46,7 @@ private slots:
 
 void TestNumberText::strictNumber_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("expected");
@@ -103,6 +104,7 @@ void TestNumberText::strictNumber_data()
     QTest::newRow("de preset of full-stop locale") << "de_DE" << "1.05" << 0.f << mismatch;
     QTest::newRow("de empty") << "de_DE" << "" << 0.f << mismatch;
     QTest::newRow("de beyond single") << "de_DE" << "1e40" << 0.f << overflow;
+    // clang-format on
 }
 
 void TestNumberText::strictNumber()
@@ -134,6 +136,7 @@ void TestNumberText::strictNumberUnroundedKeepsDoubleRange()
 
 void TestNumberText::leadingNumber_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -160,6 +163,7 @@ void TestNumberText::leadingNumber_data()
     QTest::newRow("underflow is zero") << "en_US" << "1e-400" << 0.0 << NoError;
     QTest::newRow("beyond double") << "en_US" << "1e309" << 0.0 << overflow;
     QTest::newRow("beyond double by digits") << "en_US" << QString(400, u'9') << 0.0 << overflow;
+    // clang-format on
 }
 
 void TestNumberText::leadingNumber()
@@ -181,6 +185,7 @@ void TestNumberText::leadingNumber()
 
 void TestNumberText::singleText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("expected");
@@ -203,6 +208,7 @@ void TestNumberText::singleText_data()
     QTest::newRow("comma whole") << "de_DE" << 2.f << "2";
     QTest::newRow("comma negative") << "de_DE" << -2.75f << "-2,75";
     QTest::newRow("comma exponent") << "de_DE" << 1.5e-7f << "1,5E-07";
+    // clang-format on
 }
 
 void TestNumberText::singleText()
@@ -216,9 +222,11 @@ void TestNumberText::singleText()
 
 void TestNumberText::singleTextRoundTrip_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addRow("full stop") << "en_US";
     QTest::addRow("comma") << "de_DE";
+    // clang-format on
 }
 
 // What a command writes, the next command reads: the text of any single in
@@ -234,10 +242,11 @@ void TestNumberText::singleTextRoundTrip()
         std::memcpy(&value, &bits, sizeof value);
         if (std::fabs(value) >= 1e-4f && std::fabs(value) < 9.999999e6f) {
             const double back = StrictNumber(SingleText(value));
-            const double digit = std::pow(10.0, std::floor(std::log10(std::fabs(double(value)))) - 6);
+            const double digit
+                    = std::pow(10.0, std::floor(std::log10(std::fabs(double(value)))) - 6);
             const double spacing = std::nextafter(std::fabs(value), FLT_MAX) - std::fabs(value);
             QVERIFY2(std::fabs(back - value) <= 0.5 * digit + 0.5 * spacing,
-                     qPrintable(SingleText(value)));
+                    qPrintable(SingleText(value)));
         }
         bits = bits * 1664525u + 1013904223u;
     }
@@ -245,6 +254,7 @@ void TestNumberText::singleTextRoundTrip()
 
 void TestNumberText::fixedTwo_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("locale");
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
@@ -265,6 +275,7 @@ void TestNumberText::fixedTwo_data()
     QTest::newRow("comma") << "de_DE" << 18.5547 << "18,55";
     QTest::newRow("comma whole") << "de_DE" << 12.0 << "12,";
     QTest::newRow("comma fraction") << "de_DE" << 0.5 << ",5";
+    // clang-format on
 }
 
 void TestNumberText::fixedTwo()

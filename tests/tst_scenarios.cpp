@@ -45,7 +45,7 @@ void compareDepth(const QString &actual, const QString &expected, bool exact)
         return;
     }
     QVERIFY2(relativelyClose(StrictNumber(actual), StrictNumber(expected), 1e-4),
-             qPrintable(actual + QStringLiteral(" vs ") + expected));
+            qPrintable(actual + QStringLiteral(" vs ") + expected));
 }
 
 // Lengths "18.55----21.2": within a unit of the second decimal when near.
@@ -61,7 +61,8 @@ void compareLengths(const QString &actual, const QString &expected, bool exact)
     for (int i = 0; i < 2; ++i) {
         const double x = LeadingNumber(QString(a[i]).replace(u',', u'.'));
         const double y = LeadingNumber(QString(e[i]).replace(u',', u'.'));
-        QVERIFY2(std::abs(x - y) <= 0.0101 + 1e-4 * y, qPrintable(actual + QStringLiteral(" vs ") + expected));
+        QVERIFY2(std::abs(x - y) <= 0.0101 + 1e-4 * y,
+                qPrintable(actual + QStringLiteral(" vs ") + expected));
     }
 }
 
@@ -77,6 +78,7 @@ private slots:
 
 void TestScenarios::bothCommands_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("row");
     QFile file(QStringLiteral(VARNOLT_SCENARIOS));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
@@ -88,6 +90,7 @@ void TestScenarios::bothCommands_data()
             continue;
         QTest::addRow("line %d", line) << text.split(u'\t');
     }
+    // clang-format on
 }
 
 void TestScenarios::bothCommands()
