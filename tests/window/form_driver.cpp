@@ -53,7 +53,8 @@ void clickMenuItem(Form1 &form, const QString &name)
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
 }
 
-MessageBoxCatcher::MessageBoxCatcher(QString imagePath) : m_imagePath(std::move(imagePath))
+MessageBoxCatcher::MessageBoxCatcher(QString imagePath)
+    : m_imagePath(std::move(imagePath))
 {
     QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
     m_timer.start(10);

@@ -63,6 +63,7 @@ private:
 
 void TestWindowCommands::jumpCheck_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("ht");
     QTest::addColumn<bool>("recalculateFirst");
     QTest::addColumn<QString>("verdict");
@@ -72,6 +73,7 @@ void TestWindowCommands::jumpCheck_data()
     // A submerged jump leaves the basin button as it was.
     QTest::newRow("submerged jump") << u"6"_s << false << Submerged << true;
     QTest::newRow("submerged jump after recalculate") << u"6"_s << true << Submerged << false;
+    // clang-format on
 }
 
 void TestWindowCommands::jumpCheck()
@@ -82,12 +84,16 @@ void TestWindowCommands::jumpCheck()
     QFETCH(bool, basinEnabled);
     if (recalculateFirst)
         clickMenuItem(*m_form, u"cxjs"_s);
-    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, ht });
+    typeInputs({u"10"_s, u"3"_s, u"5"_s, u"1"_s, ht});
     click(button(*m_form, u"Command1"_s));
 
-    const QStringList expected = { u"10"_s,       u"3"_s,         u"5"_s,       u"1"_s,
-                                   ht,            u"0.95"_s,      u"2.168255"_s, u"0.8879251"_s,
-                                   u"4.36829"_s,  u"1.05"_s,      QString(),    QString() };
+    // clang-format off
+    const QStringList expected = {
+        u"10"_s,      u"3"_s,    u"5"_s,        u"1"_s,
+        ht,           u"0.95"_s, u"2.168255"_s, u"0.8879251"_s,
+        u"4.36829"_s, u"1.05"_s, QString(),     QString(),
+    };
+    // clang-format on
     for (int n = 1; n <= 12; ++n)
         QCOMPARE(text(n), expected[n - 1]);
     QCOMPARE(this->verdict(), verdict);
@@ -100,13 +106,17 @@ void TestWindowCommands::jumpCheck()
 
 void TestWindowCommands::basinSizing()
 {
-    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    typeInputs({u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s});
     click(button(*m_form, u"Command1"_s));
     click(basinButton());
 
-    const QStringList expected = { u"10"_s,         u"3"_s,         u"5"_s,          u"1"_s,
-                                   u"3"_s,          u"0.95"_s,      u"2.168255"_s,   u"0.8050936"_s,
-                                   u"4.36829"_s,    u"1.05"_s,      u"1.466713"_s,   u"18.55----21.2"_s };
+    // clang-format off
+    const QStringList expected = {
+        u"10"_s,      u"3"_s,    u"5"_s,        u"1"_s,
+        u"3"_s,       u"0.95"_s, u"2.168255"_s, u"0.8050936"_s,
+        u"4.36829"_s, u"1.05"_s, u"1.466713"_s, u"18.55----21.2"_s,
+    };
+    // clang-format on
     for (int n = 1; n <= 12; ++n)
         QCOMPARE(text(n), expected[n - 1]);
     QCOMPARE(verdict(), Remote);
@@ -124,7 +134,7 @@ void TestWindowCommands::basinSizing()
 
 void TestWindowCommands::enterAndEscapeRunNothing()
 {
-    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    typeInputs({u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s});
     QTest::keyClick(field(*m_form, 5), Qt::Key_Return);
     QTest::keyClick(field(*m_form, 5), Qt::Key_Enter);
     QTest::keyClick(field(*m_form, 5), Qt::Key_Escape);
@@ -135,6 +145,7 @@ void TestWindowCommands::enterAndEscapeRunNothing()
 
 void TestWindowCommands::failedCommandKeepsWindowAndInputs_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("inputs"); // Text1 … Text6
     QTest::addColumn<QString>("sigma");
     QTest::addColumn<QString>("command");
@@ -143,27 +154,30 @@ void TestWindowCommands::failedCommandKeepsWindowAndInputs_data()
 
     const QStringList none = { QString(), QString(), QString() };
     const QStringList example = { u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s };
-    QTest::newRow("empty q") << QStringList { QString(), u"3"_s, u"5"_s, u"1"_s, u"3"_s,
-                                              u"0.95"_s }
-                             << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
+    auto exampleWith = [&](int n, const QString &text) {
+        QStringList inputs = example;
+        inputs[n - 1] = text;
+        return inputs;
+    };
+    QTest::newRow("empty q")
+            << exampleWith(1, QString()) << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
     QTest::newRow("unit typed after H")
-            << QStringList { u"10"_s, u"3m"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s } << u"1.05"_s
-            << u"Command1"_s << u"类型不匹配"_s << none;
+            << exampleWith(2, u"3m"_s) << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
     QTest::newRow("q beyond single precision")
-            << QStringList { u"1e40"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s } << u"1.05"_s
-            << u"Command1"_s << u"溢出"_s << none;
+            << exampleWith(1, u"1e40"_s) << u"1.05"_s << u"Command1"_s << u"溢出"_s << none;
     // Zero discharge gives a zero critical depth, then 0/0 in the residual.
-    QTest::newRow("zero q") << QStringList { u"0"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0.95"_s }
-                            << u"1.05"_s << u"Command1"_s << u"无效运算"_s
-                            << QStringList { u"0"_s, QString(), QString() };
+    QTest::newRow("zero q")
+            << exampleWith(1, u"0"_s) << u"1.05"_s << u"Command1"_s << u"无效运算"_s
+            << QStringList { u"0"_s, QString(), QString() };
     QTest::newRow("zero velocity coefficient")
-            << QStringList { u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, u"0"_s } << u"1.05"_s
-            << u"Command1"_s << u"除数为零"_s << QStringList { u"2.168255"_s, QString(), QString() };
+            << exampleWith(6, u"0"_s) << u"1.05"_s << u"Command1"_s << u"除数为零"_s
+            << QStringList { u"2.168255"_s, QString(), QString() };
     // The basin button is enabled from the start, before any critical depth exists.
     QTest::newRow("basin before any check")
             << example << u"1.05"_s << u"Command2"_s << u"类型不匹配"_s << none;
     QTest::newRow("empty submergence factor")
             << example << QString() << u"Command2"_s << u"类型不匹配"_s << none;
+    // clang-format on
 }
 
 void TestWindowCommands::failedCommandKeepsWindowAndInputs()
@@ -190,13 +204,13 @@ void TestWindowCommands::failedCommandKeepsWindowAndInputs()
     for (int n = 1; n <= 6; ++n)
         QCOMPARE(text(n), inputs[n - 1]);
     QCOMPARE(text(10), sigma);
-    QCOMPARE(QStringList({ text(7), text(8), text(11) }), written);
+    QCOMPARE(QStringList({text(7), text(8), text(11)}), written);
     QVERIFY(text(9).isEmpty() && text(12).isEmpty() && verdict().isEmpty());
 }
 
 void TestWindowCommands::windowStaysUsableAfterError()
 {
-    typeInputs({ u"1O"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s });
+    typeInputs({u"1O"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s});
     {
         MessageBoxCatcher box;
         click(button(*m_form, u"Command1"_s));
@@ -210,17 +224,19 @@ void TestWindowCommands::windowStaysUsableAfterError()
 
 void TestWindowCommands::recalculateClearsForNewCalculation_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("phi");
     QTest::addColumn<QString>("sigma");
     QTest::newRow("preset coefficients") << u"0.95"_s << u"1.05"_s;
     QTest::newRow("typed coefficients") << u"0.9"_s << u"1.1"_s;
+    // clang-format on
 }
 
 void TestWindowCommands::recalculateClearsForNewCalculation()
 {
     QFETCH(QString, phi);
     QFETCH(QString, sigma);
-    typeInputs({ u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, phi });
+    typeInputs({u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s, phi});
     typeInto(field(*m_form, 10), sigma);
     click(button(*m_form, u"Command1"_s));
     click(basinButton());
@@ -229,7 +245,7 @@ void TestWindowCommands::recalculateClearsForNewCalculation()
 
     clickMenuItem(*m_form, u"cxjs"_s);
 
-    for (int n : { 1, 2, 3, 4, 5, 7, 8, 9, 11, 12 })
+    for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 11, 12})
         QVERIFY2(text(n).isEmpty(), qPrintable(QString::number(n)));
     QCOMPARE(text(6), phi);
     QCOMPARE(text(10), sigma);

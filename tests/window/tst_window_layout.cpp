@@ -63,6 +63,7 @@ private:
 
 void TestWindowLayout::geometryFollowsTwips_data()
 {
+    // clang-format off
     QTest::addColumn<QRect>("pixels");
     // Twips over 15, the pixel size of a twip at 96 DPI.
     QTest::newRow("Text1") << QRect(112, 8, 81, 21);
@@ -76,6 +77,7 @@ void TestWindowLayout::geometryFollowsTwips_data()
     QTest::newRow("Text12") << QRect(280, 324, 105, 21);
     QTest::newRow("Line2") << QRect(-16, 256, 112, 1);
     QTest::newRow("Line1") << QRect(96, 256, 688, 1);
+    // clang-format on
 }
 
 void TestWindowLayout::geometryFollowsTwips()
@@ -110,10 +112,12 @@ void TestWindowLayout::separatorCrossesClientArea()
 
 void TestWindowLayout::fieldsAreDrawnOverTheirLabels_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("labelName");
     QTest::newRow("Text7") << u"Label6"_s;
     QTest::newRow("Text8") << u"Label7"_s;
     QTest::newRow("Text9") << u"Label8"_s;
+    // clang-format on
 }
 
 void TestWindowLayout::fieldsAreDrawnOverTheirLabels()
@@ -127,6 +131,7 @@ void TestWindowLayout::fieldsAreDrawnOverTheirLabels()
 
 void TestWindowLayout::captionsAndInitialTexts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("caption");
     const std::pair<const char *, QString> rows[] = {
         { "Label1", u"单宽流量q"_s },     { "Label2", u"堰上水头H"_s },
@@ -143,6 +148,7 @@ void TestWindowLayout::captionsAndInitialTexts_data()
         QTest::newRow(name) << caption;
     for (int n : { 1, 2, 3, 4, 5, 7, 8, 9, 11, 12 })
         QTest::addRow("Text%d", n) << QString();
+    // clang-format on
 }
 
 void TestWindowLayout::captionsAndInitialTexts()
@@ -161,11 +167,13 @@ void TestWindowLayout::captionsAndInitialTexts()
 
 void TestWindowLayout::fontsRenderChinese_data()
 {
+    // clang-format off
     QTest::addColumn<qreal>("pointSize");
     for (const char *name : { "Label1", "Label7", "Label8", "Label13", "Command1", "Command2",
                               "Text1", "Text8", "Text12", "Label9" })
         QTest::newRow(name) << 10.5;
     QTest::newRow("Text10") << 12.0;
+    // clang-format on
 }
 
 void TestWindowLayout::fontsRenderChinese()
@@ -176,13 +184,13 @@ void TestWindowLayout::fontsRenderChinese()
     QCOMPARE(widget->font().weight(), QFont::Normal);
     const QString family = QFontInfo(widget->font()).family();
     QVERIFY2(QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese),
-             qPrintable(family));
+            qPrintable(family));
     // Every character of every caption has a glyph in the face in use: no boxes.
     const QFontMetrics metrics(widget->font());
-    for (const QString &caption : { u"单宽流量q堰上水头H下游堰高a1行进流速v下游水深ht流速系数"_s,
-                                    u"临界水深hc收缩断面水深hco共扼水深hco2淹没系数"_s,
-                                    u"消力池深d消力池长l求解并判断下游水跃形式消力池水力计算"_s,
-                                    u"下游发生远离水跃,需要做消能工.淹没临界"_s }) {
+    for (const QString &caption : {u"单宽流量q堰上水头H下游堰高a1行进流速v下游水深ht流速系数"_s,
+                 u"临界水深hc收缩断面水深hco共扼水深hco2淹没系数"_s,
+                 u"消力池深d消力池长l求解并判断下游水跃形式消力池水力计算"_s,
+                 u"下游发生远离水跃,需要做消能工.淹没临界"_s}) {
         for (QChar c : caption)
             QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
     }
@@ -192,7 +200,7 @@ void TestWindowLayout::verdictLineIsRed()
 {
     QCOMPARE(label(*m_form, u"Label9"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(label(*m_form, u"Label1"_s)->palette().color(QPalette::WindowText),
-             m_form->palette().color(QPalette::WindowText));
+            m_form->palette().color(QPalette::WindowText));
 }
 
 void TestWindowLayout::menuBarHasTwoCommands()
@@ -208,7 +216,7 @@ void TestWindowLayout::menuBarHasTwoCommands()
 
 void TestWindowLayout::buttonsAreNeitherDefaultNorCancel()
 {
-    for (const QString &name : { u"Command1"_s, u"Command2"_s }) {
+    for (const QString &name : {u"Command1"_s, u"Command2"_s}) {
         QVERIFY(!button(*m_form, name)->isDefault());
         QVERIFY(!button(*m_form, name)->autoDefault());
     }
@@ -221,6 +229,7 @@ void TestWindowLayout::focusStartsInFirstField()
 
 void TestWindowLayout::tabWalkFollowsTabIndices_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("basinEnabled");
     QTest::addColumn<QStringList>("walk");
     const QStringList head = { u"Text1"_s, u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s,
@@ -229,6 +238,7 @@ void TestWindowLayout::tabWalkFollowsTabIndices_data()
                                u"Text12"_s, u"Text10"_s, u"Text8"_s, u"Text1"_s };
     QTest::newRow("basin button enabled") << true << head + QStringList { u"Command2"_s } + tail;
     QTest::newRow("basin button disabled") << false << head + tail;
+    // clang-format on
 }
 
 void TestWindowLayout::tabWalkFollowsTabIndices()
@@ -251,12 +261,14 @@ void TestWindowLayout::opensCentredOnPrimaryScreen()
     QVERIFY(showActive(form));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect frame = form.frameGeometry();
-    QCOMPARE(frame.topLeft(), QPoint(screen.x() + (screen.width() - frame.width()) / 2,
-                                     screen.y() + (screen.height() - frame.height()) / 2));
+    QCOMPARE(frame.topLeft(),
+            QPoint(screen.x() + (screen.width() - frame.width()) / 2,
+                    screen.y() + (screen.height() - frame.height()) / 2));
 }
 
 void TestWindowLayout::screenReaderNames_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::newRow("Text1") << u"单宽流量q"_s;
     QTest::newRow("Text5") << u"下游水深ht"_s;
@@ -266,6 +278,7 @@ void TestWindowLayout::screenReaderNames_data()
     QTest::newRow("Text12") << u"消力池长l"_s;
     QTest::newRow("Command1") << u"求解并判断下游水跃形式"_s;
     QTest::newRow("Command2") << u"消力池水力计算"_s;
+    // clang-format on
 }
 
 void TestWindowLayout::screenReaderNames()

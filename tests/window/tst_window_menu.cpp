@@ -75,11 +75,10 @@ void TestWindowMenu::recalculateOrderOfWork()
 {
     RecordingForm form;
     cxjs_Click(form);
-    QCOMPARE(form.calls, QStringList({ u"text 1 ''"_s, u"text 2 ''"_s, u"text 3 ''"_s,
-                                       u"text 4 ''"_s, u"text 5 ''"_s, u"text 7 ''"_s,
-                                       u"text 8 ''"_s, u"text 9 ''"_s, u"text 11 ''"_s,
-                                       u"text 12 ''"_s, u"focus 1 ''"_s, u"verdict ''"_s,
-                                       u"basin 0"_s }));
+    QCOMPARE(form.calls,
+            QStringList({u"text 1 ''"_s, u"text 2 ''"_s, u"text 3 ''"_s, u"text 4 ''"_s,
+                    u"text 5 ''"_s, u"text 7 ''"_s, u"text 8 ''"_s, u"text 9 ''"_s, u"text 11 ''"_s,
+                    u"text 12 ''"_s, u"focus 1 ''"_s, u"verdict ''"_s, u"basin 0"_s}));
 }
 
 void TestWindowMenu::menuItemsForScreenReaders()
@@ -92,12 +91,14 @@ void TestWindowMenu::menuItemsForScreenReaders()
 
 void TestWindowMenu::calculatorStartsFromSearchPath_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("installed");
     QTest::addColumn<QString>("started");
     QTest::newRow("GNOME") << QStringList { u"gnome-calculator"_s } << u"gnome-calculator"_s;
     QTest::newRow("last resort") << QStringList { u"xcalc"_s } << u"xcalc"_s;
     QTest::newRow("first in order wins")
             << QStringList { u"xcalc"_s, u"kcalc"_s, u"mate-calc"_s } << u"kcalc"_s;
+    // clang-format on
 }
 
 void TestWindowMenu::calculatorStartsFromSearchPath()
@@ -123,10 +124,12 @@ void TestWindowMenu::calculatorStartsFromSearchPath()
     clickMenuItem(*m_form, u"jsq"_s);
     clickMenuItem(*m_form, u"jsq"_s);
     const QString once = started + u" 0\n"_s;
-    QTRY_COMPARE([&] {
-        QFile f(log);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }(), once + once);
+    QTRY_COMPARE(
+            [&] {
+                QFile f(log);
+                return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+            }(),
+            once + once);
     QVERIFY(!noBox.caught());
 }
 
@@ -144,6 +147,7 @@ void TestWindowMenu::calculatorMissingIsFileNotFound()
 
 void TestWindowMenu::errorKindNames_data()
 {
+    // clang-format off
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("name");
     QTest::newRow("type mismatch") << ErrorKind::TypeMismatch << u"类型不匹配"_s;
@@ -152,6 +156,7 @@ void TestWindowMenu::errorKindNames_data()
     QTest::newRow("invalid operation") << ErrorKind::InvalidOperation << u"无效运算"_s;
     QTest::newRow("file not found") << ErrorKind::FileNotFound << u"文件未找到"_s;
     QTest::newRow("no solution") << ErrorKind::NoSolution << u"无解"_s;
+    // clang-format on
 }
 
 void TestWindowMenu::errorKindNames()
