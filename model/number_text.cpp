@@ -272,7 +272,7 @@ QString SingleText(float value)
 QString FixedTwo(double value)
 {
     const auto rounded = DecimalDigits::of(value).roundedToFraction(2);
-    const QString decimal = QLocale().decimalPoint();
+    QString decimal = QLocale().decimalPoint();
     if (rounded.isZero())
         return decimal;
     return (rounded.negative ? QStringLiteral("-") : QString())

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever of the build and test tools this
-# machine lacks. Safe to run again: it asks apt only for what is missing.
+# machine lacks, plus any packages named as arguments. Safe to run again: it
+# asks apt only for what is missing.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-wqy-zenhei
+    "$@"
 )
 
 missing=()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the window. Without a display the
+# window is opened on a virtual one instead, pictured to a PNG and closed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if ! scripts/install-deps.sh; then
+    if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
+        sudo scripts/install-deps.sh
+    else
+        exit 1
+    fi
+fi
+
+cmake -S . -B build -G Ninja
+cmake --build build
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec build/window/varnolt
+fi
+
+screenshot="${VARNOLT_SCREENSHOT:-$PWD/build/varnolt-window.png}"
+echo "No display (DISPLAY and WAYLAND_DISPLAY are empty): opening the window on a virtual X display (Xvfb)."
+VARNOLT_SCREENSHOT="$screenshot" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1280x1024x24" build/window/varnolt >/dev/null
+echo "Screenshot of the window: $screenshot"
