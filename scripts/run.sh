@@ -4,16 +4,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! scripts/install-deps.sh; then
+if ! bash scripts/install-deps.sh; then
     if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
-        sudo scripts/install-deps.sh
+        sudo bash scripts/install-deps.sh
     else
         exit 1
     fi
 fi
 
-cmake -S . -B build -G Ninja
-cmake --build build
+cmake --preset default
+cmake --build --preset default
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/window/varnolt

@@ -29,7 +29,7 @@ QLabel *label(const Form1 &form, const QString &name)
 bool showActive(Form1 &form)
 {
     form.show();
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
     return QTest::qWaitForWindowActive(&form);
 }
 

@@ -105,9 +105,11 @@ void TestWindowLayout::separatorCrossesClientArea()
     QCOMPARE(rule & m_form->centralWidget()->rect(), QRect(0, 256, 400, 1));
     // Drawn in the text colour, one pixel wide, across the middle of the window.
     const QImage image = m_form->centralWidget()->grab().toImage();
-    const QColor background = image.pixelColor(200, 250);
-    QVERIFY(image.pixelColor(200, 256) != background);
-    QCOMPARE(image.pixelColor(200, 257), background);
+    const auto at = [&](int x, int y) {
+        return image.pixelColor((QPointF(x, y) * image.devicePixelRatio()).toPoint());
+    };
+    QVERIFY(at(200, 256) != at(200, 250));
+    QCOMPARE(at(200, 257), at(200, 250));
 }
 
 void TestWindowLayout::fieldsAreDrawnOverTheirLabels_data()

@@ -75,10 +75,13 @@ void TestWindowMenu::recalculateOrderOfWork()
 {
     RecordingForm form;
     cxjs_Click(form);
-    QCOMPARE(form.calls,
-            QStringList({u"text 1 ''"_s, u"text 2 ''"_s, u"text 3 ''"_s, u"text 4 ''"_s,
-                    u"text 5 ''"_s, u"text 7 ''"_s, u"text 8 ''"_s, u"text 9 ''"_s, u"text 11 ''"_s,
-                    u"text 12 ''"_s, u"focus 1 ''"_s, u"verdict ''"_s, u"basin 0"_s}));
+    // clang-format off
+    QCOMPARE(form.calls, QStringList({
+        u"text 1 ''"_s, u"text 2 ''"_s, u"text 3 ''"_s, u"text 4 ''"_s, u"text 5 ''"_s,
+        u"text 7 ''"_s, u"text 8 ''"_s, u"text 9 ''"_s, u"text 11 ''"_s, u"text 12 ''"_s,
+        u"focus 1 ''"_s, u"verdict ''"_s, u"basin 0"_s,
+    }));
+    // clang-format on
 }
 
 void TestWindowMenu::menuItemsForScreenReaders()

@@ -1,0 +1,125 @@
+#include "window/client_area.h"
+
+#include "window/control_font.h"
+#include "window/control_table.h"
+#include "window/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace varnolt {
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QWidget *createControl(const ControlSpec &spec, QWidget *client)
+{
+    const QString caption = spec.caption.toString();
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, client);
+        // Captions sit at the top left of their box and are clipped, never wrapped.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::TextField:
+        return new QLineEdit(client);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(caption, client);
+        // Enter and Escape in a field must not run a command.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    }
+    return nullptr;
+}
+
+void createLine(const LineSpec &spec, const Twips &twips, QWidget *client)
+{
+    auto *line = new QFrame(client);
+    line->setObjectName(spec.name.toString());
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setMidLineWidth(0);
+    const int x1 = twips.toPixelsX(spec.x1);
+    line->setGeometry(x1, twips.toPixelsY(spec.y), twips.toPixelsX(spec.x2) - x1, 1);
+}
+
+// The verdict line is red and is read out by its current text; labels give
+// their caption to the field they name.
+void finishLabels(QWidget *client)
+{
+    auto *verdict = client->findChild<QLabel *>(u"Label9"_s, Qt::FindDirectChildrenOnly);
+    QPalette palette = verdict->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    verdict->setPalette(palette);
+    verdict->setAccessibleDescription(QString::fromUtf16(VerdictDescription));
+
+    for (const ControlSpec &spec : formControls()) {
+        if (spec.kind != ControlKind::TextField)
+            continue;
+        auto *field
+                = client->findChild<QLineEdit *>(spec.name.toString(), Qt::FindDirectChildrenOnly);
+        auto *label = client->findChild<QLabel *>(
+                labelOf(spec.name).toString(), Qt::FindDirectChildrenOnly);
+        label->setBuddy(field);
+        field->setAccessibleName(label->text());
+    }
+}
+
+// Follows the tab indices; disabled controls are skipped by Qt itself.
+void chainFocusOrder(QWidget *client)
+{
+    std::vector<const ControlSpec *> focusable;
+    for (const ControlSpec &spec : formControls()) {
+        if (spec.kind != ControlKind::Label)
+            focusable.push_back(&spec);
+    }
+    std::sort(focusable.begin(), focusable.end(),
+            [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
+
+    QWidget *previous = nullptr;
+    for (const ControlSpec *spec : focusable) {
+        auto *widget
+                = client->findChild<QWidget *>(spec->name.toString(), Qt::FindDirectChildrenOnly);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+} // namespace
+
+void populateClientArea(QWidget *client, const Twips &twips)
+{
+    const QFont font = controlFont(ControlPointSize);
+    std::vector<QLineEdit *> fields;
+    for (const ControlSpec &spec : formControls()) {
+        QWidget *control = createControl(spec, client);
+        control->setObjectName(spec.name.toString());
+        control->setGeometry(twips.rect(spec.left, spec.top, spec.width, spec.height));
+        control->setFont(spec.name == u"Text10" ? controlFont(LargeFieldPointSize) : font);
+        if (auto *field = qobject_cast<QLineEdit *>(control))
+            fields.push_back(field);
+    }
+    for (const LineSpec &spec : formLines())
+        createLine(spec, twips, client);
+
+    // A field overlapping its label by a few twips is drawn over it.
+    for (QLineEdit *field : fields)
+        field->raise();
+
+    finishLabels(client);
+    chainFocusOrder(client);
+}
+
+} // namespace varnolt
