@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-wqy-zenhei
+    dbus at-spi2-core python3-pyatspi
     "$@"
 )
 

@@ -6,6 +6,12 @@
 
 int main(int argc, char *argv[])
 {
+    // Publish the controls on the accessibility bus whenever there is one, so
+    // screen readers and GUI-test tools find the fields without the desktop
+    // having switched accessibility on first.
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnolt"));
     QApplication::setWindowIcon(varnolt::appIcon());
