@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -84,6 +83,11 @@ bool takePrefix(const QString &text, qsizetype &pos, const QString &prefix)
     return true;
 }
 
+// Decimal orders of magnitude beyond any double, and the magnitude given to a
+// zero mantissa. Both are far from the limits of long long, so adding an
+// exponent to a magnitude can never overflow.
+constexpr long long farOrder = 1LL << 40;
+
 // Tracks where the mantissa's first significant digit stands.
 void noteMagnitude(const std::string &integer, const std::string &fraction, AsciiNumber &number)
 {
@@ -94,7 +98,7 @@ void noteMagnitude(const std::string &integer, const std::string &fraction, Asci
     }
     const auto firstFraction = fraction.find_first_not_of('0');
     number.magnitude = firstFraction == std::string::npos
-            ? std::numeric_limits<long long>::min() / 2
+            ? -farOrder
             : -static_cast<long long>(firstFraction);
 }
 
@@ -114,8 +118,8 @@ void appendExponent(const std::string &exponent, AsciiNumber &number)
     long long shift = 0;
     const auto parsed = std::from_chars(
             exponent.data() + (hasSign ? 1 : 0), exponent.data() + exponent.size(), shift);
-    if (parsed.ec == std::errc::result_out_of_range)
-        shift = std::numeric_limits<long long>::max() / 4;
+    if (parsed.ec == std::errc::result_out_of_range || shift > farOrder)
+        shift = farOrder;
     number.magnitude += exponent.front() == '-' ? -shift : shift;
 }
 

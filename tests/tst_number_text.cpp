@@ -94,6 +94,11 @@ void TestNumberText::strictNumber_data()
     QTest::newRow("en beyond single negative") << "en_US" << "-4e38" << 0.f << overflow;
     QTest::newRow("en beyond double") << "en_US" << "1e400" << 0.f << overflow;
     QTest::newRow("en huge exponent") << "en_US" << "1e99999999999999999999" << 0.f << overflow;
+    // Exponents near the range of long long, on zero and non-zero mantissas.
+    QTest::newRow("en zero, huge negative exponent") << "en_US" << "0e-8166666661661066610" << 0.f << NoError;
+    QTest::newRow("en zero, beyond long long") << "en_US" << "0.0e-99999999999999999999" << 0.f << NoError;
+    QTest::newRow("en zero, huge exponent") << "en_US" << "0e9223372036854775807" << 0.f << NoError;
+    QTest::newRow("en tiny, huge negative exponent") << "en_US" << "80e-8166666661661066610" << 0.f << NoError;
 
     // Comma locale: the comma is the decimal separator, the full stop groups.
     QTest::newRow("de comma") << "de_DE" << "3,5" << 3.5f << NoError;
@@ -161,6 +166,8 @@ void TestNumberText::leadingNumber_data()
     QTest::newRow("full stop under comma locale") << "de_DE" << "3.5" << 3.5 << NoError;
     QTest::newRow("beyond single is fine") << "en_US" << "1e300" << 1e300 << NoError;
     QTest::newRow("underflow is zero") << "en_US" << "1e-400" << 0.0 << NoError;
+    QTest::newRow("zero, huge negative exponent") << "en_US" << "0.e-9223372036854775807x" << 0.0 << NoError;
+    QTest::newRow("tiny, exponent beyond long long") << "en_US" << "80e-8166666661661066610666.e400" << 0.0 << NoError;
     QTest::newRow("beyond double") << "en_US" << "1e309" << 0.0 << overflow;
     QTest::newRow("beyond double by digits") << "en_US" << QString(400, u'9') << 0.0 << overflow;
     // clang-format on
