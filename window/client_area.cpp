@@ -51,7 +51,9 @@ void createLine(const LineSpec &spec, const Twips &twips, QWidget *client)
     line->setLineWidth(1);
     line->setMidLineWidth(0);
     const int x1 = twips.toPixelsX(spec.x1);
-    line->setGeometry(x1, twips.toPixelsY(spec.y), twips.toPixelsX(spec.x2) - x1, 1);
+    // Three pixels tall with the one-pixel rule in the middle: a widget one
+    // pixel tall loses its rule at fractional scale factors such as 1.5.
+    line->setGeometry(x1, twips.toPixelsY(spec.y) - 1, twips.toPixelsX(spec.x2) - x1, 3);
 }
 
 // The verdict line is red and is read out by its current text; labels give

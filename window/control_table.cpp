@@ -11,7 +11,9 @@ using K = ControlKind;
 
 // The jump-check block sits above the rule at 3840 twips, the basin block
 // below it.
-constexpr std::array<ControlSpec, 28> Controls = {{
+// Sized by its rows: a declared size larger than the rows would add
+// value-initialised controls without a name.
+constexpr ControlSpec Controls[] = {
         {u"Label1", K::Label, 480, 240, 1215, 495, u"单宽流量q", 0},
         {u"Text1", K::TextField, 1680, 120, 1215, 315, {}, 1},
         {u"Label2", K::Label, 3360, 240, 1215, 495, u"堰上水头H", 8},
@@ -39,7 +41,7 @@ constexpr std::array<ControlSpec, 28> Controls = {{
         {u"Text11", K::TextField, 1560, 4860, 1215, 315, {}, 22},
         {u"Label13", K::Label, 3120, 4920, 1215, 495, u"消力池长l", 23},
         {u"Text12", K::TextField, 4200, 4860, 1575, 315, {}, 24},
-}};
+};
 
 // Two segments make one separator across the whole client area; both are
 // clipped at its edges.
