@@ -6,9 +6,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     xvfb xauth fonts-wqy-zenhei
     dbus at-spi2-core python3-pyatspi
+    desktop-file-utils appstream dpkg-dev file
     "$@"
 )
 

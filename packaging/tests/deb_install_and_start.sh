@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Packs the build into a .deb, checks its contents and dependencies, installs
+# it into a scratch root and starts the installed program there for a moment.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb=$(ls "$scratch"/out/varnolt_*.deb)
+echo "package: $(basename "$deb")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for lib in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins; do
+    grep -q "$lib" <<<"$depends" || { echo "missing dependency on $lib"; exit 1; }
+done
+
+dpkg-deb -x "$deb" "$scratch/root"
+for file in usr/bin/varnolt \
+            usr/share/applications/org.varnolt.Varnolt.desktop \
+            usr/share/metainfo/org.varnolt.Varnolt.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/org.varnolt.Varnolt.svg \
+            usr/share/icons/hicolor/16x16/apps/org.varnolt.Varnolt.png \
+            usr/share/icons/hicolor/256x256/apps/org.varnolt.Varnolt.png; do
+    [ -e "$scratch/root/$file" ] || { echo "not in the package: $file"; exit 1; }
+done
+desktop-file-validate "$scratch/root/usr/share/applications/org.varnolt.Varnolt.desktop"
+
+# Every library the installed binary needs resolves on this system.
+if ldd "$scratch/root/usr/bin/varnolt" | grep -q 'not found'; then
+    ldd "$scratch/root/usr/bin/varnolt"
+    exit 1
+fi
+
+# Started from its installed place it shows its window and pictures it.
+shot="$scratch/shown.png"
+VARNOLT_SCREENSHOT="$shot" QT_QPA_PLATFORM=offscreen timeout 20 \
+    "$scratch/root/usr/bin/varnolt" >/dev/null
+[ -s "$shot" ] || { echo "the installed program did not show its window"; exit 1; }
+echo "the installed program started and showed its window"
