@@ -14,9 +14,9 @@ seconds="${FUZZ_SECONDS:-30}"
 max_len="${FUZZ_MAX_LEN:-256}"
 harnesses=(fuzz_strict_number fuzz_leading_number fuzz_commands)
 
-if ! bash scripts/install-deps.sh; then
+if ! bash scripts/install-deps.sh clang libclang-rt-14-dev; then
     if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then
-        sudo bash scripts/install-deps.sh
+        sudo bash scripts/install-deps.sh clang libclang-rt-14-dev
     else
         exit 1
     fi

@@ -1,6 +1,7 @@
 #include "window/self_capture.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -9,6 +10,28 @@
 #include <cstdio>
 
 namespace varnolt {
+
+namespace {
+
+class QuitAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            QMetaObject::invokeMethod(
+                    QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_painted = false;
+};
+
+} // namespace
 
 bool saveWindowImage(QWidget &window, const QString &path)
 {
@@ -28,6 +51,11 @@ void captureWhenShownAndQuit(QWidget &window, const QString &path)
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });
+}
+
+void quitAfterFirstPaint(QWidget &window)
+{
+    window.installEventFilter(new QuitAfterFirstPaint(&window));
 }
 
 } // namespace varnolt

@@ -15,4 +15,8 @@ bool saveWindowImage(QWidget &window, const QString &path);
 // ends the event loop (exit code 1 when the file cannot be written).
 void captureWhenShownAndQuit(QWidget &window, const QString &path);
 
+// For measuring start-up: ends the event loop once the window has painted
+// for the first time.
+void quitAfterFirstPaint(QWidget &window);
+
 } // namespace varnolt

@@ -1,0 +1,89 @@
+// The two commands on the in-memory form for the worked example: q = 10 m²/s,
+// H = 3 m, a1 = 5 m, v = 1 m/s, ht = 3 m, phi = 0.95, sigma = 1.05, a remote
+// jump that needs a basin.
+#include "commands/commands.h"
+#include "model/errors.h"
+#include "model/form_model.h"
+#include "model/form_state.h"
+
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+using namespace varnolt;
+
+namespace {
+
+void typeWorkedExample(MemoryFormModel &form)
+{
+    form.setText(Field::Text1, QStringLiteral("10"));
+    form.setText(Field::Text2, QStringLiteral("3"));
+    form.setText(Field::Text3, QStringLiteral("5"));
+    form.setText(Field::Text4, QStringLiteral("1"));
+    form.setText(Field::Text5, QStringLiteral("3"));
+    form.setText(Field::Text6, QStringLiteral("0.95"));
+    form.setText(Field::Text10, QStringLiteral("1.05"));
+}
+
+// Stops the benchmark when a field does not hold the worked example's result,
+// so a timing is never reported for a wrong calculation.
+bool expect(benchmark::State &bench, const MemoryFormModel &form, Field field, const char *text)
+{
+    if (form.text(field) == QLatin1String(text))
+        return true;
+    bench.SkipWithError(QStringLiteral("Text%1 is \"%2\", not \"%3\"")
+                                .arg(int(field))
+                                .arg(form.text(field), QLatin1String(text))
+                                .toUtf8()
+                                .constData());
+    return false;
+}
+
+void BM_Command1_Click(benchmark::State &bench)
+{
+    MemoryFormModel form;
+    typeWorkedExample(form);
+    FormState state;
+    for (auto _ : bench) {
+        try {
+            Command1_Click(form, state);
+        } catch (const CalcError &e) {
+            bench.SkipWithError(e.what());
+            break;
+        }
+        benchmark::DoNotOptimize(state);
+    }
+    if (expect(bench, form, Field::Text7, "2.168255")
+            && expect(bench, form, Field::Text8, "0.8879251"))
+        expect(bench, form, Field::Text9, "4.36829");
+}
+BENCHMARK(BM_Command1_Click);
+
+void BM_Command2_Click(benchmark::State &bench)
+{
+    MemoryFormModel form;
+    typeWorkedExample(form);
+    FormState state;
+    // The sizing bisects up to the critical depth the jump check wrote.
+    try {
+        Command1_Click(form, state);
+    } catch (const CalcError &e) {
+        bench.SkipWithError(e.what());
+        return;
+    }
+    for (auto _ : bench) {
+        try {
+            Command2_Click(form, state);
+        } catch (const CalcError &e) {
+            bench.SkipWithError(e.what());
+            break;
+        }
+        benchmark::DoNotOptimize(state);
+    }
+    if (expect(bench, form, Field::Text11, "1.466713")
+            && expect(bench, form, Field::Text8, "0.8050936"))
+        expect(bench, form, Field::Text12, "18.55----21.2");
+}
+BENCHMARK(BM_Command2_Click);
+
+} // namespace
