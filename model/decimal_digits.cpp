@@ -1,10 +1,29 @@
 #include "model/decimal_digits.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace varnolt {
+
+namespace {
+
+// Significant decimal digits enough to write a double exactly. With the
+// value m · 2^e (m < 2^53), a negative e adds one digit per factor 5 of
+// 10^-e / 2^-e (log10 5 < 0.7 digits per binary place), a positive e one per
+// doubling of the integer (log10 2 < 0.31).
+int exactPrecision(double magnitude)
+{
+    int binaryExponent = 0;
+    std::frexp(magnitude, &binaryExponent);
+    const int e = binaryExponent - 53;
+    const int digits = 18 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
+    return std::min(digits, 800);
+}
+
+} // namespace
 
 DecimalDigits DecimalDigits::of(double value)
 {
@@ -13,23 +32,25 @@ DecimalDigits DecimalDigits::of(double value)
     if (value == 0)
         return result;
 
-    // A double has at most 767 significant decimal digits, so this precision
-    // writes its value exactly (trailing zeros are dropped below).
+    const double magnitude = std::fabs(value);
     std::array<char, 1100> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-            std::fabs(value), std::chars_format::scientific, 800);
-    const std::string text(buffer.data(), written.ptr);
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+            std::chars_format::scientific, exactPrecision(magnitude));
+    // d.ddd…e±x: the digits without the point, the exponent after the 'e'.
+    const std::string_view text(
+            buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
     const auto e = text.find('e');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            result.digits.push_back(text[i]);
-    }
+    result.digits.reserve(e);
+    result.digits.push_back(text[0]);
+    if (e > 2)
+        result.digits.append(text.substr(2, e - 2));
+    const auto last = result.digits.find_last_not_of('0');
+    result.digits.resize(last + 1);
+
     int exponent = 0;
-    std::from_chars(
-            text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+    const auto exponentText = text.substr(e + 1 + (text[e + 1] == '+' ? 1 : 0));
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
     result.pointPosition = exponent + 1;
-    while (!result.digits.empty() && result.digits.back() == '0')
-        result.digits.pop_back();
     return result;
 }
 

@@ -30,9 +30,16 @@ double criticalDepth(float q)
     return pow(div(mul(q, q), g), 1.0 / 3.0);
 }
 
-double contractedDepthResidual(float E0, float q, float phi, float h)
+ContractedDepthResidual::ContractedDepthResidual(float E0, float q, float phi)
+    : m_E0(E0)
+    , m_qSquared(pow(q, 2))
+    , m_jetFactor(mul(pow(phi, 2), twoG))
 {
-    return sub(sub(E0, h), div(pow(q, 2), mul(pow(h, 2), mul(pow(phi, 2), twoG))));
+}
+
+double ContractedDepthResidual::operator()(float h) const
+{
+    return sub(sub(m_E0, h), div(m_qSquared, mul(pow(h, 2), m_jetFactor)));
 }
 
 double contractedDepthCeiling(float q, float phi)

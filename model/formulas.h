@@ -30,7 +30,19 @@ double criticalDepth(float q);
 
 // Contracted-depth residual at a trial depth h:
 // R(h) = (E0 − h) − q² / (h² · (phi² · 19.62)).
-double contractedDepthResidual(float E0, float q, float phi, float h);
+// A bisection evaluates it dozens of times with the same E0, q and phi, so
+// q² and phi² · 19.62 are formed once; they are the same numbers every
+// evaluation would form, and squares of singles cannot overflow a double.
+class ContractedDepthResidual {
+public:
+    ContractedDepthResidual(float E0, float q, float phi);
+    double operator()(float h) const;
+
+private:
+    float m_E0;
+    double m_qSquared;
+    double m_jetFactor; // phi² · 19.62
+};
 
 // Depth at which R has its maximum, h* = (q² / (9.81 · phi²))^(1/3): R rises
 // from −∞ at h → 0 up to h*, so the contracted depth is the root below it.

@@ -14,6 +14,30 @@ namespace varnolt {
 
 namespace {
 
+// The locale's number symbols, looked up again only when the user's locale
+// has changed since the last conversion: a command converts hundreds of
+// texts, and each lookup builds new strings.
+struct Notation {
+    QString decimal;
+    QString group;
+    QString minus;
+    QString plus;
+};
+
+const Notation &currentNotation()
+{
+    thread_local QLocale cachedLocale;
+    thread_local Notation notation{cachedLocale.decimalPoint(), cachedLocale.groupSeparator(),
+            cachedLocale.negativeSign(), cachedLocale.positiveSign()};
+    const QLocale locale;
+    if (locale != cachedLocale) {
+        cachedLocale = locale;
+        notation = {locale.decimalPoint(), locale.groupSeparator(), locale.negativeSign(),
+                locale.positiveSign()};
+    }
+    return notation;
+}
+
 bool isAsciiDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
@@ -97,9 +121,8 @@ void noteMagnitude(const std::string &integer, const std::string &fraction, Asci
         return;
     }
     const auto firstFraction = fraction.find_first_not_of('0');
-    number.magnitude = firstFraction == std::string::npos
-            ? -farOrder
-            : -static_cast<long long>(firstFraction);
+    number.magnitude = firstFraction == std::string::npos ? -farOrder
+                                                          : -static_cast<long long>(firstFraction);
 }
 
 void appendMantissa(const std::string &integer, const std::string &fraction, AsciiNumber &number)
@@ -137,16 +160,16 @@ std::optional<AsciiNumber> parseStrict(const QString &raw)
     if (text.isEmpty())
         return std::nullopt;
 
-    const QLocale locale;
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
+    const Notation &notation = currentNotation();
+    const QString &decimal = notation.decimal;
+    const QString &group = notation.group;
 
     AsciiNumber number;
     qsizetype pos = 0;
-    if (takePrefix(text, pos, QStringLiteral("-")) || takePrefix(text, pos, locale.negativeSign()))
+    if (takePrefix(text, pos, QStringLiteral("-")) || takePrefix(text, pos, notation.minus))
         number.text.push_back('-');
     else if (!takePrefix(text, pos, QStringLiteral("+")))
-        takePrefix(text, pos, locale.positiveSign());
+        takePrefix(text, pos, notation.plus);
 
     std::string integer;
     const int leadingRun = takeDigits(text, pos, integer);
@@ -253,7 +276,7 @@ QString SingleText(float value)
     if (rounded.isZero())
         return QStringLiteral("0");
 
-    const QString decimal = QLocale().decimalPoint();
+    const QString &decimal = currentNotation().decimal;
     QString text = rounded.negative ? QStringLiteral("-") : QString();
     const int exponent = rounded.pointPosition - 1;
     if (exponent < -4 || exponent >= 7) {
@@ -276,7 +299,7 @@ QString SingleText(float value)
 QString FixedTwo(double value)
 {
     const auto rounded = DecimalDigits::of(value).roundedToFraction(2);
-    QString decimal = QLocale().decimalPoint();
+    const QString &decimal = currentNotation().decimal;
     if (rounded.isZero())
         return decimal;
     return (rounded.negative ? QStringLiteral("-") : QString())

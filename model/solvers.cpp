@@ -105,17 +105,20 @@ auto contractedDepthRescue(const FormState &state)
     };
 }
 
-double contractedDepthResidual(const FormState &state)
+// R with the E0, q and phi of the state, which stay the same while the
+// contracted depth is sought.
+formulas::ContractedDepthResidual contractedDepthResidual(const FormState &state)
 {
-    return formulas::contractedDepthResidual(state.E0, state.q, state.phi, state.hco);
+    return {state.E0, state.q, state.phi};
 }
 
 double contractedDepthSolve(
         FormState &state, BisectBound high, int iterations, ResidualPrecision precision)
 {
+    const auto residual = contractedDepthResidual(state);
     return Bisect(
-            state.hco, [&state] { return contractedDepthResidual(state); }, 0.2, high, iterations,
-            precision, contractedDepthRescue(state));
+            state.hco, [&] { return residual(state.hco); }, 0.2, high, iterations, precision,
+            contractedDepthRescue(state));
 }
 
 } // namespace
@@ -139,9 +142,10 @@ double FinalDepthSolve(FormState &state, const FormModel &form)
 
 double ExactContractedDepth(FormState &state)
 {
-    auto evaluateAt = [&state](double h) {
+    const auto residual = contractedDepthResidual(state);
+    auto evaluateAt = [&](double h) {
         state.hco = toSingle(h);
-        return contractedDepthResidual(state);
+        return residual(state.hco);
     };
     return contractedDepthOnRisingBranch(state, evaluateAt, 0, 0, 0, 0);
 }
