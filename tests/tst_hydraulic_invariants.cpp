@@ -97,9 +97,8 @@ void TestHydraulicInvariants::invariants_data()
         return text(low + (high - low) * random.generateDouble());
     };
     for (int i = 0; i < 3000; ++i) {
-        QTest::addRow("weir %d", i) << QStringList{in(0.2, 60), in(0.2, 12), in(0.3, 40),
-                                                   in(0, 4),    in(0.1, 30), in(0.85, 1),
-                                                   in(1.0, 1.15)};
+        QTest::addRow("weir %d", i) << QStringList{in(0.2, 60), in(0.2, 12), in(0.3, 40), in(0, 4),
+                in(0.1, 30), in(0.85, 1), in(1.0, 1.15)};
     }
 }
 
@@ -132,8 +131,8 @@ void TestHydraulicInvariants::invariants()
     QVERIFY(hco > 0);
     QVERIFY(hco <= jetCriticalDepth(w) * (1 + 1e-6));
     QVERIFY2(headResidual(w, E0, hco - resolution) <= 0
-                     && headResidual(w, E0, std::min(hco + resolution, jetCriticalDepth(w))) >= 0,
-             qPrintable(QStringLiteral("hco %1").arg(hco)));
+                    && headResidual(w, E0, std::min(hco + resolution, jetCriticalDepth(w))) >= 0,
+            qPrintable(QStringLiteral("hco %1").arg(hco)));
 
     // The conjugate depth has the specific force of the contracted depth.
     QVERIFY(relativelyClose(specificForce(w.q, state.hco2), specificForce(w.q, hco), 1e-5));
@@ -150,7 +149,7 @@ void TestHydraulicInvariants::invariants()
         QCOMPARE(basinError, int(ErrorKind::NoSolution));
         const double atZero = exactBasinBalance(w, 0);
         QVERIFY2(std::isnan(atZero) || atZero >= -1e-3 || exactBasinBalance(w, 1000) < 0,
-                 qPrintable(QStringLiteral("balance at d = 0: %1").arg(atZero)));
+                qPrintable(QStringLiteral("balance at d = 0: %1").arg(atZero)));
         return;
     }
 
@@ -163,8 +162,8 @@ void TestHydraulicInvariants::invariants()
     const double tolerance = w.sigma * state.hco2 * trialResolution / hco
             + std::abs(hc - 0.1) / 65536 + 1e-4 * std::abs(d) + 1e-6;
     QVERIFY2(exactBasinBalance(w, std::max(0.0, d - tolerance)) <= 0
-                     && exactBasinBalance(w, d + tolerance) >= 0,
-             qPrintable(QStringLiteral("d %1 tolerance %2").arg(d).arg(tolerance)));
+                    && exactBasinBalance(w, d + tolerance) >= 0,
+            qPrintable(QStringLiteral("d %1 tolerance %2").arg(d).arg(tolerance)));
 
     // The lengths are 4.83 and 5.52 times the final hco2 − hco.
     const QStringList lengths = form.text(Field::Text12).split(QStringLiteral("----"));

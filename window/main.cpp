@@ -28,5 +28,5 @@ int main(int argc, char *argv[])
     if (!screenshot.isEmpty())
         varnolt::captureWhenShownAndQuit(form, screenshot);
 
-    return app.exec();
+    return QApplication::exec();
 }
