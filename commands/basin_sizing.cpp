@@ -35,12 +35,7 @@ float BasinConjugateDepth(const FormModel &form, FormState &state, float depth, 
 void Command2_Click(FormModel &form, FormState &state)
 {
     state.sigma = readStrict(form, Field::Text10);
-    state.q = readStrict(form, Field::Text1);
-    state.H = readStrict(form, Field::Text2);
-    state.a1 = readStrict(form, Field::Text3);
-    state.v = readStrict(form, Field::Text4);
-    state.ht = readStrict(form, Field::Text5);
-    state.phi = readStrict(form, Field::Text6);
+    readWeirInputs(form, state);
 
     state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
 

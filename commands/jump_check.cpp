@@ -11,12 +11,7 @@ using checked::toSingle;
 
 void Command1_Click(FormModel &form, FormState &state)
 {
-    state.q = readStrict(form, Field::Text1);
-    state.H = readStrict(form, Field::Text2);
-    state.a1 = readStrict(form, Field::Text3);
-    state.v = readStrict(form, Field::Text4);
-    state.ht = readStrict(form, Field::Text5);
-    state.phi = readStrict(form, Field::Text6);
+    readWeirInputs(form, state);
 
     state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
     state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));

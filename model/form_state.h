@@ -20,6 +20,8 @@ struct FormState {
     float Et = 0; // downstream total head with the exit velocity head (m)
     float d = 0; // basin depth, also the bisection's trial value (m)
     float sigma = 0; // submergence factor of the basin
+
+    bool operator==(const FormState &) const = default;
 };
 
 } // namespace varnolt
