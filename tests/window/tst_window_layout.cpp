@@ -1,4 +1,5 @@
 #include "form_driver.h"
+#include "window/app_icon.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -43,6 +44,7 @@ private slots:
     void fontsRenderChinese_data();
     void fontsRenderChinese();
     void verdictLineIsRed();
+    void windowHasTheProgramIcon();
     void menuBarHasTwoCommands();
     void buttonsAreNeitherDefaultNorCancel();
     void focusStartsInFirstField();
@@ -207,6 +209,23 @@ void TestWindowLayout::verdictLineIsRed()
     QCOMPARE(label(*m_form, u"Label9"_s)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     QCOMPARE(label(*m_form, u"Label1"_s)->palette().color(QPalette::WindowText),
             m_form->palette().color(QPalette::WindowText));
+}
+
+// The icon drawing is compiled in: the window's 32 px icon is the weir on its
+// 256-colour palette, not an empty square.
+void TestWindowLayout::windowHasTheProgramIcon()
+{
+    const QIcon icon = m_form->windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+    const QImage small = renderAppIcon(32, true);
+    QCOMPARE(small.format(), QImage::Format_Indexed8);
+    QVERIFY(small.colorCount() <= 256);
+    int opaque = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x)
+            opaque += qAlpha(small.pixel(x, y)) == 255;
+    }
+    QVERIFY(opaque > 32 * 32 / 2);
 }
 
 void TestWindowLayout::menuBarHasTwoCommands()
