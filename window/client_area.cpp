@@ -18,10 +18,10 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QWidget *createControl(const ControlSpec &spec, QWidget *client)
+QWidget *createControl(const ControlSpec &row, QWidget *client)
 {
-    const QString caption = spec.caption.toString();
-    switch (spec.kind) {
+    const QString caption = row.caption.toString();
+    switch (row.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(caption, client);
         // Captions sit at the top left of their box and are clipped, never wrapped.
@@ -42,18 +42,18 @@ QWidget *createControl(const ControlSpec &spec, QWidget *client)
     return nullptr;
 }
 
-void createLine(const LineSpec &spec, const Twips &twips, QWidget *client)
+void createLine(const LineSpec &row, const Twips &twips, QWidget *client)
 {
     auto *line = new QFrame(client);
-    line->setObjectName(spec.name.toString());
+    line->setObjectName(row.name.toString());
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
     line->setLineWidth(1);
     line->setMidLineWidth(0);
-    const int x1 = twips.toPixelsX(spec.x1);
+    const int x1 = twips.toPixelsX(row.x1);
     // Three pixels tall with the one-pixel rule in the middle: a widget one
     // pixel tall loses its rule at fractional scale factors such as 1.5.
-    line->setGeometry(x1, twips.toPixelsY(spec.y) - 1, twips.toPixelsX(spec.x2) - x1, 3);
+    line->setGeometry(x1, twips.toPixelsY(row.y) - 1, twips.toPixelsX(row.x2) - x1, 3);
 }
 
 // The verdict line is red and is read out by its current text; labels give
@@ -66,13 +66,13 @@ void finishLabels(QWidget *client)
     verdict->setPalette(palette);
     verdict->setAccessibleDescription(QString::fromUtf16(VerdictDescription));
 
-    for (const ControlSpec &spec : formControls()) {
-        if (spec.kind != ControlKind::TextField)
+    for (const ControlSpec &row : formControls()) {
+        if (row.kind != ControlKind::TextField)
             continue;
         auto *field
-                = client->findChild<QLineEdit *>(spec.name.toString(), Qt::FindDirectChildrenOnly);
+                = client->findChild<QLineEdit *>(row.name.toString(), Qt::FindDirectChildrenOnly);
         auto *label = client->findChild<QLabel *>(
-                labelOf(spec.name).toString(), Qt::FindDirectChildrenOnly);
+                labelOf(row.name).toString(), Qt::FindDirectChildrenOnly);
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
@@ -82,17 +82,17 @@ void finishLabels(QWidget *client)
 void chainFocusOrder(QWidget *client)
 {
     std::vector<const ControlSpec *> focusable;
-    for (const ControlSpec &spec : formControls()) {
-        if (spec.kind != ControlKind::Label)
-            focusable.push_back(&spec);
+    for (const ControlSpec &row : formControls()) {
+        if (row.kind != ControlKind::Label)
+            focusable.push_back(&row);
     }
     std::sort(focusable.begin(), focusable.end(),
             [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
 
     QWidget *previous = nullptr;
-    for (const ControlSpec *spec : focusable) {
+    for (const ControlSpec *row : focusable) {
         auto *widget
-                = client->findChild<QWidget *>(spec->name.toString(), Qt::FindDirectChildrenOnly);
+                = client->findChild<QWidget *>(row->name.toString(), Qt::FindDirectChildrenOnly);
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -105,16 +105,16 @@ void populateClientArea(QWidget *client, const Twips &twips)
 {
     const QFont font = controlFont(ControlPointSize);
     std::vector<QLineEdit *> fields;
-    for (const ControlSpec &spec : formControls()) {
-        QWidget *control = createControl(spec, client);
-        control->setObjectName(spec.name.toString());
-        control->setGeometry(twips.rect(spec.left, spec.top, spec.width, spec.height));
-        control->setFont(spec.name == u"Text10" ? controlFont(LargeFieldPointSize) : font);
+    for (const ControlSpec &row : formControls()) {
+        QWidget *control = createControl(row, client);
+        control->setObjectName(row.name.toString());
+        control->setGeometry(twips.rect(row.left, row.top, row.width, row.height));
+        control->setFont(row.name == u"Text10" ? controlFont(LargeFieldPointSize) : font);
         if (auto *field = qobject_cast<QLineEdit *>(control))
             fields.push_back(field);
     }
-    for (const LineSpec &spec : formLines())
-        createLine(spec, twips, client);
+    for (const LineSpec &row : formLines())
+        createLine(row, twips, client);
 
     // A field overlapping its label by a few twips is drawn over it.
     for (QLineEdit *field : fields)
