@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/errors.h"
+
 #include <cmath>
 
 namespace varnolt::checked {
@@ -12,20 +14,15 @@ namespace varnolt::checked {
 // The tests are inline: the bisections run them thousands of times a click.
 
 namespace detail {
-[[noreturn]] void raiseInvalid();
-[[noreturn]] void raiseOverflow();
-[[noreturn]] void raiseZeroByZero();
-[[noreturn]] void raiseDivisionByZero();
-[[noreturn]] void raiseZeroToNegativePower();
-[[noreturn]] void raiseNegativeToFractionalPower();
-[[noreturn]] void raiseSingleOverflow();
+// Out of line, so the inline tests stay small.
+[[noreturn]] void fail(ErrorKind kind, const char16_t *message);
 
 inline double verified(double result)
 {
     if (std::isnan(result)) [[unlikely]]
-        raiseInvalid();
+        fail(ErrorKind::InvalidOperation, u"计算结果无定义。");
     if (std::isinf(result)) [[unlikely]]
-        raiseOverflow();
+        fail(ErrorKind::Overflow, u"计算结果超出数值范围。");
     return result;
 }
 } // namespace detail
@@ -49,8 +46,8 @@ inline double div(double a, double b)
 {
     if (b == 0) [[unlikely]] {
         if (a == 0)
-            detail::raiseZeroByZero();
-        detail::raiseDivisionByZero();
+            detail::fail(ErrorKind::InvalidOperation, u"计算中出现零除以零。");
+        detail::fail(ErrorKind::DivisionByZero, u"计算中出现除数为零。");
     }
     return detail::verified(a / b);
 }
@@ -59,9 +56,9 @@ inline double div(double a, double b)
 inline double pow(double base, double exponent)
 {
     if (base == 0 && exponent < 0) [[unlikely]]
-        detail::raiseZeroToNegativePower();
+        detail::fail(ErrorKind::DivisionByZero, u"计算中对零取负数次幂。");
     if (base < 0 && exponent != std::trunc(exponent)) [[unlikely]]
-        detail::raiseNegativeToFractionalPower();
+        detail::fail(ErrorKind::InvalidOperation, u"计算中对负数取分数次幂。");
     return detail::verified(std::pow(base, exponent));
 }
 
@@ -71,7 +68,7 @@ inline float toSingle(double value)
 {
     const auto single = static_cast<float>(detail::verified(value));
     if (std::isinf(single)) [[unlikely]]
-        detail::raiseSingleOverflow();
+        detail::fail(ErrorKind::Overflow, u"计算结果超出单精度范围。");
     return single;
 }
 

@@ -105,17 +105,11 @@ auto contractedDepthRescue(const FormState &state)
     };
 }
 
-// R with the E0, q and phi of the state, which stay the same while the
-// contracted depth is sought.
-formulas::ContractedDepthResidual contractedDepthResidual(const FormState &state)
-{
-    return {state.E0, state.q, state.phi};
-}
-
 double contractedDepthSolve(
         FormState &state, BisectBound high, int iterations, ResidualPrecision precision)
 {
-    const auto residual = contractedDepthResidual(state);
+    // E0, q and phi stay the same while the contracted depth is sought.
+    const formulas::ContractedDepthResidual residual(state.E0, state.q, state.phi);
     return Bisect(
             state.hco, [&] { return residual(state.hco); }, 0.2, high, iterations, precision,
             contractedDepthRescue(state));
@@ -142,7 +136,7 @@ double FinalDepthSolve(FormState &state, const FormModel &form)
 
 double ExactContractedDepth(FormState &state)
 {
-    const auto residual = contractedDepthResidual(state);
+    const formulas::ContractedDepthResidual residual(state.E0, state.q, state.phi);
     auto evaluateAt = [&](double h) {
         state.hco = toSingle(h);
         return residual(state.hco);
@@ -182,7 +176,8 @@ double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConju
             hi = checked::mul(hi, 2);
             if (hi > deepestBasin)
                 throw CalcError(ErrorKind::NoSolution,
-                        QStringLiteral("池深到 1000 m 仍不能形成淹没水跃:消力池深无解。"));
+                        QStringLiteral("池深到 %1 m 仍不能形成淹没水跃:消力池深无解。")
+                                .arg(deepestBasin));
             yHi = exactAt(hi);
         }
         if (yHi == 0)
