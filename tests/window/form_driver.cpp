@@ -11,6 +11,17 @@
 
 namespace varnolt::testkit {
 
+void FormTest::init()
+{
+    m_form = std::make_unique<Form1>();
+    QVERIFY(showActive(*m_form));
+}
+
+void FormTest::cleanup()
+{
+    m_form.reset();
+}
+
 QLineEdit *field(const Form1 &form, int number)
 {
     return form.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number));

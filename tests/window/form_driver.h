@@ -6,11 +6,26 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace varnolt::testkit {
+
+// A test class whose every test function gets a freshly opened, active
+// window in m_form, closed again after the function.
+class FormTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<Form1> m_form;
+
+private slots:
+    void init();
+    void cleanup();
+};
 
 QLineEdit *field(const Form1 &form, int number);
 QPushButton *button(const Form1 &form, const QString &name);

@@ -25,17 +25,10 @@ const QString Submerged = u"下游发生淹没水跃"_s;
 
 // The two buttons and the Recalculate menu item driven as a user would, with
 // key and mouse events, and the error box after a failed command.
-class TestWindowCommands : public QObject {
+class TestWindowCommands : public FormTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_form = std::make_unique<Form1>();
-        QVERIFY(showActive(*m_form));
-    }
-    void cleanup() { m_form.reset(); }
-
     void jumpCheck_data();
     void jumpCheck();
     void basinSizing();
@@ -55,8 +48,6 @@ private:
     QString text(int n) const { return field(*m_form, n)->text(); }
     QString verdict() const { return label(*m_form, u"Label9"_s)->text(); }
     QPushButton *basinButton() const { return button(*m_form, u"Command2"_s); }
-
-    std::unique_ptr<Form1> m_form;
 };
 
 void TestWindowCommands::jumpCheck_data()

@@ -22,17 +22,10 @@ using namespace Qt::StringLiterals;
 // The window as it opens: controls placed from their twips, captions, fonts,
 // colours, the menu bar, the focus order, the start-up position and what a
 // screen reader is told.
-class TestWindowLayout : public QObject {
+class TestWindowLayout : public FormTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_form = std::make_unique<Form1>();
-        QVERIFY(showActive(*m_form));
-    }
-    void cleanup() { m_form.reset(); }
-
     void geometryFollowsTwips_data();
     void geometryFollowsTwips();
     void clientAreaIsFixedBelowMenuBar();
@@ -59,8 +52,6 @@ private:
     {
         return m_form->findChild<QWidget *>(QString::fromLatin1(name));
     }
-
-    std::unique_ptr<Form1> m_form;
 };
 
 void TestWindowLayout::geometryFollowsTwips_data()

@@ -42,26 +42,16 @@ QRect captionRect(const QLabel *label)
 
 } // namespace
 
-class TestWindowScaling : public QObject {
+class TestWindowScaling : public FormTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_form = std::make_unique<Form1>();
-        QVERIFY(showActive(*m_form));
-    }
-    void cleanup() { m_form.reset(); }
-
     void scaleIsTheRequestedOne();
     void captionsFitTheirControls();
     void captionsDoNotRunIntoOtherControls();
     void everythingStaysInsideTheClientArea();
     void pictureHasTheScaledSize();
     void separatorIsDrawnAcrossTheWindow();
-
-private:
-    std::unique_ptr<Form1> m_form;
 };
 
 void TestWindowScaling::scaleIsTheRequestedOne()
