@@ -2,6 +2,7 @@
 #include "commands/field_io.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
+#include "model/jump_kind.h"
 #include "model/number_text.h"
 #include "model/solvers.h"
 
@@ -28,13 +29,13 @@ void Command1_Click(FormModel &form, FormState &state)
     // Three separate tests: a tailwater deeper than the conjugate depth drowns
     // the jump at the toe, a shallower one lets it run away downstream.
     if (state.hco2 > state.ht) {
-        form.setVerdict(QStringLiteral("下游发生远离水跃,需要做消能工."));
+        form.setVerdict(verdictText(JumpKind::Remote));
         form.setBasinEnabled(true);
     }
     if (state.hco2 < state.ht)
-        form.setVerdict(QStringLiteral("下游发生淹没水跃"));
+        form.setVerdict(verdictText(JumpKind::Submerged));
     if (state.hco2 == state.ht)
-        form.setVerdict(QStringLiteral("下游发生临界水跃"));
+        form.setVerdict(verdictText(JumpKind::Critical));
 }
 
 } // namespace varnolt

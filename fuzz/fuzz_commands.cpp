@@ -80,7 +80,7 @@ void checkSingleOutput(const FormModel &form, Field field, float stored, const Q
         check(std::isfinite(StrictNumber(written)), "an output reads back as non-finite", detail);
     } catch (const CalcError &e) {
         fail("an output does not read back as a number",
-                detail + QStringLiteral(": ") + QLatin1String(kindName(e.kind())));
+                detail + QStringLiteral(": ") + errorKindKey(e.kind()));
     }
 }
 
@@ -96,7 +96,7 @@ void checkFixedOutput(const QString &half, const QString &inputs)
                 detail);
     } catch (const CalcError &e) {
         fail("a length does not read back as a number",
-                detail + QStringLiteral(": ") + QLatin1String(kindName(e.kind())));
+                detail + QStringLiteral(": ") + errorKindKey(e.kind()));
     }
 }
 
@@ -114,8 +114,7 @@ bool runCommand(
         check(kind == ErrorKind::TypeMismatch || kind == ErrorKind::Overflow
                         || kind == ErrorKind::DivisionByZero || kind == ErrorKind::InvalidOperation
                         || kind == ErrorKind::NoSolution,
-                name,
-                QStringLiteral("stops with %1 for %2").arg(QLatin1String(kindName(kind)), inputs));
+                name, QStringLiteral("stops with %1 for %2").arg(errorKindKey(kind), inputs));
         return false;
     } catch (const std::exception &e) {
         fail(name,

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         value = LeadingNumber(text);
     } catch (const CalcError &e) {
         check(e.kind() == ErrorKind::Overflow, "LeadingNumber throws a kind other than Overflow",
-                detail + QStringLiteral(": ") + QLatin1String(kindName(e.kind())));
+                detail + QStringLiteral(": ") + errorKindKey(e.kind()));
         overflowed = true;
     } catch (const std::exception &e) {
         fail("LeadingNumber throws something other than CalcError",

@@ -75,7 +75,7 @@ void checkRoundTrip(float value, const char *origin)
         back = StrictNumber(written);
     } catch (const CalcError &e) {
         fail("a text written by SingleText does not read back",
-                detail + QStringLiteral(": ") + QLatin1String(kindName(e.kind())));
+                detail + QStringLiteral(": ") + errorKindKey(e.kind()));
     }
     const double error = std::fabs(double(back) - double(value));
     const double spacing = std::fmax(spacingAbove(value), spacingAbove(back));
@@ -118,7 +118,7 @@ void checkStrictReading(const QString &text)
     if (!accepted) {
         check(kind == ErrorKind::TypeMismatch || kind == ErrorKind::Overflow,
                 "StrictNumber throws a kind other than TypeMismatch or Overflow",
-                detail + QStringLiteral(": ") + QLatin1String(kindName(kind)));
+                detail + QStringLiteral(": ") + errorKindKey(kind));
     } else {
         check(std::isfinite(value), "StrictNumber returns a non-finite value", detail);
     }

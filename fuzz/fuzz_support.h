@@ -80,23 +80,4 @@ inline QString excerpt(const QString &text)
     return text.size() <= shown ? text : text.left(shown) + QStringLiteral("…");
 }
 
-inline const char *kindName(ErrorKind kind)
-{
-    switch (kind) {
-    case ErrorKind::TypeMismatch:
-        return "TypeMismatch";
-    case ErrorKind::Overflow:
-        return "Overflow";
-    case ErrorKind::DivisionByZero:
-        return "DivisionByZero";
-    case ErrorKind::InvalidOperation:
-        return "InvalidOperation";
-    case ErrorKind::FileNotFound:
-        return "FileNotFound";
-    case ErrorKind::NoSolution:
-        return "NoSolution";
-    }
-    return "unknown";
-}
-
 } // namespace varnolt::fuzz

@@ -6,6 +6,7 @@
 #include "form_fixture.h"
 #include "locale_scope.h"
 #include "model/errors.h"
+#include "model/jump_kind.h"
 #include "model/number_text.h"
 
 #include <QRandomGenerator>
@@ -138,11 +139,11 @@ void TestHydraulicInvariants::invariants()
     QVERIFY(relativelyClose(specificForce(w.q, state.hco2), specificForce(w.q, hco), 1e-5));
     const QString verdict = form.verdict();
     if (state.hco2 > state.ht)
-        QCOMPARE(verdict, QStringLiteral("下游发生远离水跃,需要做消能工."));
+        QCOMPARE(verdict, verdictText(JumpKind::Remote));
     else if (state.hco2 < state.ht)
-        QCOMPARE(verdict, QStringLiteral("下游发生淹没水跃"));
+        QCOMPARE(verdict, verdictText(JumpKind::Submerged));
     else
-        QCOMPARE(verdict, QStringLiteral("下游发生临界水跃"));
+        QCOMPARE(verdict, verdictText(JumpKind::Critical));
 
     const int basinError = errorKindOf([&] { Command2_Click(form, state); });
     if (basinError != -1) {

@@ -5,6 +5,7 @@
 #include "form_fixture.h"
 #include "locale_scope.h"
 #include "model/errors.h"
+#include "model/jump_kind.h"
 #include "model/number_text.h"
 
 #include <QTest>
@@ -13,9 +14,9 @@ using namespace varnolt;
 
 namespace {
 
-const QString remote = QStringLiteral("下游发生远离水跃,需要做消能工.");
-const QString submerged = QStringLiteral("下游发生淹没水跃");
-const QString critical = QStringLiteral("下游发生临界水跃");
+const QString remote = verdictText(JumpKind::Remote);
+const QString submerged = verdictText(JumpKind::Submerged);
+const QString critical = verdictText(JumpKind::Critical);
 
 } // namespace
 

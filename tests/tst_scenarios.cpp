@@ -6,6 +6,7 @@
 #include "form_fixture.h"
 #include "locale_scope.h"
 #include "model/errors.h"
+#include "model/jump_kind.h"
 #include "model/number_text.h"
 
 #include <QFile>
@@ -15,26 +16,28 @@ using namespace varnolt;
 
 namespace {
 
+// "ok", or the kind's key with blanks dropped: "NoSolution", "TypeMismatch".
 int kindNamed(const QString &name)
 {
     if (name == QLatin1String("ok"))
         return -1;
-    if (name == QLatin1String("NoSolution"))
-        return int(ErrorKind::NoSolution);
-    if (name == QLatin1String("TypeMismatch"))
-        return int(ErrorKind::TypeMismatch);
+    for (const ErrorKind kind :
+            {ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero,
+                    ErrorKind::InvalidOperation, ErrorKind::NoSolution, ErrorKind::InvalidInput}) {
+        if (QString(errorKindKey(kind)).remove(u' ').compare(name, Qt::CaseInsensitive) == 0)
+            return int(kind);
+    }
     return -2;
 }
 
+// R, S or C for the verdict line's kind of jump.
 QString verdictCode(const QString &verdict)
 {
-    if (verdict == QStringLiteral("下游发生远离水跃,需要做消能工."))
-        return QStringLiteral("R");
-    if (verdict == QStringLiteral("下游发生淹没水跃"))
-        return QStringLiteral("S");
-    if (verdict == QStringLiteral("下游发生临界水跃"))
-        return QStringLiteral("C");
-    return verdict;
+    const auto kind = jumpKindOfVerdict(verdict);
+    if (!kind)
+        return verdict;
+    constexpr char16_t codes[] = u"RSC";
+    return QString(QChar(codes[int(*kind)]));
 }
 
 // A depth text against its expected text: equal, or within 1e-4 of it.

@@ -8,9 +8,6 @@ class QWidget;
 
 namespace varnolt {
 
-// The kind of a failure as the user reads it in the message box.
-QString errorKindName(ErrorKind kind);
-
 // Shows the modal box for a failed command and returns when the user closes it.
 void reportError(QWidget *window, const CalcError &error);
 

@@ -1,5 +1,6 @@
 #include "form_driver.h"
 
+#include "model/jump_kind.h"
 #include "window/client_area.h"
 #include "window/self_capture.h"
 #include "window/widget_form_model.h"
@@ -18,8 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Remote = u"下游发生远离水跃,需要做消能工."_s;
-const QString Submerged = u"下游发生淹没水跃"_s;
+const QString Remote = verdictText(JumpKind::Remote);
+const QString Submerged = verdictText(JumpKind::Submerged);
 
 } // namespace
 

@@ -1,0 +1,123 @@
+#pragma once
+
+#include "model/errors.h"
+#include "model/jump_kind.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace varnolt::design {
+
+// One discharge of a design with its tailwater depth from the rating curve,
+// in metres and seconds. `line` is where the case stands in its file (0 for
+// a case given on the command line).
+struct CaseInputs {
+    QString name;
+    double q = 0;
+    double H = 0;
+    double a1 = 0;
+    double v = 0;
+    double ht = 0;
+    double phi = 0.95;
+    double sigma = 1.05;
+    int line = 0;
+};
+
+// Settings that hold for every case of a design: the cross-check of the
+// sluice design standard, the floor slab and the apron extension.
+struct DesignOptions {
+    double alpha = 1.0; // kinetic-energy correction factor α
+    double widthRatio = 1.0; // b1/b2, widths of the flow entering and of the basin
+    double beta = 0.75; // β, share of the free-jump length the basin takes
+    double slopeLength = 0.0; // Ls, horizontal length of the sloping part
+    double k1 = 0.20; // slab-thickness coefficient, 0.15–0.20 in the code
+    std::optional<double> ks; // apron-length coefficient; no apron length without it
+};
+
+// The form of a hydraulic jump by the Froude number of its incoming flow.
+enum class JumpForm { Undular, Weak, Oscillating, Steady, Strong };
+
+// What the design advises for the basin, by the Froude number in it.
+enum class BasinAdvice {
+    NoAppurtenances, // Fr1 below 1.7
+    PlainBasin, // 1.7 to 2.5
+    SuppressWaves, // 2.5 to 4.5: wave suppressors or a deeper basin
+    BlocksBafflesSill, // 4.5 and above, moderate velocity and discharge
+    BlocksDentatedSill, // 4.5 and above otherwise: no baffle piers
+};
+
+// The jump-type check, as the window's first command gives it, and the jump
+// at the toe of the weir that follows from it.
+struct CheckResult {
+    double hc = 0; // critical depth (m)
+    double E0 = 0; // total head above the floor (m)
+    double hco = 0; // contracted depth (m)
+    double hco2 = 0; // its conjugate depth (m)
+    JumpKind jump = JumpKind::Remote;
+    double Fr1 = 0; // q / √(g·hco³)
+    std::optional<JumpForm> form; // none where Fr1 < 1
+    double energyLoss = 0; // ΔE = (hco2 − hco)³ / (4·hco·hco2) (m)
+    double specificEnergy = 0; // E1 = hco + q²/(2g·hco²) (m)
+    double relativeLoss = 0; // ΔE / E1
+    double jumpLength = 0; // 6.9·(hco2 − hco) (m)
+    QString verdict; // the verdict line
+    QString text7, text8, text9; // the window's texts
+};
+
+// The standard's own basin depth and length, beside the window's.
+struct StandardCheck {
+    std::optional<double> d; // d′ (m); none where it has no root
+    std::optional<double> length; // Lsj (m)
+    std::optional<double> hco; // contracted depth at the converged d′ (m)
+    std::optional<double> conjugate; // hc″ (m)
+    std::optional<double> deltaZ; // ΔZ (m)
+    QString error; // why there is no root, in the user's words
+};
+
+// The stilling basin, as the window's second command sizes it, with what
+// the design adds to it.
+struct BasinResult {
+    double d = 0; // basin depth (m)
+    double E0 = 0; // total head above the basin floor (m)
+    double Et = 0; // downstream total head (m)
+    double hco = 0; // contracted depth below the basin floor (m)
+    double hco2 = 0; // its conjugate depth (m)
+    double lengthMin = 0; // 4.83·(hco2 − hco) (m)
+    double lengthMax = 0; // 5.52·(hco2 − hco) (m)
+    double Fr1 = 0;
+    std::optional<JumpForm> form;
+    BasinAdvice advice = BasinAdvice::NoAppurtenances;
+    StandardCheck standard;
+    double headDifference = 0; // ΔH′ = a1 + H − ht (m)
+    double slabThickness = 0; // t = k1·√(q·√ΔH′) (m)
+    std::optional<double> apronLength; // Lp = Ks·√(q·√ΔH′) (m)
+    bool slabFormulaOutsideRange = false; // √(q·√ΔH′) outside 1–9
+    QString text11, text8, text12; // the window's texts
+};
+
+// Where a command stopped: "Command1" or "Command2", the kind and the message.
+struct CaseError {
+    QString command;
+    ErrorKind kind = ErrorKind::NoSolution;
+    QString message;
+};
+
+struct CaseResult {
+    CaseInputs inputs;
+    std::optional<CheckResult> check; // none where the check stopped
+    std::optional<BasinResult> basin; // none where no basin was sized
+    std::optional<CaseError> error;
+};
+
+struct DesignResult {
+    DesignOptions options;
+    std::vector<CaseResult> cases;
+    // Indices into `cases`: the largest basin depth, the largest upper length.
+    std::optional<std::size_t> governingDepth;
+    std::optional<std::size_t> governingLength;
+};
+
+} // namespace varnolt::design
