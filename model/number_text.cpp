@@ -43,21 +43,46 @@ bool isAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-QString describe(const QString &source)
+// Where a text came from, for a message: a caption, and the field when the
+// text is a field's.
+struct Source {
+    QString caption;
+    std::optional<Field> field;
+};
+
+Source sourceOf(Field field)
 {
-    return source.isEmpty() ? QStringLiteral("文本") : QStringLiteral("「%1」").arg(source);
+    return {fieldCaption(field), field};
 }
 
-[[noreturn]] void notANumber(const QString &text, const QString &source)
+QString describe(const Source &source)
+{
+    return source.caption.isEmpty() ? QStringLiteral("文本")
+                                    : QStringLiteral("「%1」").arg(source.caption);
+}
+
+[[noreturn]] void notANumber(const QString &text, const Source &source)
 {
     throw CalcError(ErrorKind::TypeMismatch,
-            QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), text));
+            QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), quotedExcerpt(text)),
+            source.field);
 }
 
-[[noreturn]] void tooLarge(const QString &source, const QString &range)
+[[noreturn]] void tooLarge(const Source &source, const QString &range)
 {
     throw CalcError(ErrorKind::Overflow,
-            QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range));
+            QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range), source.field);
+}
+
+// White space at either end of a text: QChar::isSpace is Unicode's
+// White_Space, from the tab and the line breaks to U+00A0 and U+3000.
+QStringView trimmed(QStringView text)
+{
+    while (!text.isEmpty() && text.front().isSpace())
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    return text;
 }
 
 // A number already checked against its notation, spelt in plain ASCII for
@@ -148,15 +173,10 @@ void appendExponent(const std::string &exponent, AsciiNumber &number)
 
 // The strict grammar: [sign] integer [separator fraction] [exponent], with
 // at least one mantissa digit and group marks only between groups of three
-// digits of the integer part.
-std::optional<AsciiNumber> parseStrict(const QString &raw)
+// digits of an integer part that does not start with a zero. `text` is
+// already trimmed.
+std::optional<AsciiNumber> parseStrict(const QString &text)
 {
-    QStringView view(raw);
-    while (!view.isEmpty() && view.front() == u' ')
-        view = view.mid(1);
-    while (!view.isEmpty() && view.back() == u' ')
-        view.chop(1);
-    const QString text = view.toString();
     if (text.isEmpty())
         return std::nullopt;
 
@@ -174,6 +194,10 @@ std::optional<AsciiNumber> parseStrict(const QString &raw)
     std::string integer;
     const int leadingRun = takeDigits(text, pos, integer);
     if (leadingRun > 0 && leadingRun <= 3 && group != decimal) {
+        // No locale writes a group mark after a leading zero; "0,950" is a
+        // mistyped 0.950 far more often than it is 950.
+        if (integer.front() == '0' && QStringView(text).mid(pos).startsWith(group))
+            return std::nullopt;
         while (takePrefix(text, pos, group)) {
             if (takeDigits(text, pos, integer) != 3)
                 return std::nullopt;
@@ -203,10 +227,9 @@ std::optional<AsciiNumber> parseStrict(const QString &raw)
     return number;
 }
 
-} // namespace
-
-double StrictNumberUnrounded(const QString &text, const QString &source)
+double strictUnrounded(const QString &raw, const Source &source)
 {
+    const QString text = trimmed(raw).toString();
     const auto number = parseStrict(text);
     if (!number)
         notANumber(text, source);
@@ -216,13 +239,45 @@ double StrictNumberUnrounded(const QString &text, const QString &source)
     return *value;
 }
 
-float StrictNumber(const QString &text, const QString &source)
+float strictSingle(const QString &text, const Source &source)
 {
-    const double value = StrictNumberUnrounded(text, source);
+    const double value = strictUnrounded(text, source);
     const auto single = static_cast<float>(value);
     if (std::isinf(single))
         tooLarge(source, QStringLiteral("单精度"));
     return single;
+}
+
+} // namespace
+
+QString quotedExcerpt(const QString &text)
+{
+    constexpr qsizetype longest = 40;
+    if (text.size() <= longest)
+        return text;
+    // Never cut a character written as a surrogate pair in two.
+    const qsizetype kept = text[longest - 1].isHighSurrogate() ? longest - 1 : longest;
+    return text.left(kept) + QStringLiteral("…");
+}
+
+double StrictNumberUnrounded(const QString &text, const QString &source)
+{
+    return strictUnrounded(text, {source, std::nullopt});
+}
+
+double StrictNumberUnrounded(const QString &text, Field field)
+{
+    return strictUnrounded(text, sourceOf(field));
+}
+
+float StrictNumber(const QString &text, const QString &source)
+{
+    return strictSingle(text, {source, std::nullopt});
+}
+
+float StrictNumber(const QString &text, Field field)
+{
+    return strictSingle(text, sourceOf(field));
 }
 
 double LeadingNumber(const QString &text, const QString &source)
@@ -266,7 +321,7 @@ double LeadingNumber(const QString &text, const QString &source)
 
     const auto value = valueOf(number);
     if (!value)
-        tooLarge(source, QStringLiteral("双精度"));
+        tooLarge({source, std::nullopt}, QStringLiteral("双精度"));
     return *value;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/form_model.h"
+
 #include <QString>
 
 namespace varnolt {
@@ -7,17 +9,31 @@ namespace varnolt {
 // The conversions between field texts and numbers. Every one of them reads
 // the user's locale, QLocale(), at the moment of the conversion.
 
-// The whole text, less surrounding blanks, as one number in the locale's
-// notation (sign, digits with the locale's decimal separator and correctly
-// placed group marks, optional exponent), rounded to single precision.
-// `source` names where the text came from in the error message.
+// The whole text, less the white space around it (blanks, tabs, line breaks,
+// no-break and ideographic spaces: what a pasted spreadsheet cell or a
+// Chinese document brings along), as one number in the locale's notation
+// (sign, digits with the locale's decimal separator and correctly placed
+// group marks, optional exponent), rounded to single precision. A grouped
+// number never starts with a zero: "0,950" is no number under a full-stop
+// locale. `source` names where the text came from in the error message.
 // Throws CalcError: TypeMismatch for anything that is not such a number,
 // Overflow beyond the single-precision range.
 float StrictNumber(const QString &text, const QString &source = {});
 
+// The same for the text of a field: the error names the field's caption and
+// carries the field, so that the user can be taken back to it.
+float StrictNumber(const QString &text, Field field);
+
 // The same reading without the final rounding, for bisection bounds that are
-// still field texts. Overflow only beyond the double-precision range.
+// still field texts and for the heads of a basin. Overflow only beyond the
+// double-precision range.
 double StrictNumberUnrounded(const QString &text, const QString &source = {});
+double StrictNumberUnrounded(const QString &text, Field field);
+
+// A text from outside as a message quotes it: at most 40 characters, then an
+// ellipsis, so that a long paste cannot make a message box taller than the
+// screen.
+QString quotedExcerpt(const QString &text);
 
 // The leading number of a text, blanks, tabs and line feeds ignored wherever
 // they stand, always with a full stop as the decimal point: "3.5m" is 3.5,

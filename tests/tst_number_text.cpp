@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace varnolt;
 
@@ -33,6 +34,8 @@ class TestNumberText : public QObject {
 private slots:
     void strictNumber_data();
     void strictNumber();
+    void quotedTextIsBounded_data();
+    void quotedTextIsBounded();
     void strictNumberUnroundedKeepsDoubleRange();
     void leadingNumber_data();
     void leadingNumber();
@@ -88,7 +91,26 @@ void TestNumberText::strictNumber_data()
     QTest::newRow("en leading group mark") << "en_US" << ",123" << 0.f << mismatch;
     QTest::newRow("en two points") << "en_US" << "1.2.3" << 0.f << mismatch;
     QTest::newRow("en two signs") << "en_US" << "--1" << 0.f << mismatch;
-    QTest::newRow("en tab around") << "en_US" << "\t2" << 0.f << mismatch;
+    // Pasted from a spreadsheet cell or a Chinese document: white space of
+    // any kind around the number is trimmed, inside it is still wrong.
+    QTest::newRow("en tab before") << "en_US" << "\t2" << 2.f << NoError;
+    QTest::newRow("en tab after") << "en_US" << "10\t" << 10.f << NoError;
+    QTest::newRow("en line break after") << "en_US" << "10\r\n" << 10.f << NoError;
+    QTest::newRow("en no-break space") << "en_US" << "\u00a010" << 10.f << NoError;
+    QTest::newRow("en ideographic space") << "en_US" << "10\u3000" << 10.f << NoError;
+    QTest::newRow("en thin and narrow spaces") << "en_US" << "\u2009\u202f2.5\u205f" << 2.5f << NoError;
+    QTest::newRow("en tab inside") << "en_US" << "1\t0" << 0.f << mismatch;
+    QTest::newRow("en no-break space inside") << "en_US" << "1\u00a0000" << 0.f << mismatch;
+    QTest::newRow("en zero-width space is no white space") << "en_US" << "\u200b10" << 0.f << mismatch;
+    QTest::newRow("en only white space") << "en_US" << "\t\u3000\r\n" << 0.f << mismatch;
+    // No locale writes a group mark after a leading zero.
+    QTest::newRow("en group mark after zero") << "en_US" << "0,950" << 0.f << mismatch;
+    QTest::newRow("en group mark after zeros") << "en_US" << "00,950" << 0.f << mismatch;
+    QTest::newRow("en signed group mark after zero") << "en_US" << "-0,950" << 0.f << mismatch;
+    QTest::newRow("en grouped with leading zero") << "en_US" << "012,345" << 0.f << mismatch;
+    QTest::newRow("en well-formed grouping") << "en_US" << "1,050" << 1050.f << NoError;
+    QTest::newRow("en grouped weir height") << "en_US" << "1,005" << 1005.f << NoError;
+    QTest::newRow("en zero fraction") << "en_US" << "0.950" << 0.95f << NoError;
     QTest::newRow("en hex") << "en_US" << "0x10" << 0.f << mismatch;
     QTest::newRow("en beyond single") << "en_US" << "1e40" << 0.f << overflow;
     QTest::newRow("en beyond single negative") << "en_US" << "-4e38" << 0.f << overflow;
@@ -108,6 +130,9 @@ void TestNumberText::strictNumber_data()
     QTest::newRow("de full stop is no decimal") << "de_DE" << "0.95" << 0.f << mismatch;
     QTest::newRow("de preset of full-stop locale") << "de_DE" << "1.05" << 0.f << mismatch;
     QTest::newRow("de empty") << "de_DE" << "" << 0.f << mismatch;
+    QTest::newRow("de group mark after zero") << "de_DE" << "0.950" << 0.f << mismatch;
+    QTest::newRow("de grouped weir height") << "de_DE" << "1.005,5" << 1005.5f << NoError;
+    QTest::newRow("de pasted") << "de_DE" << "\u00a03,5\t" << 3.5f << NoError;
     QTest::newRow("de beyond single") << "de_DE" << "1e40" << 0.f << overflow;
     // clang-format on
 }
@@ -121,13 +146,48 @@ void TestNumberText::strictNumber()
     LocaleScope scope(locale);
 
     try {
-        const float value = StrictNumber(text, QStringLiteral("单宽流量q"));
+        const float value = StrictNumber(text, Field::Text1);
         QCOMPARE(error, NoError);
         QCOMPARE(value, expected);
+        QCOMPARE(float(StrictNumberUnrounded(text, Field::Text1)), value);
     } catch (const CalcError &e) {
         QCOMPARE(kindOf(e), error);
-        // The message tells the user which field could not be read.
+        // The message tells the user which field could not be read, and the
+        // error carries it so that the window can take the user back there.
         QVERIFY(e.message().contains(QStringLiteral("单宽流量q")));
+        QCOMPARE(e.field(), std::optional<Field>(Field::Text1));
+    }
+}
+
+void TestNumberText::quotedTextIsBounded_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("quoted");
+
+    const QString forty = QString(38, u'9') + QStringLiteral("ab");
+    QTest::newRow("short whole") << "2.5m" << "2.5m";
+    QTest::newRow("forty whole") << forty << forty;
+    QTest::newRow("forty-one cut") << forty + u'x' << forty + u'…';
+    QTest::newRow("long paste cut") << QString(10000, u'x') << QString(40, u'x') + u'…';
+    // A character beyond the BMP straddling the cut is not split.
+    QTest::newRow("surrogate pair at the cut") << QString(39, u'1') + QStringLiteral("\U0001F4A7xyz")
+                                               << QString(39, u'1') + u'…';
+    // clang-format on
+}
+
+// A 10,000-character paste must not make a message box taller than the screen.
+void TestNumberText::quotedTextIsBounded()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, quoted);
+    LocaleScope scope(QStringLiteral("en_US"));
+    try {
+        StrictNumber(text, Field::Text2);
+        QFAIL("not a number, yet read");
+    } catch (const CalcError &e) {
+        QVERIFY2(e.message().contains(QStringLiteral("“") + quoted + QStringLiteral("”")),
+                qPrintable(e.message()));
     }
 }
 
