@@ -1,5 +1,6 @@
 #include "commands/commands.h"
 #include "commands/field_io.h"
+#include "commands/zero_inputs.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
 #include "model/jump_kind.h"
@@ -10,10 +11,10 @@ namespace varnolt {
 
 using checked::toSingle;
 
-void Command1_Click(FormModel &form, FormState &state)
-{
-    readWeirInputs(form, state);
+namespace {
 
+void solveAndJudge(FormModel &form, FormState &state)
+{
     state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
     state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));
 
@@ -26,16 +27,24 @@ void Command1_Click(FormModel &form, FormState &state)
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
     form.setText(Field::Text9, SingleText(state.hco2));
 
-    // Three separate tests: a tailwater deeper than the conjugate depth drowns
-    // the jump at the toe, a shallower one lets it run away downstream.
-    if (state.hco2 > state.ht) {
-        form.setVerdict(verdictText(JumpKind::Remote));
+    const JumpKind kind = jumpKindOf(state.hco2, state.ht);
+    form.setVerdict(verdictText(kind));
+    if (kind == JumpKind::Remote)
         form.setBasinEnabled(true);
-    }
-    if (state.hco2 < state.ht)
-        form.setVerdict(verdictText(JumpKind::Submerged));
-    if (state.hco2 == state.ht)
-        form.setVerdict(verdictText(JumpKind::Critical));
+}
+
+} // namespace
+
+void Command1_Click(FormModel &form, FormState &state)
+{
+    // Nothing computed from earlier inputs may stay beside this check's
+    // verdict or its error.
+    clearFields(form, {Field::Text7, Field::Text8, Field::Text9, Field::Text11, Field::Text12});
+    form.setVerdict(QString());
+
+    readWeirInputs(form, state);
+    namingZeroInputs(state, {{Field::Text1, &FormState::q}, {Field::Text6, &FormState::phi}},
+            [&] { solveAndJudge(form, state); });
 }
 
 } // namespace varnolt

@@ -8,7 +8,7 @@ double BisectBound::value() const
 {
     if (!m_form)
         return m_number;
-    return StrictNumberUnrounded(m_form->text(m_field), fieldCaption(m_field));
+    return StrictNumberUnrounded(m_form->text(m_field), m_field);
 }
 
 } // namespace varnolt

@@ -1,8 +1,17 @@
 #include "model/jump_kind.h"
 
+#include "model/number_text.h"
+
 namespace varnolt {
 
 using namespace Qt::StringLiterals;
+
+JumpKind jumpKindOf(float conjugateDepth, float tailwater)
+{
+    if (SingleText(conjugateDepth) == SingleText(tailwater))
+        return JumpKind::Critical;
+    return conjugateDepth > tailwater ? JumpKind::Remote : JumpKind::Submerged;
+}
 
 QString verdictText(JumpKind kind)
 {

@@ -13,6 +13,13 @@ enum class JumpKind {
     Critical, // the two depths agree: the jump stands at the toe
 };
 
+// The kind of jump for a conjugate depth and a tailwater depth. The jump is
+// critical when the two agree to the seven digits the window shows them
+// with, so that typing the shown conjugate depth as the tailwater reaches
+// it; otherwise a deeper conjugate depth means a remote jump, a shallower
+// one a submerged jump.
+JumpKind jumpKindOf(float conjugateDepth, float tailwater);
+
 // The verdict line's text for a kind of jump.
 QString verdictText(JumpKind kind);
 

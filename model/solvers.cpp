@@ -4,6 +4,7 @@
 #include "model/checked_math.h"
 #include "model/errors.h"
 #include "model/formulas.h"
+#include "model/number_text.h"
 
 #include <cmath>
 #include <optional>
@@ -94,6 +95,11 @@ double contractedDepthOnRisingBranch(const FormState &state, EvaluateAt &&evalua
 auto contractedDepthRescue(const FormState &state)
 {
     return [&state](const BisectStart &start, auto &&evaluateAt) -> std::optional<double> {
+        // Without a discharge there is no jet to look for: the procedure runs
+        // as written and the conjugate depth that follows is zero, which the
+        // basin balance then meets as zero divided by zero.
+        if (state.q == 0)
+            return std::nullopt;
         const bool lowFirst = start.low <= start.high;
         const double a = lowFirst ? start.low : start.high;
         const double ya = lowFirst ? start.lowResidual : start.highResidual;
@@ -113,6 +119,23 @@ double contractedDepthSolve(
     return Bisect(
             state.hco, [&] { return residual(state.hco); }, 0.2, high, iterations, precision,
             contractedDepthRescue(state));
+}
+
+// The balance is met without a basin. That means a submerged jump only where
+// the tailwater is subcritical; a tailwater shallower than the critical
+// depth is supercritical flow, which holds no jump at all, and no basin can
+// be sized from it.
+[[noreturn]] void noBasinNeeded(const FormState &state)
+{
+    const float hc = toSingle(formulas::criticalDepth(state.q));
+    if (state.ht < hc) {
+        throw CalcError(ErrorKind::NoSolution,
+                QStringLiteral("下游水深 %1 m 小于临界水深 %2 m:下游为急流,不能形成水跃,"
+                               "无法据此尾水设计消力池。")
+                        .arg(SingleText(state.ht), SingleText(hc)));
+    }
+    throw CalcError(ErrorKind::NoSolution,
+            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
 }
 
 } // namespace
@@ -164,8 +187,7 @@ double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConju
         };
         const double yShallowest = exactAt(0);
         if (yShallowest >= 0)
-            throw CalcError(ErrorKind::NoSolution,
-                    QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
+            noBasinNeeded(state);
         double lo = 0;
         double yLo = yShallowest;
         double hi = std::fmax(start.low, start.high);

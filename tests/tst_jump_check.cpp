@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 using namespace varnolt;
 
 namespace {
@@ -68,6 +70,27 @@ void TestJumpCheck::workedExamples_data()
     QTest::newRow("comma grouped and blanks")
             << "de_DE" << QStringList{" 20 ", "4,0", "1.000,0e-2", "2", "5", "0,9"}
             << QStringList{"3,44189", "1,402179", "6,957277"} << remote;
+    // The conjugate depth as the window shows it, typed as the tailwater:
+    // critical. One unit of the seventh digit either way is not.
+    QTest::newRow("shown conjugate depth typed") << "en_US" << QStringList{"10", "3", "5", "1", "4.36829"}
+                                                 << QStringList{"2.168255", "0.8879251", "4.36829"} << critical;
+    QTest::newRow("comma shown conjugate depth typed")
+            << "de_DE" << QStringList{"10", "3", "5", "1", "4,36829"}
+            << QStringList{"2,168255", "0,8879251", "4,36829"} << critical;
+    QTest::newRow("a digit deeper") << "en_US" << QStringList{"10", "3", "5", "1", "4.368291"}
+                                    << QStringList{"2.168255", "0.8879251", "4.36829"} << submerged;
+    QTest::newRow("a digit shallower") << "en_US" << QStringList{"10", "3", "5", "1", "4.368289"}
+                                       << QStringList{"2.168255", "0.8879251", "4.36829"} << remote;
+    // Pasted from a spreadsheet or a Chinese document.
+    QTest::newRow("pasted padding")
+            << "en_US" << QStringList{"10\t", "3\r\n", "\u00a05", "1\u3000", "\n3"}
+            << QStringList{"2.168255", "0.8879251", "4.36829"} << remote;
+    QTest::newRow("comma pasted padding")
+            << "de_DE" << QStringList{"\u300010", "3\t", "5", "1", "3", "0,95\r\n"}
+            << QStringList{"2,168255", "0,8879251", "4,36829"} << remote;
+    // The basin inputs of a German user: the check reads them strictly.
+    QTest::newRow("comma heads") << "de_DE" << QStringList{"10", "3,5", "5,5", "1,5", "3"}
+                                 << QStringList{"2,168255", "0,8253961", "4,574327"} << remote;
     // clang-format on
 }
 
@@ -133,23 +156,27 @@ void TestJumpCheck::criticalJumpKeepsBasinState_data()
 {
     // clang-format off
     QTest::addColumn<bool>("enabledBefore");
-    QTest::newRow("enabled") << true;
-    QTest::newRow("disabled") << false;
+    QTest::addColumn<QString>("tailwater");
+    QTest::newRow("shown, enabled") << true << "4.36829";
+    QTest::newRow("shown, disabled") << false << "4.36829";
+    QTest::newRow("same single, disabled") << false << "4.36829042";
     // clang-format on
 }
 
-// The single nearest the conjugate depth of the worked example is
-// 4.36829042; typed as the tailwater it makes the two equal.
+// The conjugate depth of the worked example shows as 4.36829; typed as the
+// tailwater, or as the digits of the single itself, it is a critical jump,
+// and the basin button keeps its state.
 void TestJumpCheck::criticalJumpKeepsBasinState()
 {
     QFETCH(bool, enabledBefore);
+    QFETCH(QString, tailwater);
     LocaleScope scope(QStringLiteral("en_US"));
     MemoryFormModel form;
     FormState state;
     form.setBasinEnabled(enabledBefore);
-    typeInputs(form, {"10", "3", "5", "1", "4.36829042"});
+    typeInputs(form, {"10", "3", "5", "1", tailwater});
     Command1_Click(form, state);
-    QCOMPARE(state.hco2, state.ht);
+    QCOMPARE(form.text(Field::Text9), QStringLiteral("4.36829"));
     QCOMPARE(form.verdict(), critical);
     QCOMPARE(form.basinEnabled(), enabledBefore);
 }
@@ -189,30 +216,48 @@ void TestJumpCheck::errorsStopAtTheirStep_data()
     // clang-format off
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<int>("kind");
-    // The texts of Text7, Text8, Text9 after the failure ("-" for untouched).
+    // The texts of Text7, Text8, Text9 after the failure: the check clears
+    // them when it starts.
     QTest::addColumn<QStringList>("written");
     // Members read before the failure, in reading order: q, H, a1, v, ht, phi.
     QTest::addColumn<int>("membersRead");
+    // The field the error carries (0 for none).
+    QTest::addColumn<int>("field");
 
     const int mismatch = int(ErrorKind::TypeMismatch);
-    const QStringList none{"-", "-", "-"};
-    QTest::newRow("empty q") << QStringList{"", "3", "5", "1", "3"} << mismatch << none << 0;
-    QTest::newRow("bad a1") << QStringList{"10", "3", "5 m", "1", "3"} << mismatch << none << 2;
+    const int invalid = int(ErrorKind::InvalidInput);
+    const QStringList none{"", "", ""};
+    QTest::newRow("empty q") << QStringList{"", "3", "5", "1", "3"} << mismatch << none << 0 << 1;
+    QTest::newRow("bad a1") << QStringList{"10", "3", "5 m", "1", "3"} << mismatch << none << 2 << 3;
     QTest::newRow("bad phi") << QStringList{"10", "3", "5", "1", "3", "0,95"} << mismatch << none
-                             << 5;
+                             << 5 << 6;
     QTest::newRow("phi beyond single") << QStringList{"10", "3", "5", "1", "3", "1e39"}
-                                       << int(ErrorKind::Overflow) << none << 5;
+                                       << int(ErrorKind::Overflow) << none << 5 << 6;
     // v² / 19.62 + P is beyond single precision when E0 is stored.
     QTest::newRow("head beyond single") << QStringList{"10", "3", "5", "1e20", "3"}
-                                        << int(ErrorKind::Overflow) << none << 6;
+                                        << int(ErrorKind::Overflow) << none << 6 << 0;
     // hc = 0 is written, then R at the upper bound divides zero by zero.
     QTest::newRow("no discharge") << QStringList{"0", "3", "5", "1", "3"}
                                   << int(ErrorKind::InvalidOperation)
-                                  << QStringList{"0", "-", "-"} << 6;
+                                  << QStringList{"0", "", ""} << 6 << 1;
     // R divides by phi² · 19.62 = 0 after the critical depth is written.
     QTest::newRow("zero coefficient") << QStringList{"10", "3", "5", "1", "3", "0"}
                                       << int(ErrorKind::DivisionByZero)
-                                      << QStringList{"2.168255", "-", "-"} << 6;
+                                      << QStringList{"2.168255", "", ""} << 6 << 6;
+    // Physically impossible values stop the reading where they are read.
+    QTest::newRow("negative q") << QStringList{"-10", "3", "5", "1", "3"} << invalid << none << 0 << 1;
+    QTest::newRow("negative H") << QStringList{"10", "-3", "5", "1", "3"} << invalid << none << 1 << 2;
+    QTest::newRow("negative a1") << QStringList{"10", "3", "-5", "1", "3"} << invalid << none << 2 << 3;
+    QTest::newRow("negative v") << QStringList{"10", "3", "5", "-1", "3"} << invalid << none << 3 << 4;
+    QTest::newRow("negative ht") << QStringList{"10", "3", "5", "1", "-3"} << invalid << none << 4 << 5;
+    QTest::newRow("phi above 1") << QStringList{"10", "3", "5", "1", "3", "1.5"} << invalid << none
+                                 << 5 << 6;
+    QTest::newRow("negative phi") << QStringList{"10", "3", "5", "1", "3", "-0.95"} << invalid
+                                  << none << 5 << 6;
+    QTest::newRow("negative q before bad H") << QStringList{"-10", "x", "5", "1", "3"} << invalid
+                                             << none << 0 << 1;
+    QTest::newRow("group mark after zero") << QStringList{"10", "3", "5", "1", "3", "0,950"}
+                                           << mismatch << none << 5 << 6;
     // clang-format on
 }
 
@@ -222,24 +267,41 @@ void TestJumpCheck::errorsStopAtTheirStep()
     QFETCH(int, kind);
     QFETCH(QStringList, written);
     QFETCH(int, membersRead);
+    QFETCH(int, field);
     LocaleScope scope(QStringLiteral("en_US"));
 
+    // A form that shows the results of earlier inputs.
     MemoryFormModel form;
     form.setBasinEnabled(false);
-    form.setVerdict(QStringLiteral("earlier verdict"));
-    for (Field f : {Field::Text7, Field::Text8, Field::Text9})
+    form.setVerdict(verdictText(JumpKind::Remote));
+    for (Field f : {Field::Text7, Field::Text8, Field::Text9, Field::Text11, Field::Text12})
         form.setText(f, QStringLiteral("-"));
     typeInputs(form, inputs);
     FormState state;
     const float untouched = -7;
     state.q = state.H = state.a1 = state.v = state.ht = state.phi = untouched;
 
-    QCOMPARE(errorKindOf([&] { Command1_Click(form, state); }), kind);
+    std::optional<CalcError> error;
+    try {
+        Command1_Click(form, state);
+    } catch (const CalcError &e) {
+        error = e;
+    }
+    QVERIFY(error);
+    QCOMPARE(int(error->kind()), kind);
+    QCOMPARE(error->field() ? int(*error->field()) : 0, field);
+    if (field != 0) // the message names the field at fault
+        QVERIFY2(error->message().contains(fieldCaption(Field(field))),
+                qPrintable(error->message()));
+
     QCOMPARE(form.text(Field::Text7), written[0]);
     QCOMPARE(form.text(Field::Text8), written[1]);
     QCOMPARE(form.text(Field::Text9), written[2]);
-    QCOMPARE(form.verdict(), QStringLiteral("earlier verdict"));
+    QVERIFY(form.text(Field::Text11).isEmpty());
+    QVERIFY(form.text(Field::Text12).isEmpty());
+    QVERIFY(form.verdict().isEmpty());
     QVERIFY(!form.basinEnabled());
+    QCOMPARE(form.text(Field::Text10), initialText(Field::Text10));
     const float members[] = {state.q, state.H, state.a1, state.v, state.ht, state.phi};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(members[i] == untouched, i >= membersRead);
