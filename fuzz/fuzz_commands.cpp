@@ -8,7 +8,12 @@
 //
 // Properties, after each command:
 // - it finishes or throws a CalcError of kind TypeMismatch, Overflow,
-//   DivisionByZero, InvalidOperation or NoSolution;
+//   DivisionByZero, InvalidOperation, NoSolution or InvalidInput;
+// - an InvalidInput error carries an input field whose text reads as a
+//   number outside that field's range; every message stays short, whatever
+//   the texts;
+// - a failed check leaves no verdict and no basin on the form, a failed
+//   sizing no length range;
 // - no quantity of the form state is NaN or infinite;
 // - when it finishes, every text it wrote reads back strictly as a finite
 //   number and is the text of the quantity it stored (the basin length
@@ -19,6 +24,7 @@
 #include "model/errors.h"
 #include "model/form_model.h"
 #include "model/form_state.h"
+#include "model/input_ranges.h"
 #include "model/number_text.h"
 
 #include <QString>
@@ -100,6 +106,23 @@ void checkFixedOutput(const QString &half, const QString &inputs)
     }
 }
 
+// Fixed words, a caption, a quoted text of at most 40 characters, a range.
+constexpr qsizetype longestMessage = 100;
+
+void checkOutOfRange(const CalcError &error, const FormModel &form, const QString &inputs)
+{
+    check(error.field().has_value(), "an impossible input is not named", inputs);
+    const Field field = *error.field();
+    const auto range = inputRange(field);
+    check(range.has_value(), "an InvalidInput error names a result field", inputs);
+    try {
+        check(!range->holds(StrictNumber(form.text(field))), "an input within its range is refused",
+                inputs);
+    } catch (const CalcError &) {
+        fail("an InvalidInput error names a field that is not a number", inputs);
+    }
+}
+
 // Runs a command; true when it finishes, false when it stops with one of the
 // kinds a command may end with.
 template <class Command>
@@ -113,8 +136,12 @@ bool runCommand(
         const ErrorKind kind = e.kind();
         check(kind == ErrorKind::TypeMismatch || kind == ErrorKind::Overflow
                         || kind == ErrorKind::DivisionByZero || kind == ErrorKind::InvalidOperation
-                        || kind == ErrorKind::NoSolution,
+                        || kind == ErrorKind::NoSolution || kind == ErrorKind::InvalidInput,
                 name, QStringLiteral("stops with %1 for %2").arg(errorKindKey(kind), inputs));
+        check(e.message().size() <= longestMessage, "a message is too long",
+                excerpt(e.message()) + QStringLiteral(" for ") + inputs);
+        if (kind == ErrorKind::InvalidInput)
+            checkOutOfRange(e, form, inputs);
         return false;
     } catch (const std::exception &e) {
         fail(name,
@@ -135,6 +162,10 @@ void runBothCommands(const QStringList &texts)
         checkSingleOutput(form, Field::Text7, state.hc, inputs);
         checkSingleOutput(form, Field::Text8, state.hco, inputs);
         checkSingleOutput(form, Field::Text9, state.hco2, inputs);
+    } else {
+        check(form.verdict().isEmpty() && form.text(Field::Text11).isEmpty()
+                        && form.text(Field::Text12).isEmpty(),
+                "a failed check leaves a verdict or a basin", formTexts(form));
     }
     checkStateFinite(state, "Command1_Click", inputs);
 
@@ -147,6 +178,9 @@ void runBothCommands(const QStringList &texts)
                 form.text(Field::Text12) + QStringLiteral(" for ") + afterCheck);
         for (const QString &half : halves)
             checkFixedOutput(half, afterCheck);
+    } else {
+        check(form.text(Field::Text12).isEmpty(), "a failed sizing leaves a length range",
+                formTexts(form));
     }
     checkStateFinite(state, "Command2_Click", afterCheck);
 }

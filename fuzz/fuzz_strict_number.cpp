@@ -5,8 +5,12 @@
 //   StrictNumberUnrounded accepts and rejects the same texts (it overflows
 //   only beyond the double range) and rounds to the same single.
 // - An accepted text means what the plain reading of the same digits means:
-//   group marks dropped and the decimal separator made a full stop, the
-//   leading reading gives the same single (or overflows with it).
+//   white space at both ends trimmed, group marks dropped and the decimal
+//   separator made a full stop, the leading reading gives the same single
+//   (or overflows with it).
+// - An accepted text with a group mark does not start with a zero digit.
+// - A rejected text is quoted in its message to at most 40 characters and an
+//   ellipsis, so the message stays short whatever the text.
 // - SingleText writes a value that reads back to within half a unit of its
 //   seventh significant digit plus the rounding of that decimal to single
 //   precision, wherever it writes without an exponent (1e-4 <= |x| < 1e7).
@@ -88,7 +92,7 @@ void checkRoundTrip(float value, const char *origin)
 QString inPlainNotation(const QString &text)
 {
     const QLocale locale;
-    QString plain = text;
+    QString plain = text.trimmed();
     if (locale.negativeSign() != QStringLiteral("-"))
         plain.replace(locale.negativeSign(), QStringLiteral("-"));
     if (locale.positiveSign() != QStringLiteral("+"))
@@ -98,6 +102,26 @@ QString inPlainNotation(const QString &text)
     return plain;
 }
 
+// The fixed words of the message, the field's caption and the quoted text of
+// at most 40 characters and an ellipsis.
+constexpr qsizetype longestMessage = 80;
+
+// No locale writes a grouped number with a leading zero.
+void checkNoGroupAfterLeadingZero(const QString &text)
+{
+    const QLocale locale;
+    QString digits = text.trimmed();
+    if (digits.startsWith(locale.negativeSign()) || digits.startsWith(locale.positiveSign()))
+        digits = digits.mid(1);
+    if (digits.startsWith(u'-') || digits.startsWith(u'+'))
+        digits = digits.mid(1);
+    const qsizetype point = digits.indexOf(locale.decimalPoint());
+    const QString integer = point < 0 ? digits : digits.left(point);
+    check(!(integer.startsWith(u'0') && integer.contains(locale.groupSeparator())),
+            "StrictNumber accepts a group mark after a leading zero",
+            QStringLiteral("\"%1\" under %2").arg(excerpt(text), locale.name()));
+}
+
 void checkStrictReading(const QString &text)
 {
     const QString detail = QStringLiteral("\"%1\" under %2").arg(excerpt(text), QLocale().name());
@@ -105,11 +129,13 @@ void checkStrictReading(const QString &text)
     bool accepted = false;
     float value = 0;
     ErrorKind kind = ErrorKind::TypeMismatch;
+    QString message;
     try {
         value = StrictNumber(text);
         accepted = true;
     } catch (const CalcError &e) {
         kind = e.kind();
+        message = e.message();
     } catch (const std::exception &e) {
         fail("StrictNumber throws something other than CalcError",
                 detail + QStringLiteral(": ") + QString::fromUtf8(e.what()));
@@ -119,6 +145,8 @@ void checkStrictReading(const QString &text)
         check(kind == ErrorKind::TypeMismatch || kind == ErrorKind::Overflow,
                 "StrictNumber throws a kind other than TypeMismatch or Overflow",
                 detail + QStringLiteral(": ") + errorKindKey(kind));
+        check(message.size() <= longestMessage, "a message quotes too much of the text",
+                detail + QStringLiteral(": ") + excerpt(message));
     } else {
         check(std::isfinite(value), "StrictNumber returns a non-finite value", detail);
     }
@@ -170,8 +198,10 @@ void checkStrictReading(const QString &text)
                 "the plain reading of an accepted text fails", detail);
     }
 
-    if (accepted)
+    if (accepted) {
         checkRoundTrip(value, "read value");
+        checkNoGroupAfterLeadingZero(text);
+    }
 }
 
 } // namespace
