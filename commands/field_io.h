@@ -5,6 +5,8 @@
 #include "model/input_ranges.h"
 #include "model/number_text.h"
 
+#include <initializer_list>
+
 namespace varnolt {
 
 // An input field read strictly into a quantity and checked against the
