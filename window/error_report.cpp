@@ -76,8 +76,14 @@ void reportError(QWidget *window, const CalcError &error)
     ErrorBox box(window, error);
     box.exec();
 
+    if (!window)
+        return;
+    // Where no window manager hands the focus back from the closed box, the
+    // window takes it itself, with its focus where it was.
+    if (!window->isActiveWindow())
+        window->activateWindow();
     const std::optional<Field> field = fieldToCorrect(error);
-    if (!window || !field)
+    if (!field)
         return;
     if (auto *edit = window->findChild<QLineEdit *>(fieldName(*field))) {
         edit->setFocus(Qt::OtherFocusReason);

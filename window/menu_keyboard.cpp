@@ -20,8 +20,13 @@ MenuBarKeyboard::MenuBarKeyboard(QWidget *window, QMenuBar *bar)
 
 void MenuBarKeyboard::enter()
 {
+    // F10 again, like Escape, leaves the menu bar.
+    if (m_bar->hasFocus()) {
+        leave();
+        return;
+    }
     const QList<QAction *> items = m_bar->actions();
-    if (items.isEmpty() || m_bar->hasFocus())
+    if (items.isEmpty())
         return;
     m_returnFocus = QApplication::focusWidget();
     m_bar->setFocus(Qt::MenuBarFocusReason);
@@ -53,7 +58,6 @@ bool MenuBarKeyboard::eventFilter(QObject *watched, QEvent *event)
     // Left, Right, Tab and Backtab move along the bar in QMenuBar itself.
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_Escape:
-    case Qt::Key_F10:
         leave();
         return true;
     case Qt::Key_Return:
