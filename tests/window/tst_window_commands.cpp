@@ -116,6 +116,11 @@ void TestWindowCommands::jumpCheck()
         QCOMPARE(text(n), expected[n - 1]);
     QCOMPARE(this->verdict(), verdict);
     QCOMPARE(basinButton()->isEnabled(), basinEnabled);
+    if (QTest::currentDataTag() == QByteArray("remote jump")) {
+        // A picture of the check's figures for review, one per locale.
+        const QString suffix = QLocale().name() == u"C"_s ? QString() : u"-"_s + QLocale().name();
+        QVERIFY(saveWindowImage(*m_form, u"form1-jump-check%1.png"_s.arg(suffix)));
+    }
     // The verdict line is read out by its live text.
     QAccessibleInterface *line = QAccessible::queryAccessibleInterface(label(*m_form, u"Label9"_s));
     QCOMPARE(line->text(QAccessible::Name), verdict);
