@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace varnolt {
 
 namespace {
@@ -21,8 +23,8 @@ QString shortened(const QString &message, qsizetype length)
 }
 
 // A message box that, once laid out for showing, shortens its message until
-// the whole box, frame and button included, fits the available height of its
-// screen.
+// the whole box, frame and button included, fits the available area of its
+// screen, and keeps itself inside that area.
 class ErrorBox final : public QMessageBox {
 public:
     ErrorBox(QWidget *window, const CalcError &error)
@@ -42,13 +44,25 @@ protected:
         const QScreen *screen = this->screen();
         if (!screen)
             return;
-        const int room = screen->availableGeometry().height();
-        const int frame = frameGeometry().height() - height();
+        const QRect area = screen->availableGeometry();
+        const QSize frame = frameGeometry().size() - size();
+        // A paste without spaces cannot wrap and widens the box instead.
+        const auto fits = [&] {
+            return height() + frame.height() <= area.height()
+                    && width() + frame.width() <= area.width();
+        };
         qsizetype length = std::min(m_message.size(), MaxShownMessageLength);
-        while (height() + frame > room && length > 1) {
+        while (!fits() && length > 1) {
             length /= 2;
             setInformativeText(shortened(m_message, length));
         }
+        // Placed over the window before its last size was known: moved back
+        // inside the available area where it reaches past it.
+        const QRect outer = frameGeometry();
+        move(std::clamp(outer.x(), area.left(),
+                     std::max(area.left(), area.right() + 1 - outer.width())),
+                std::clamp(outer.y(), area.top(),
+                        std::max(area.top(), area.bottom() + 1 - outer.height())));
     }
 
 private:

@@ -15,8 +15,8 @@ namespace varnolt {
 inline constexpr qsizetype MaxShownMessageLength = 400;
 
 // Shows the modal box for a failed command and returns when the user closes
-// it. The box never grows taller than the screen's available area: a message
-// that would make it so is shortened further. When the error is about the
+// it. The box never grows taller or wider than the screen's available area:
+// a message that would make it so is shortened further. When the error is about the
 // text or value of a field, that field then takes the focus with its text
 // selected, ready to be typed over; any other error leaves the focus where
 // it was.
