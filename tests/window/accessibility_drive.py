@@ -153,14 +153,21 @@ def main():
     key(ESCAPE)
     expect(('text', '单宽流量q') in focused(app), True, 'Escape back to the field')
 
-    # A text that is not a number: the box names the kind and closes with 确定.
-    type_into(app, '单宽流量q', 'x')
+    # A text that is not a number in another field than the focused one: the
+    # box names the kind and closes with 确定; the focus then goes to the field
+    # at fault where the commands name it, and otherwise stays where it was,
+    # never anywhere else.
+    type_into(app, '下游堰高a1', 'x')
     press(app, '求解并判断下游水跃形式')
     close_error_box(app, '类型不匹配')
     settle(lambda: focused(app) != [])
-    print('focus after the error box: %r' % focused(app))
-    if ('push button', '求解并判断下游水跃形式') in focused(app):
-        sys.exit('focus left on the button after an error in 单宽流量q')
+    after = focused(app)
+    if ('text', '下游堰高a1') in after:
+        print('focus after the error box: on the field at fault')
+    elif ('text', '单宽流量q') in after:
+        print('focus after the error box: where it was (the error names no field)')
+    else:
+        sys.exit('focus after the error box went to %r' % after)
 
     for name, value in [('单宽流量q', '10'), ('堰上水头H', '3'), ('下游堰高a1', '5'),
                         ('行进流速v', '1'), ('下游水深ht', '3')]:
