@@ -254,6 +254,11 @@ void TestWindowMenu::f10ReachesTheMenuBar()
     QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
     QCOMPARE(bar->activeAction(), nullptr);
     QVERIFY(m_form->isVisible());
+
+    // The mouse works on the menu bar as before.
+    typeInto(field(*m_form, 3), u"5"_s);
+    clickMenuItem(*m_form, u"cxjs"_s);
+    QVERIFY(field(*m_form, 3)->text().isEmpty());
 }
 
 QTEST_MAIN(TestWindowMenu)
