@@ -157,12 +157,16 @@ def main():
     # box names the kind and closes with 确定; the focus then goes to the field
     # at fault where the commands name it, and otherwise stays where it was,
     # never anywhere else.
+    type_into(app, '单宽流量q', '10')
+    type_into(app, '堰上水头H', '3')
     type_into(app, '下游堰高a1', 'x')
     press(app, '求解并判断下游水跃形式')
     close_error_box(app, '类型不匹配')
-    settle(lambda: focused(app) != [])
+    settle(lambda: ('text', '下游堰高a1') in focused(app), timeout=3)
     after = focused(app)
     if ('text', '下游堰高a1') in after:
+        text = control(app, 'text', '下游堰高a1').queryText()
+        expect(text.getSelection(0), (0, 1), 'selection in the field at fault')
         print('focus after the error box: on the field at fault')
     elif ('text', '单宽流量q') in after:
         print('focus after the error box: where it was (the error names no field)')
