@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
+    qt6-translations-l10n locales
     xvfb xauth fonts-wqy-zenhei
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
@@ -29,4 +30,15 @@ if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The window's tests also run under the Chinese locale of most users.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8'; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Run as root (or generate the zh_CN.UTF-8 locale yourself)" >&2
+        exit 1
+    fi
+    sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' >>/etc/locale.gen
+    locale-gen
 fi

@@ -2,7 +2,9 @@
 
 #include "window/control_font.h"
 #include "window/control_table.h"
+#include "window/field_text_fit.h"
 #include "window/twips.h"
+#include "window/widget_form_model.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 QWidget *createControl(const ControlSpec &row, QWidget *client)
 {
-    const QString caption = row.caption.toString();
+    const QString caption = captionOf(row);
     switch (row.kind) {
     case ControlKind::Label: {
         auto *label = new QLabel(caption, client);
@@ -67,12 +69,11 @@ void finishLabels(QWidget *client)
     verdict->setAccessibleDescription(QString::fromUtf16(VerdictDescription));
 
     for (const ControlSpec &row : formControls()) {
-        if (row.kind != ControlKind::TextField)
+        if (!row.namesField)
             continue;
-        auto *field
-                = client->findChild<QLineEdit *>(row.name.toString(), Qt::FindDirectChildrenOnly);
-        auto *label = client->findChild<QLabel *>(
-                labelOf(row.name).toString(), Qt::FindDirectChildrenOnly);
+        auto *label = client->findChild<QLabel *>(row.name.toString(), Qt::FindDirectChildrenOnly);
+        auto *field = client->findChild<QLineEdit *>(
+                fieldName(*row.namesField), Qt::FindDirectChildrenOnly);
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
@@ -103,15 +104,16 @@ void chainFocusOrder(QWidget *client)
 
 void populateClientArea(QWidget *client, const Twips &twips)
 {
-    const QFont font = controlFont(ControlPointSize);
     std::vector<QLineEdit *> fields;
     for (const ControlSpec &row : formControls()) {
         QWidget *control = createControl(row, client);
         control->setObjectName(row.name.toString());
         control->setGeometry(twips.rect(row.left, row.top, row.width, row.height));
-        control->setFont(row.name == u"Text10" ? controlFont(LargeFieldPointSize) : font);
-        if (auto *field = qobject_cast<QLineEdit *>(control))
+        control->setFont(controlFont(row.pointSize));
+        if (auto *field = qobject_cast<QLineEdit *>(control)) {
+            fitTextToField(field, row.pointSize);
             fields.push_back(field);
+        }
     }
     for (const LineSpec &row : formLines())
         createLine(row, twips, client);

@@ -38,15 +38,19 @@ const QStringList &wantedFamilies()
 
 QStringList resolveFamilies()
 {
-    const QStringList installed = QFontDatabase::families();
     QStringList families;
+    // The font database lists each face by its name in the user's language
+    // (文泉驿等宽正黑 under zh_CN for WenQuanYi Zen Hei Mono) and knows its other
+    // names as aliases. Asking for each wanted name finds the face under
+    // every locale, and does not count a face the font configuration merely
+    // substitutes for a missing one.
     for (const QString &family : wantedFamilies()) {
-        if (installed.contains(family, Qt::CaseInsensitive))
+        if (QFontDatabase::hasFamily(family))
             families.append(family);
     }
     // None of the known faces: any installed face that declares the script.
     if (families.isEmpty()) {
-        for (const QString &family : installed) {
+        for (const QString &family : QFontDatabase::families()) {
             if (QFontDatabase::writingSystems(family).contains(QFontDatabase::SimplifiedChinese)) {
                 families.append(family);
                 break;

@@ -13,7 +13,4 @@ QStringList controlFontFamilies();
 // The controls' font at the given size, regular weight.
 QFont controlFont(qreal pointSize);
 
-inline constexpr qreal ControlPointSize = 10.5;
-inline constexpr qreal LargeFieldPointSize = 12.0;
-
 } // namespace varnolt

@@ -1,17 +1,26 @@
 #pragma once
 
+#include "model/form_model.h"
+
+#include <QString>
 #include <QStringView>
 
+#include <optional>
 #include <span>
 
 namespace varnolt {
 
 enum class ControlKind { Label, TextField, Button };
 
+// The controls' font sizes in points: 10.5 everywhere but the submergence
+// factor's field.
+inline constexpr qreal ControlPointSize = 10.5;
+inline constexpr qreal LargeFieldPointSize = 12.0;
+
 // One control of the form as drawn: its name, kind, place and size in twips
-// from the top left of the client area, its caption or initial text and its
-// position in the keyboard focus order. Labels carry a tab index too but can
-// never take the focus.
+// from the top left of the client area, its caption, its position in the
+// keyboard focus order, its font size and, for a label that names a field,
+// that field. Labels carry a tab index too but can never take the focus.
 struct ControlSpec {
     QStringView name;
     ControlKind kind;
@@ -19,8 +28,12 @@ struct ControlSpec {
     int top;
     int width;
     int height;
+    // Buttons only: a label naming a field shows the field's caption from the
+    // form model, and the verdict line starts empty.
     QStringView caption;
     int tabIndex;
+    qreal pointSize;
+    std::optional<Field> namesField;
 };
 
 // A horizontal rule of the form, in twips; it may run past the client area.
@@ -36,8 +49,9 @@ struct LineSpec {
 std::span<const ControlSpec> formControls();
 std::span<const LineSpec> formLines();
 
-// The label naming each text field, for screen readers.
-QStringView labelOf(QStringView fieldName);
+// The text a control shows when the window opens: a field-naming label's
+// caption from the form model, a button's own caption, nothing otherwise.
+QString captionOf(const ControlSpec &row);
 
 // Client area of the form, in twips.
 inline constexpr int ClientWidthTwips = 6000;

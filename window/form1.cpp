@@ -7,6 +7,7 @@
 #include "window/control_table.h"
 #include "window/error_report.h"
 #include "window/menu_commands.h"
+#include "window/menu_keyboard.h"
 #include "window/twips.h"
 #include "window/widget_form_model.h"
 
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <algorithm>
 
 namespace varnolt {
 
@@ -64,6 +67,9 @@ void Form1::buildMenu()
     // Two commands straight on the menu bar, no drop-down menus.
     auto *cxjs = new QAction(u"重新计算"_s, this);
     cxjs->setObjectName(u"cxjs"_s);
+    // A new calculation, as Ctrl+N starts a new document elsewhere.
+    cxjs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    cxjs->setShortcutContext(Qt::WindowShortcut);
     connect(cxjs, &QAction::triggered, this, &Form1::cxjs_Click);
     menuBar()->addAction(cxjs);
 
@@ -71,6 +77,8 @@ void Form1::buildMenu()
     jsq->setObjectName(u"jsq"_s);
     connect(jsq, &QAction::triggered, this, &Form1::jsq_Click);
     menuBar()->addAction(jsq);
+
+    new MenuBarKeyboard(this, menuBar());
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -85,10 +93,19 @@ void Form1::showEvent(QShowEvent *event)
 
 void Form1::Form_Load()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + (screen.width() - outer.width()) / 2,
-            screen.y() + (screen.height() - outer.height()) / 2);
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    move(startPosition(frameGeometry().size(), primary->geometry(), primary->availableGeometry()));
+}
+
+QPoint startPosition(QSize frame, const QRect &screen, const QRect &available)
+{
+    const QPoint centred(screen.x() + (screen.width() - frame.width()) / 2,
+            screen.y() + (screen.height() - frame.height()) / 2);
+    // On a screen smaller than the window the centred frame would start above
+    // or left of the screen, with the title bar and menu out of reach of a
+    // window that cannot be resized: its top left stays on the available area.
+    return {std::clamp(centred.x(), available.left(), available.right()),
+            std::clamp(centred.y(), available.top(), available.bottom())};
 }
 
 void Form1::Command1_Click()

@@ -41,4 +41,8 @@ private:
     bool m_loaded = false;
 };
 
+// Where the window's frame goes when it loads: centred on the screen, but
+// with its top left inside the screen's available area.
+QPoint startPosition(QSize frame, const QRect &screen, const QRect &available);
+
 } // namespace varnolt

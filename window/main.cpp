@@ -1,6 +1,7 @@
 #include "window/app_icon.h"
 #include "window/form1.h"
 #include "window/self_capture.h"
+#include "window/standard_texts.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnolt"));
     QApplication::setWindowIcon(varnolt::appIcon());
+    varnolt::loadChineseStandardTexts();
 
     varnolt::Form1 form;
     // Set by scripts/measure-window.sh to time the start-up to the first paint.

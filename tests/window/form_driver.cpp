@@ -7,12 +7,18 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
+
+#include "window/standard_texts.h"
 
 namespace varnolt::testkit {
 
 void FormTest::init()
 {
+    // As the program does before it opens the window.
+    loadChineseStandardTexts();
     m_form = std::make_unique<Form1>();
     QVERIFY(showActive(*m_form));
 }
@@ -82,9 +88,31 @@ void MessageBoxCatcher::poll()
     m_title = box->windowTitle();
     m_text = box->text();
     m_informativeText = box->informativeText();
+    QAbstractButton *ok = box->button(QMessageBox::Ok);
+    m_buttonText = ok->text();
+    m_frame = box->frameGeometry();
+    m_buttonRect = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+    m_screenArea = box->screen()->availableGeometry();
     if (!m_imagePath.isEmpty())
         box->grab().save(m_imagePath, "PNG");
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+}
+
+bool showsWholeText(QLineEdit *field)
+{
+    // The text's width as the field itself lays it out: the distance its
+    // cursor travels from the start of the text to its end.
+    field->grab();
+    const auto cursorX = [field](int position) {
+        field->setCursorPosition(position);
+        return field->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+    };
+    const int textWidth = cursorX(int(field->text().size())) - cursorX(0);
+    // The line inside the frame and QLineEdit's one-pixel margins, with a
+    // pixel for the cursor after the last character.
+    const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+    const int line = field->contentsRect().width() - 2 * frame - 2;
+    return textWidth + 1 <= line;
 }
 
 } // namespace varnolt::testkit

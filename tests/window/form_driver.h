@@ -51,6 +51,13 @@ public:
     QString title() const { return m_title; }
     QString text() const { return m_text; }
     QString informativeText() const { return m_informativeText; }
+    // The text of the box's one button, as Qt's translation gives it.
+    QString buttonText() const { return m_buttonText; }
+    // The box's outer frame and its button, in global coordinates, and the
+    // available area of the screen it was shown on.
+    QRect frame() const { return m_frame; }
+    QRect buttonRect() const { return m_buttonRect; }
+    QRect screenArea() const { return m_screenArea; }
 
 private:
     void poll();
@@ -62,6 +69,14 @@ private:
     QString m_title;
     QString m_text;
     QString m_informativeText;
+    QString m_buttonText;
+    QRect m_frame;
+    QRect m_buttonRect;
+    QRect m_screenArea;
 };
+
+// Whether a field shows its whole text: with the cursor at the end, kept in
+// view by the field itself, the first character is still at the left edge.
+bool showsWholeText(QLineEdit *field);
 
 } // namespace varnolt::testkit

@@ -1,7 +1,10 @@
 #include "form_driver.h"
 
+#include "commands/commands.h"
+#include "model/errors.h"
 #include "model/jump_kind.h"
 #include "window/client_area.h"
+#include "window/error_report.h"
 #include "window/self_capture.h"
 #include "window/widget_form_model.h"
 
@@ -10,8 +13,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
+
+Q_DECLARE_METATYPE(varnolt::ErrorKind)
+Q_DECLARE_METATYPE(std::optional<varnolt::Field>)
 
 using namespace varnolt;
 using namespace varnolt::testkit;
@@ -21,6 +28,7 @@ namespace {
 
 const QString Remote = verdictText(JumpKind::Remote);
 const QString Submerged = verdictText(JumpKind::Submerged);
+const QString TypeMismatch = errorKindName(ErrorKind::TypeMismatch);
 
 } // namespace
 
@@ -39,6 +47,12 @@ private slots:
     void windowStaysUsableAfterError();
     void recalculateClearsForNewCalculation_data();
     void recalculateClearsForNewCalculation();
+    void focusAfterError_data();
+    void focusAfterError();
+    void focusReturnsToTypedField();
+    void errorBoxButtonIsChinese();
+    void errorBoxFitsTheScreen_data();
+    void errorBoxFitsTheScreen();
 
 private:
     void typeInputs(const QStringList &texts)
@@ -88,6 +102,11 @@ void TestWindowCommands::jumpCheck()
         QCOMPARE(text(n), expected[n - 1]);
     QCOMPARE(this->verdict(), verdict);
     QCOMPARE(basinButton()->isEnabled(), basinEnabled);
+    if (QTest::currentDataTag() == QByteArray("remote jump")) {
+        // A picture of the check's figures for review, one per locale.
+        const QString suffix = QLocale().name() == u"C"_s ? QString() : u"-"_s + QLocale().name();
+        QVERIFY(saveWindowImage(*m_form, u"form1-jump-check%1.png"_s.arg(suffix)));
+    }
     // The verdict line is read out by its live text.
     QAccessibleInterface *line = QAccessible::queryAccessibleInterface(label(*m_form, u"Label9"_s));
     QCOMPARE(line->text(QAccessible::Name), verdict);
@@ -112,7 +131,10 @@ void TestWindowCommands::basinSizing()
     QCOMPARE(verdict(), Remote);
     QVERIFY(basinButton()->isEnabled());
 
-    const QString image = QDir::current().absoluteFilePath(u"form1-worked-example.png"_s);
+    // One picture per locale the suite runs under.
+    const QString suffix = QLocale().name() == u"C"_s ? QString() : u"-"_s + QLocale().name();
+    const QString image
+            = QDir::current().absoluteFilePath(u"form1-worked-example%1.png"_s.arg(suffix));
     QVERIFY(saveWindowImage(*m_form, image));
     qInfo("window after the worked example: %s", qPrintable(image));
 
@@ -150,23 +172,23 @@ void TestWindowCommands::failedCommandKeepsWindowAndInputs_data()
         return inputs;
     };
     QTest::newRow("empty q")
-            << exampleWith(1, QString()) << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
+            << exampleWith(1, QString()) << u"1.05"_s << u"Command1"_s << TypeMismatch << none;
     QTest::newRow("unit typed after H")
-            << exampleWith(2, u"3m"_s) << u"1.05"_s << u"Command1"_s << u"类型不匹配"_s << none;
+            << exampleWith(2, u"3m"_s) << u"1.05"_s << u"Command1"_s << TypeMismatch << none;
     QTest::newRow("q beyond single precision")
-            << exampleWith(1, u"1e40"_s) << u"1.05"_s << u"Command1"_s << u"溢出"_s << none;
+            << exampleWith(1, u"1e40"_s) << u"1.05"_s << u"Command1"_s << errorKindName(ErrorKind::Overflow) << none;
     // Zero discharge gives a zero critical depth, then 0/0 in the residual.
     QTest::newRow("zero q")
-            << exampleWith(1, u"0"_s) << u"1.05"_s << u"Command1"_s << u"无效运算"_s
+            << exampleWith(1, u"0"_s) << u"1.05"_s << u"Command1"_s << errorKindName(ErrorKind::InvalidOperation)
             << QStringList { u"0"_s, QString(), QString() };
     QTest::newRow("zero velocity coefficient")
-            << exampleWith(6, u"0"_s) << u"1.05"_s << u"Command1"_s << u"除数为零"_s
+            << exampleWith(6, u"0"_s) << u"1.05"_s << u"Command1"_s << errorKindName(ErrorKind::DivisionByZero)
             << QStringList { u"2.168255"_s, QString(), QString() };
     // The basin button is enabled from the start, before any critical depth exists.
     QTest::newRow("basin before any check")
-            << example << u"1.05"_s << u"Command2"_s << u"类型不匹配"_s << none;
+            << example << u"1.05"_s << u"Command2"_s << TypeMismatch << none;
     QTest::newRow("empty submergence factor")
-            << example << QString() << u"Command2"_s << u"类型不匹配"_s << none;
+            << example << QString() << u"Command2"_s << TypeMismatch << none;
     // clang-format on
 }
 
@@ -204,7 +226,7 @@ void TestWindowCommands::windowStaysUsableAfterError()
     {
         MessageBoxCatcher box;
         click(button(*m_form, u"Command1"_s));
-        QCOMPARE(box.text(), u"类型不匹配"_s);
+        QCOMPARE(box.text(), TypeMismatch);
     }
     typeInto(field(*m_form, 1), u"10"_s);
     click(button(*m_form, u"Command1"_s));
@@ -247,9 +269,109 @@ void TestWindowCommands::recalculateClearsForNewCalculation()
     // Checking at once with nothing typed stops at the first field.
     MessageBoxCatcher box;
     click(button(*m_form, u"Command1"_s));
-    QCOMPARE(box.text(), u"类型不匹配"_s);
+    QCOMPARE(box.text(), TypeMismatch);
     QVERIFY(text(7).isEmpty());
     QVERIFY(m_form->isVisible());
+}
+
+void TestWindowCommands::focusAfterError_data()
+{
+    // clang-format off
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<std::optional<Field>>("atFault");
+    QTest::addColumn<bool>("focusesField");
+    const std::optional<Field> ht = Field::Text5;
+    QTest::newRow("text not a number") << ErrorKind::TypeMismatch << ht << true;
+    QTest::newRow("text beyond single precision") << ErrorKind::Overflow << ht << true;
+    QTest::newRow("value out of range") << ErrorKind::InvalidInput << ht << true;
+    // Arithmetic failures are not the field's text: the focus stays.
+    QTest::newRow("division by zero naming q")
+            << ErrorKind::DivisionByZero << std::optional<Field>(Field::Text1) << false;
+    QTest::newRow("0/0 naming phi")
+            << ErrorKind::InvalidOperation << std::optional<Field>(Field::Text6) << false;
+    QTest::newRow("no basin") << ErrorKind::NoSolution << std::optional<Field>() << false;
+    QTest::newRow("arithmetic overflow") << ErrorKind::Overflow << std::optional<Field>() << false;
+    QTest::newRow("no calculator") << ErrorKind::FileNotFound << std::optional<Field>() << false;
+    // clang-format on
+}
+
+void TestWindowCommands::focusAfterError()
+{
+    QFETCH(ErrorKind, kind);
+    QFETCH(std::optional<Field>, atFault);
+    QFETCH(bool, focusesField);
+    typeInputs({u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"-3"_s});
+    // The user was typing in H when the command failed.
+    typeInto(testkit::field(*m_form, 2), u"3"_s);
+
+    MessageBoxCatcher box;
+    runCommand(m_form.get(), [&] { throw CalcError(kind, u"What went wrong."_s, atFault); });
+    QVERIFY(box.caught());
+    QCOMPARE(box.text(), errorKindName(kind));
+
+    // The window takes the focus back once the box has gone.
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    if (focusesField) {
+        QTRY_COMPARE(QApplication::focusWidget(), testkit::field(*m_form, 5));
+        QCOMPARE(testkit::field(*m_form, 5)->selectedText(), u"-3"_s);
+        // Typing replaces the whole text at fault.
+        QTest::keyClicks(QApplication::focusWidget(), u"3"_s);
+        QCOMPARE(text(5), u"3"_s);
+    } else {
+        QTRY_COMPARE(QApplication::focusWidget(), testkit::field(*m_form, 2));
+    }
+}
+
+void TestWindowCommands::focusReturnsToTypedField()
+{
+    typeInputs({u"10"_s, u"3"_s, u"5 m"_s, u"1"_s, u"3"_s});
+    MessageBoxCatcher box;
+    click(button(*m_form, u"Command1"_s));
+    QCOMPARE(box.text(), TypeMismatch);
+    QTRY_COMPARE(QApplication::focusWidget(), field(*m_form, 3));
+    QCOMPARE(field(*m_form, 3)->selectedText(), u"5 m"_s);
+}
+
+void TestWindowCommands::errorBoxButtonIsChinese()
+{
+    // Under every locale the suite runs in, C included.
+    MessageBoxCatcher box;
+    click(button(*m_form, u"Command1"_s));
+    QVERIFY(box.caught());
+    QCOMPARE(box.buttonText(), u"确定"_s);
+}
+
+void TestWindowCommands::errorBoxFitsTheScreen_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one line") << u"「单宽流量q」中的“x”不是一个数。"_s;
+    QTest::newRow("long paste, no spaces") << QString(10000, u'9');
+    QTest::newRow("long paste, spaces") << u"1 "_s.repeated(5000);
+    QTest::newRow("long Chinese text") << u"水跃"_s.repeated(5000);
+    // clang-format on
+}
+
+void TestWindowCommands::errorBoxFitsTheScreen()
+{
+    QFETCH(QString, message);
+    MessageBoxCatcher box(QDir::current().absoluteFilePath(
+            u"error-box-%1.png"_s.arg(QTest::currentDataTag()).replace(u' ', u'-').remove(u","_s)));
+    runCommand(m_form.get(), [&] { throw CalcError(ErrorKind::TypeMismatch, message); });
+    QVERIFY(box.caught());
+    QVERIFY(box.informativeText().size() <= MaxShownMessageLength + 1);
+    QVERIFY(message.startsWith(
+            box.informativeText().chopped(box.informativeText().size() < message.size() ? 1 : 0)));
+    const QRect frame = box.frame();
+    QVERIFY2(box.screenArea().contains(frame),
+            qPrintable(u"box %1 x %2 at %3, %4"_s.arg(frame.width())
+                               .arg(frame.height())
+                               .arg(frame.x())
+                               .arg(frame.y())));
+    QVERIFY(frame.contains(box.buttonRect()));
+    // The kind is always there, and as much of the message as the screen holds.
+    QCOMPARE(box.text(), TypeMismatch);
+    QVERIFY(!box.informativeText().isEmpty());
 }
 
 QTEST_MAIN(TestWindowCommands)

@@ -1,5 +1,8 @@
 #include "form_driver.h"
+#include "model/jump_kind.h"
 #include "window/app_icon.h"
+#include "window/control_table.h"
+#include "window/field_text_fit.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -44,6 +47,10 @@ private slots:
     void tabWalkFollowsTabIndices_data();
     void tabWalkFollowsTabIndices();
     void opensCentredOnPrimaryScreen();
+    void startPositionKeepsTopLeftOnScreen_data();
+    void startPositionKeepsTopLeftOnScreen();
+    void wholeFiguresVisible_data();
+    void wholeFiguresVisible();
     void screenReaderNames_data();
     void screenReaderNames();
 
@@ -189,7 +196,8 @@ void TestWindowLayout::fontsRenderChinese()
     for (const QString &caption : {u"单宽流量q堰上水头H下游堰高a1行进流速v下游水深ht流速系数"_s,
                  u"临界水深hc收缩断面水深hco共扼水深hco2淹没系数"_s,
                  u"消力池深d消力池长l求解并判断下游水跃形式消力池水力计算"_s,
-                 u"下游发生远离水跃,需要做消能工.淹没临界"_s}) {
+                 verdictText(JumpKind::Remote), verdictText(JumpKind::Submerged),
+                 verdictText(JumpKind::Critical)}) {
         for (QChar c : caption)
             QVERIFY2(metrics.inFont(c), qPrintable(QString(c)));
     }
@@ -271,15 +279,114 @@ void TestWindowLayout::tabWalkFollowsTabIndices()
 
 void TestWindowLayout::opensCentredOnPrimaryScreen()
 {
-    // Wherever the platform would have put it, the window centres itself on load.
+    // Wherever the platform would have put it, the window centres itself on
+    // load, as far as the screen allows: its frame's top left, with the title
+    // bar and the menu, is always on the screen's available area.
     Form1 form;
     form.move(3, 5);
     QVERIFY(showActive(form));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect frame = form.frameGeometry();
-    QCOMPARE(frame.topLeft(),
-            QPoint(screen.x() + (screen.width() - frame.width()) / 2,
-                    screen.y() + (screen.height() - frame.height()) / 2));
+    QVERIFY2(screen->availableGeometry().contains(frame.topLeft()),
+            qPrintable(u"frame at %1, %2"_s.arg(frame.x()).arg(frame.y())));
+    const QRect whole = screen->geometry();
+    if (frame.height() <= whole.height() && frame.width() <= whole.width()
+            && screen->availableGeometry() == whole) {
+        QCOMPARE(frame.topLeft(),
+                QPoint(whole.x() + (whole.width() - frame.width()) / 2,
+                        whole.y() + (whole.height() - frame.height()) / 2));
+    }
+    // The whole menu bar is reachable.
+    QVERIFY(whole.contains(form.menuBar()->mapToGlobal(QPoint(0, 0))));
+}
+
+void TestWindowLayout::startPositionKeepsTopLeftOnScreen_data()
+{
+    // clang-format off
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QPoint>("topLeft");
+    const QRect desktop(0, 0, 1280, 800);
+    QTest::newRow("fits: centred") << QSize(400, 412) << desktop << desktop << QPoint(440, 194);
+    // 800 x 600 at twice the scale: 400 x 300 logical pixels.
+    const QRect small(0, 0, 400, 300);
+    QTest::newRow("taller than the screen")
+            << QSize(400, 472) << small << small << QPoint(0, 0);
+    QTest::newRow("below a top panel")
+            << QSize(400, 472) << small << QRect(0, 27, 400, 273) << QPoint(0, 27);
+    QTest::newRow("wider and taller, second screen")
+            << QSize(500, 472) << QRect(1280, 0, 400, 300) << QRect(1280, 0, 400, 300)
+            << QPoint(1280, 0);
+    QTest::newRow("fits beside a left panel")
+            << QSize(400, 412) << desktop << QRect(64, 0, 1216, 800) << QPoint(440, 194);
+    // clang-format on
+}
+
+void TestWindowLayout::startPositionKeepsTopLeftOnScreen()
+{
+    QFETCH(QSize, frame);
+    QFETCH(QRect, screen);
+    QFETCH(QRect, available);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(startPosition(frame, screen, available), topLeft);
+}
+
+void TestWindowLayout::wholeFiguresVisible_data()
+{
+    // clang-format off
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fitsAtOwnSize");
+    QTest::addColumn<bool>("fitsAtAll");
+    // The worked example's results, under every locale. Nine half-width
+    // digits at 10.5 points take 63 px, two more than the 65 px field leaves
+    // inside its frame and margins: hco is drawn half a point smaller.
+    QTest::newRow("hc") << 7 << u"2.168255"_s << true << true;
+    QTest::newRow("hco") << 8 << u"0.8879251"_s << false << true;
+    QTest::newRow("hco2") << 9 << u"4.36829"_s << true << true;
+    QTest::newRow("d") << 11 << u"1.466713"_s << true << true;
+    QTest::newRow("length") << 12 << u"18.55----21.2"_s << true << true;
+    // Exponent forms are drawn smaller, never cut.
+    QTest::newRow("hc exponent") << 7 << u"1.099666E-05"_s << false << true;
+    QTest::newRow("hco exponent") << 8 << u"1.099666E-05"_s << false << true;
+    QTest::newRow("hco2 exponent") << 9 << u"3.402823E+38"_s << false << true;
+    QTest::newRow("d exponent") << 11 << u"-1.099666E-05"_s << false << true;
+    QTest::newRow("sigma exponent") << 10 << u"1.099666E-05"_s << false << true;
+    // Too long even at the smallest legible size: the tooltip holds it all.
+    QTest::newRow("pasted paragraph")
+            << 12 << u"1.099666E-05----1.256738E-05 1.099666E-05----1.256738E-05"_s << false
+            << false;
+    // clang-format on
+}
+
+void TestWindowLayout::wholeFiguresVisible()
+{
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QFETCH(bool, fitsAtOwnSize);
+    QFETCH(bool, fitsAtAll);
+    QLineEdit *edit = field(*m_form, number);
+    const qreal ownSize = edit->font().pointSizeF();
+    QCOMPARE(ownSize, number == 10 ? LargeFieldPointSize : ControlPointSize);
+
+    typeInto(edit, text);
+    QCOMPARE(edit->toolTip(), text);
+    QCOMPARE(showsWholeText(edit), fitsAtAll);
+    if (fitsAtOwnSize)
+        QCOMPARE(edit->font().pointSizeF(), ownSize);
+    else if (fitsAtAll)
+        QVERIFY(edit->font().pointSizeF() < ownSize);
+    else
+        QCOMPARE(edit->font().pointSizeF(), MinimumLegiblePointSize);
+    QVERIFY(edit->font().pointSizeF() >= MinimumLegiblePointSize);
+    // Only this field changed size.
+    QCOMPARE(field(*m_form, number == 7 ? 8 : 7)->font().pointSizeF(), ControlPointSize);
+
+    // A short text brings the field back to its own size.
+    typeInto(edit, u"1"_s);
+    QCOMPARE(edit->font().pointSizeF(), ownSize);
+    QCOMPARE(edit->toolTip(), u"1"_s);
 }
 
 void TestWindowLayout::screenReaderNames_data()

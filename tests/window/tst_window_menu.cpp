@@ -3,10 +3,15 @@
 #include "window/calculator_launcher.h"
 #include "window/error_report.h"
 #include "window/menu_commands.h"
+#include "window/standard_texts.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +54,7 @@ private slots:
     void init()
     {
         m_path = qgetenv("PATH");
+        loadChineseStandardTexts();
         m_form = std::make_unique<Form1>();
         QVERIFY(showActive(*m_form));
     }
@@ -65,6 +71,10 @@ private slots:
     void calculatorMissingIsFileNotFound();
     void errorKindNames_data();
     void errorKindNames();
+    void ctrlNRecalculates_data();
+    void ctrlNRecalculates();
+    void f10ReachesTheMenuBar_data();
+    void f10ReachesTheMenuBar();
 
 private:
     QByteArray m_path;
@@ -142,7 +152,7 @@ void TestWindowMenu::calculatorMissingIsFileNotFound()
     MessageBoxCatcher box;
     clickMenuItem(*m_form, u"jsq"_s);
     QVERIFY(box.caught());
-    QCOMPARE(box.text(), u"文件未找到"_s);
+    QCOMPARE(box.text(), errorKindName(ErrorKind::FileNotFound));
     for (const QString &program : calculatorPrograms())
         QVERIFY2(box.informativeText().contains(program), qPrintable(program));
     QVERIFY(m_form->isVisible());
@@ -153,12 +163,10 @@ void TestWindowMenu::errorKindNames_data()
     // clang-format off
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("name");
-    QTest::newRow("type mismatch") << ErrorKind::TypeMismatch << u"类型不匹配"_s;
-    QTest::newRow("overflow") << ErrorKind::Overflow << u"溢出"_s;
-    QTest::newRow("division by zero") << ErrorKind::DivisionByZero << u"除数为零"_s;
-    QTest::newRow("invalid operation") << ErrorKind::InvalidOperation << u"无效运算"_s;
-    QTest::newRow("file not found") << ErrorKind::FileNotFound << u"文件未找到"_s;
-    QTest::newRow("no solution") << ErrorKind::NoSolution << u"无解"_s;
+    for (ErrorKind kind : { ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero,
+                            ErrorKind::InvalidOperation, ErrorKind::FileNotFound,
+                            ErrorKind::NoSolution, ErrorKind::InvalidInput })
+        QTest::newRow(qPrintable(errorKindKey(kind))) << kind << errorKindName(kind);
     // clang-format on
 }
 
@@ -170,6 +178,87 @@ void TestWindowMenu::errorKindNames()
     reportError(m_form.get(), CalcError(kind, u"What went wrong."_s));
     QCOMPARE(box.text(), name);
     QCOMPARE(box.informativeText(), u"What went wrong."_s);
+    QCOMPARE(box.buttonText(), u"确定"_s);
+}
+
+void TestWindowMenu::ctrlNRecalculates_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("from an input field") << u"Text4"_s;
+    QTest::newRow("from a result field") << u"Text9"_s;
+    QTest::newRow("from the check button") << u"Command1"_s;
+    // clang-format on
+}
+
+void TestWindowMenu::ctrlNRecalculates()
+{
+    QFETCH(QString, focused);
+    const QStringList inputs = {u"10"_s, u"3"_s, u"5"_s, u"1"_s, u"3"_s};
+    for (int n = 1; n <= 5; ++n)
+        typeInto(field(*m_form, n), inputs[n - 1]);
+    click(button(*m_form, u"Command1"_s));
+    QVERIFY(!field(*m_form, 9)->text().isEmpty());
+
+    auto *start = m_form->findChild<QWidget *>(focused);
+    start->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(start, Qt::Key_N, Qt::ControlModifier);
+
+    for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 11, 12})
+        QVERIFY2(field(*m_form, n)->text().isEmpty(), qPrintable(QString::number(n)));
+    QCOMPARE(field(*m_form, 6)->text(), u"0.95"_s);
+    QVERIFY(!button(*m_form, u"Command2"_s)->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), field(*m_form, 1));
+    // The caption stays as it is.
+    QCOMPARE(m_form->findChild<QAction *>(u"cxjs"_s)->text(), u"重新计算"_s);
+}
+
+void TestWindowMenu::f10ReachesTheMenuBar_data()
+{
+    // clang-format off
+    QTest::addColumn<QList<int>>("keys"); // after F10
+    QTest::addColumn<QString>("highlighted"); // before the last key
+    QTest::addColumn<bool>("recalculated");
+    QTest::addColumn<QString>("focusAfter");
+    QTest::newRow("Escape leaves") << QList<int>{ Qt::Key_Escape } << u"cxjs"_s << false << u"Text3"_s;
+    QTest::newRow("F10 again leaves") << QList<int>{ Qt::Key_F10 } << u"cxjs"_s << false << u"Text3"_s;
+    QTest::newRow("Enter runs the first item")
+            << QList<int>{ Qt::Key_Return } << u"cxjs"_s << true << u"Text1"_s;
+    QTest::newRow("Right, Left, Enter")
+            << QList<int>{ Qt::Key_Right, Qt::Key_Left, Qt::Key_Enter } << u"cxjs"_s << true
+            << u"Text1"_s;
+    QTest::newRow("Right, Escape")
+            << QList<int>{ Qt::Key_Right, Qt::Key_Escape } << u"jsq"_s << false << u"Text3"_s;
+    // clang-format on
+}
+
+void TestWindowMenu::f10ReachesTheMenuBar()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, highlighted);
+    QFETCH(bool, recalculated);
+    QFETCH(QString, focusAfter);
+    typeInto(field(*m_form, 3), u"5"_s);
+    QMenuBar *bar = m_form->menuBar();
+
+    QTest::keyClick(field(*m_form, 3), Qt::Key_F10);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QCOMPARE(bar->activeAction(), m_form->findChild<QAction *>(u"cxjs"_s));
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (i == keys.size() - 1)
+            QCOMPARE(bar->activeAction()->objectName(), highlighted);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(keys[i]));
+    }
+
+    QCOMPARE(field(*m_form, 3)->text().isEmpty(), recalculated);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
+    QCOMPARE(bar->activeAction(), nullptr);
+    QVERIFY(m_form->isVisible());
+
+    // The mouse works on the menu bar as before.
+    typeInto(field(*m_form, 3), u"5"_s);
+    clickMenuItem(*m_form, u"cxjs"_s);
+    QVERIFY(field(*m_form, 3)->text().isEmpty());
 }
 
 QTEST_MAIN(TestWindowMenu)
