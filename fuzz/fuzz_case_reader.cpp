@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     if (file.fileError) {
         checkLocated(*file.fileError, lines);
-        fuzz::check(file.cases.empty() && file.rowErrors.empty(),
-                "a file error reads no row");
+        fuzz::check(file.cases.empty() && file.rowErrors.empty(), "a file error reads no row");
         return 0;
     }
     for (const ReadError &error : file.rowErrors)

@@ -338,23 +338,24 @@ void TestDesign::governingCases()
     QCOMPARE(design.cases[2].check->jump, JumpKind::Submerged);
     QVERIFY(!design.cases[2].basin);
 
-    std::optional<std::size_t> deepest;
-    std::optional<std::size_t> longest;
-    for (std::size_t i = 0; i < design.cases.size(); ++i) {
-        const auto &basin = design.cases[i].basin;
-        if (!basin)
-            continue;
-        if (!deepest || basin->d > design.cases[*deepest].basin->d)
-            deepest = i;
-        if (!longest || basin->lengthMax > design.cases[*longest].basin->lengthMax)
-            longest = i;
-    }
-    QCOMPARE(design.governingDepth, deepest);
-    QCOMPARE(design.governingLength, longest);
-    // The high weir's small discharge needs the deeper basin (2.03 m against
-    // 1.47 m of the worked example), yet the largest flood the longer one.
-    QVERIFY(design.cases[3].basin && design.cases[1].basin);
-    QVERIFY(design.cases[3].basin->d > design.cases[1].basin->d);
+    // The high weir's small discharge needs the deepest basin (2.03 m, the
+    // README's bracket example, against 1.47 m for the worked example and
+    // under 0.5 m for the flood), yet the flood of 40 m²/s, with a jump of
+    // over 6 m, the longest.
+    QVERIFY(design.cases[3].basin && design.cases[1].basin && design.cases[4].basin);
+    QCOMPARE(design.cases[3].basin->text11, QStringLiteral("2.031804"));
+    QCOMPARE(design.governingDepth, std::optional<std::size_t>(3));
+    QCOMPARE(design.governingLength, std::optional<std::size_t>(4));
+    QVERIFY(design.cases[4].basin->lengthMax > design.cases[3].basin->lengthMax);
+    QVERIFY(design.cases[4].basin->d < design.cases[1].basin->d);
+
+    // Equal cases: the first governs.
+    const DesignResult twice = evaluateDesign({cases[1], cases[1]}, DesignOptions{});
+    QCOMPARE(twice.governingDepth, std::optional<std::size_t>(0));
+    QCOMPARE(twice.governingLength, std::optional<std::size_t>(0));
+    // Nothing to govern.
+    const DesignResult none = evaluateDesign({cases[0], cases[2]}, DesignOptions{});
+    QVERIFY(!none.governingDepth && !none.governingLength);
 }
 
 void TestDesign::localeRestored()
