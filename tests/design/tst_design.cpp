@@ -81,6 +81,7 @@ private slots:
     void standardCheckAndSlab_data();
     void standardCheckAndSlab();
     void slabWithoutHeadDifference();
+    void standardWithoutRoot();
     void governingCases();
     void localeRestored();
 };
@@ -305,6 +306,32 @@ void TestDesign::slabWithoutHeadDifference()
     QVERIFY(slab.apronLength);
     QCOMPARE(*slab.apronLength, 0.0);
     QVERIFY(slab.outsideRange);
+}
+
+// A jet the head cannot pass under the standard's larger velocity head:
+// α·q²/(2g·φ²) above 4·T0³/27 leaves the cubic without a root, which is said,
+// not guessed, while the window's own results stand.
+void TestDesign::standardWithoutRoot()
+{
+    DesignOptions options;
+    options.alpha = 40;
+    CaseInputs inputs;
+    inputs.q = 10;
+    inputs.H = 3;
+    inputs.a1 = 5;
+    inputs.v = 1;
+    inputs.ht = 3;
+    const CaseResult result = evaluateCase(inputs, options);
+    QVERIFY(!result.error);
+    QVERIFY(result.basin);
+    const StandardCheck &standard = result.basin->standard;
+    QVERIFY(!standard.d && !standard.length);
+    QVERIFY2(standard.error.contains(QStringLiteral("无解")), qPrintable(standard.error));
+    QCOMPARE(result.basin->text11, QStringLiteral("1.466713"));
+    // The cubic's own test: 40·100/(19.62·0.95²) = 225.9 against
+    // 4·8.051³/27 = 77.3, so not even d′ = 0 has a contracted depth.
+    QVERIFY(!standardContractedDepth(8.051, 10, 0.95, 40));
+    QVERIFY(standardContractedDepth(8.051, 10, 0.95, 1));
 }
 
 // The depth is governed by the deepest basin, the length by the longest;
