@@ -36,8 +36,8 @@ void TestCaseReader::readCases_data()
     QTest::addColumn<double>("firstPhi");
     QTest::addColumn<double>("firstSigma");
 
-    const QString none;
-    const QStringList clean;
+    const auto none = QString();
+    const auto clean = QStringList();
     const QByteArray header = "name,q,H,a1,v,ht,phi,sigma\n";
 
     QTest::newRow("comma, LF") << header + "A,10,3,5,1,3,0.9,1.1\nB,5,2,30,1,3,0.95,1.05\n"
