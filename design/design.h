@@ -1,0 +1,28 @@
+#pragma once
+
+#include "design/case_result.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace varnolt::design {
+
+// One case, evaluated by the window's own commands on a fresh in-memory form
+// under full-stop notation: the jump-type check, then, for a remote jump, the
+// basin sizing; then what the design adds to them. Every figure is the one
+// the window shows for the same inputs. A command that stops is recorded in
+// the result's error and never thrown.
+CaseResult evaluateCase(const CaseInputs &inputs, const DesignOptions &options);
+
+// Every case of a design, in order, and the cases that govern the basin's
+// depth (largest d) and length (largest upper length). Cases without a basin
+// or with an error govern nothing; of equal values the first case governs.
+DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOptions &options);
+
+// The text the window is given for an input: the shortest decimal that reads
+// back as the same double, with a full stop. Reading it strictly rounds to
+// single precision exactly as reading the case file's own text would.
+QString inputText(double value);
+
+} // namespace varnolt::design

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "design/case_result.h"
+
+#include <optional>
+
+namespace varnolt::design {
+
+// The weir's flow as the commands hold it: single-precision values widened to
+// double, in metres and seconds.
+struct WeirFlow {
+    double q = 0;
+    double H = 0;
+    double a1 = 0;
+    double v = 0;
+    double ht = 0;
+    double phi = 0;
+    double sigma = 0;
+};
+
+// Total head above the downstream floor, the approach velocity head with the
+// kinetic-energy correction: E0 = a1 + H + α·v² / 19.62.
+double standardTotalHead(const WeirFlow &flow, double alpha);
+
+// Contracted depth on the supercritical branch of
+// h³ − T0·h² + α·q² / (19.62·φ²) = 0, the smaller positive root. The cubic
+// falls from α·q²/(19.62·φ²) at h = 0 to its minimum at h = 2·T0/3, so there
+// is a root exactly when that minimum is not above zero. nullopt otherwise.
+std::optional<double> standardContractedDepth(double T0, double q, double phi, double alpha);
+
+// The sluice design standard's basin depth and length, d′ iterated to a fixed
+// point from d′ = 0:
+//   T0 = E0 + d′,  hco from the cubic above,
+//   hc″ = hco/2·(√(1 + 8α·q²/(9.81·hco³)) − 1)·(b1/b2)^0.25,
+//   ΔZ = α·q²/(19.62·φ²·ht²) − α·q²/(19.62·hc″²),
+//   d′ = σ·hc″ − ht − ΔZ,
+//   Lsj = Ls + β·6.9·(hc″ − hco).
+// Where the cubic has no root, or d′ does not settle, `error` says so and the
+// numbers stay empty. Arithmetic failures become that error as well.
+StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options);
+
+// Floor slab against scour and apron extension, from the difference of the
+// water levels above the downstream floor ΔH′ = a1 + H − ht:
+//   t = k1·√(q·√ΔH′),  Lp = Ks·√(q·√ΔH′) (only with Ks).
+// Where the headwater does not stand above the tailwater (ΔH′ ≤ 0) there is
+// no head to drive seepage or scour: √(q·√ΔH′) is taken as 0, so t = 0 and
+// Lp = 0, and the result is flagged as outside the formula's range 1–9.
+struct SlabAndApron {
+    double headDifference = 0;
+    double slabThickness = 0;
+    std::optional<double> apronLength;
+    bool outsideRange = false;
+};
+SlabAndApron slabAndApron(const WeirFlow &flow, const DesignOptions &options);
+
+} // namespace varnolt::design
