@@ -14,7 +14,7 @@ namespace {
 const char16_t *const styleSheet = uR"css(
 @page { size: A4 portrait; margin: 18mm 18mm 20mm 20mm; }
 html { font-family: "Noto Serif CJK SC", "Source Han Serif SC", "SimSun", "Noto Sans CJK SC",
-       "WenQuanYi Zen Hei", serif; font-size: 10.5pt; line-height: 1.45; color: #000;
+       "WenQuanYi Zen Hei", serif; font-size: 10pt; line-height: 1.4; color: #000;
        background: #fff; }
 body { margin: 0 auto; max-width: 172mm; }
 @media screen { body { padding: 12mm 8mm; } }
@@ -22,7 +22,8 @@ h1 { font-size: 20pt; text-align: center; margin: 0 0 2mm; letter-spacing: 0.1em
 p.date { text-align: center; margin: 0 0 8mm; }
 h2 { font-size: 14pt; margin: 7mm 0 3mm; }
 h3 { font-size: 12.5pt; margin: 0 0 3mm; border-bottom: 0.4mm solid #000; padding-bottom: 1mm; }
-h4 { font-size: 11pt; margin: 4mm 0 1.5mm; }
+h4 { font-size: 10.5pt; margin: 3.5mm 0 1.5mm; border-left: 1.2mm solid #000;
+     padding-left: 1.8mm; }
 h2, h3, h4 { break-after: avoid; page-break-after: avoid; }
 h1, h2, h3, h4, p, td, th { overflow-wrap: anywhere; }
 p { margin: 1.5mm 0; }
@@ -33,7 +34,8 @@ thead { display: table-header-group; }
 tr, figure, svg, p.verdict, p.error { break-inside: avoid; page-break-inside: avoid; }
 td.num { text-align: right; font-variant-numeric: tabular-nums; }
 td.marked { font-weight: bold; }
-table.formulas td:first-child { width: 26%; }
+table.formulas td:first-child { width: 24%; }
+table.inputs th { font-weight: normal; font-size: 9pt; width: 14.28%; }
 table.formulas td:last-child { font-family: "DejaVu Serif", "Noto Serif CJK SC", serif; }
 table.summary { font-size: 7.5pt; table-layout: fixed; }
 table.summary th, table.summary td { padding: 0.6mm 0.8mm; }
@@ -83,6 +85,9 @@ QString tableHtml(const ReportTable &t)
     switch (t.style) {
     case ReportTable::Style::Data:
         out += u"<table class=\"data\">\n"_s;
+        break;
+    case ReportTable::Style::Inputs:
+        out += u"<table class=\"inputs\">\n"_s;
         break;
     case ReportTable::Style::Formulas:
         out += u"<table class=\"formulas\">\n"_s;

@@ -249,22 +249,27 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     doc.sections.push_back(std::move(s));
 }
 
+// The inputs in one row under their names and units: the page keeps room
+// for the sketch beside them.
 void addInputs(ReportSection &s, const design::CaseInputs &in, ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::InputsCaption, lang)));
     ReportTable t;
-    t.header = {word(Word::ColumnSymbol, lang), word(Word::ColumnQuantity, lang),
-            word(Word::ColumnValue, lang), word(Word::ColumnUnit, lang)};
-    auto row = [&](const QString &symbol, Word w, double value, const QString &unit) {
-        t.rows.push_back({{symbol}, {word(w, lang)}, {given(value), true}, {unit}});
+    t.style = ReportTable::Style::Inputs;
+    std::vector<ReportCell> values;
+    auto column = [&](Word w, const QString &symbol, const QString &unit, double value) {
+        t.header << word(w, lang) + u' ' + symbol
+                        + (unit.isEmpty() ? QString() : u" ("_s + unit + u')');
+        values.push_back({given(value), true});
     };
-    row(u"q"_s, Word::QuantityQ, in.q, u"m²/s"_s);
-    row(u"H"_s, Word::QuantityH, in.H, u"m"_s);
-    row(u"a1"_s, Word::QuantityA1, in.a1, u"m"_s);
-    row(u"v"_s, Word::QuantityV, in.v, u"m/s"_s);
-    row(u"ht"_s, Word::QuantityHt, in.ht, u"m"_s);
-    row(u"φ"_s, Word::QuantityPhi, in.phi, u"—"_s);
-    row(u"σ"_s, Word::QuantitySigma, in.sigma, u"—"_s);
+    column(Word::QuantityQ, u"q"_s, u"m²/s"_s, in.q);
+    column(Word::QuantityH, u"H"_s, u"m"_s, in.H);
+    column(Word::QuantityA1, u"a1"_s, u"m"_s, in.a1);
+    column(Word::QuantityV, u"v"_s, u"m/s"_s, in.v);
+    column(Word::QuantityHt, u"ht"_s, u"m"_s, in.ht);
+    column(Word::QuantityPhi, u"φ"_s, {}, in.phi);
+    column(Word::QuantitySigma, u"σ"_s, {}, in.sigma);
+    t.rows.push_back(std::move(values));
     s.blocks.push_back(tableBlock(t));
 }
 
@@ -442,7 +447,13 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
     s.blocks.push_back(
             heading(3, word(Word::CaseHeading, lang).arg(i + 1) + caseTitle(r, i, lang)));
     addInputs(s, r.inputs, lang);
+    // The sketch heads the calculation, as in a hand calculation.
     if (r.check) {
+        s.blocks.push_back(heading(4, word(Word::SketchCaption, lang)));
+        ReportBlock sketch;
+        sketch.kind = ReportBlock::Kind::Sketch;
+        sketch.caseIndex = i;
+        s.blocks.push_back(sketch);
         addCheck(s, r.inputs, *r.check, lang);
         if (r.basin)
             addBasin(s, r.inputs, *r.check, *r.basin, design.options, lang);
@@ -455,13 +466,6 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
     }
     if (r.error)
         addError(s, *r.error, lang);
-    if (r.check) {
-        s.blocks.push_back(heading(4, word(Word::SketchCaption, lang)));
-        ReportBlock sketch;
-        sketch.kind = ReportBlock::Kind::Sketch;
-        sketch.caseIndex = i;
-        s.blocks.push_back(sketch);
-    }
     return s;
 }
 

@@ -30,7 +30,7 @@ struct ReportCell {
 };
 
 struct ReportTable {
-    enum class Style { Data, Formulas, Summary };
+    enum class Style { Data, Inputs, Formulas, Summary };
     Style style = Style::Data;
     QStringList header; // empty: no header row
     std::vector<std::vector<ReportCell>> rows;

@@ -80,7 +80,7 @@ Pair pairOf(Word w)
     case Word::AdviceCaption:
         return {u"池型建议", u"Advice on the basin type"};
     case Word::SketchCaption:
-        return {u"纵剖面示意图", u"Longitudinal sketch"};
+        return {u"计算简图", u"Sketch of the case"};
     case Word::VerdictLabel:
         return {u"结论", u"Verdict"};
     case Word::VerdictLine:
@@ -221,7 +221,7 @@ Pair pairOf(Word w)
         return {u"横向 1:%1，竖向 1:%2（竖向放大 %3 倍）",
                 u"horizontal 1:%1, vertical 1:%2 (vertical exaggeration ×%3)"};
     case Word::SketchUnits:
-        return {u"尺寸单位：m", u"dimensions in m"};
+        return {u"；尺寸单位：m", u"; dimensions in m"};
     case Word::SketchBasinLength:
         return {u"池长", u"basin"};
     case Word::SketchJumpLength:

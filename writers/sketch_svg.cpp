@@ -353,7 +353,7 @@ QString Sketch::svg() const
 
     out += u"<text class=\"note\" x=\"%1\" y=\"%2\" text-anchor=\"start\">%3</text>\n"_s.arg(
             mm(sideMargin), mm(m_height - 1.5),
-            (scaleNote + u"  "_s + word(Word::SketchUnits, m_language)).toHtmlEscaped());
+            (scaleNote + word(Word::SketchUnits, m_language)).toHtmlEscaped());
     out += u"</svg>\n"_s;
     return out;
 }
