@@ -436,6 +436,11 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
 
 } // namespace
 
+std::optional<double> parseCaseNumber(const QString &text, QChar separator, QString &fault)
+{
+    return parseNumber(text, char(separator.toLatin1()), fault);
+}
+
 QString quotedExcerpt(const QString &text, qsizetype length)
 {
     QString shown;

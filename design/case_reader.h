@@ -44,6 +44,12 @@ inline constexpr qsizetype maxNameLength = 256;
 // comma. Never throws: every fault is a located error.
 CaseFile readCases(QByteArrayView bytes);
 
+// A number as a case file writes it: optional sign, digits with at most one
+// full stop, optional exponent, blanks around it ignored; a decimal comma
+// stands for the full stop where `separator` is not a comma. nullopt with
+// `fault` saying why for anything else, or beyond the range of a double.
+std::optional<double> parseCaseNumber(const QString &text, QChar separator, QString &fault);
+
 // A text from outside made safe to quote in a message: control characters
 // shown as U+FFFD, at most `length` characters with an ellipsis after.
 QString quotedExcerpt(const QString &text, qsizetype length = 40);

@@ -12,6 +12,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <thread>
+
 namespace varnolt::design {
 
 using namespace Qt::StringLiterals;
@@ -151,9 +154,32 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
     const FullStopNotation notation;
     DesignResult design;
     design.options = options;
-    design.cases.reserve(cases.size());
-    for (const CaseInputs &inputs : cases)
-        design.cases.push_back(evaluateInFullStop(inputs, options));
+    design.cases.resize(cases.size());
+
+    // The cases are independent (each has its own form and quantities, and
+    // the conversions keep their caches per thread), so large designs are
+    // shared out among the processor's cores in contiguous blocks.
+    const std::size_t blockSize = 512;
+    const std::size_t threads
+            = std::min<std::size_t>(std::max(1U, std::thread::hardware_concurrency()),
+                    (cases.size() + blockSize - 1) / blockSize);
+    const auto evaluateBlock = [&](std::size_t first, std::size_t last) {
+        for (std::size_t i = first; i < last; ++i)
+            design.cases[i] = evaluateInFullStop(cases[i], options);
+    };
+    if (threads <= 1) {
+        evaluateBlock(0, cases.size());
+    } else {
+        std::vector<std::thread> workers;
+        const std::size_t share = (cases.size() + threads - 1) / threads;
+        for (std::size_t t = 1; t < threads; ++t) {
+            workers.emplace_back(evaluateBlock, std::min(cases.size(), t * share),
+                    std::min(cases.size(), (t + 1) * share));
+        }
+        evaluateBlock(0, std::min(cases.size(), share));
+        for (std::thread &worker : workers)
+            worker.join();
+    }
 
     for (std::size_t i = 0; i < design.cases.size(); ++i) {
         const CaseResult &result = design.cases[i];

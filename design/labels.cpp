@@ -17,6 +17,19 @@ QString jumpKindKey(JumpKind kind)
     return {};
 }
 
+QString jumpKindName(JumpKind kind)
+{
+    switch (kind) {
+    case JumpKind::Remote:
+        return u"远离水跃"_s;
+    case JumpKind::Submerged:
+        return u"淹没水跃"_s;
+    case JumpKind::Critical:
+        return u"临界水跃"_s;
+    }
+    return {};
+}
+
 QString jumpFormKey(JumpForm form)
 {
     switch (form) {

@@ -13,6 +13,9 @@ namespace varnolt::design {
 // "remote", "submerged", "critical".
 QString jumpKindKey(JumpKind kind);
 
+// 远离水跃, 淹没水跃, 临界水跃: the kind of jump in a table cell.
+QString jumpKindName(JumpKind kind);
+
 // "undular", "weak", "oscillating", "steady", "strong".
 QString jumpFormKey(JumpForm form);
 

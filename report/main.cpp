@@ -1,0 +1,151 @@
+// varnolt-report: a whole stilling-basin design in one run, every discharge
+// through the window's own commands, written as a table, CSV, JSON or a
+// workbook.
+#include "design/case_reader.h"
+#include "design/design.h"
+#include "report/atomic_output.h"
+#include "report/options.h"
+#include "writers/format.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+using namespace varnolt;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Exit statuses.
+constexpr int allRowsRead = 0;
+constexpr int someRowsUnread = 1;
+constexpr int usageOrFileError = 2;
+
+// Largest case file read, so a wrong file named by mistake fails fast.
+constexpr qint64 maxInputBytes = qint64(1) << 30;
+
+void printError(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+int usageError(const QString &text)
+{
+    printError(u"varnolt-report: "_s + text);
+    printError(u"Try 'varnolt-report --help' for more information."_s);
+    return usageOrFileError;
+}
+
+bool writeStandardOutput(const QByteArray &bytes)
+{
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout)
+            == std::size_t(bytes.size())
+            && std::fflush(stdout) == 0;
+}
+
+std::optional<QByteArray> readInput(const QString &path, QString &error)
+{
+    QFile file;
+    const bool opened = path == u"-"_s ? file.open(stdin, QIODevice::ReadOnly)
+                                       : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(maxInputBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > maxInputBytes) {
+        error = u"larger than %1 bytes"_s.arg(maxInputBytes);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(u"varnolt-report"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLT_VERSION));
+
+    QString error;
+    const auto options = report::parseArguments(app.arguments().mid(1), error);
+    if (!options)
+        return usageError(error);
+    if (options->help)
+        return writeStandardOutput(report::helpText().toUtf8()) ? 0 : usageOrFileError;
+    if (options->version) {
+        return writeStandardOutput(
+                       u"varnolt-report %1\n"_s.arg(QStringLiteral(VARNOLT_VERSION)).toUtf8())
+                ? 0
+                : usageOrFileError;
+    }
+
+    const writers::FormatEntry &format = writers::formatEntry(*options->format);
+    if (!format.toBytes && !format.toFile) {
+        return usageError(
+                u"the %1 format is not part of this build"_s.arg(QString::fromLatin1(format.name)));
+    }
+    if (!options->outputPath.isEmpty() && !options->casesPath.isEmpty()
+            && options->casesPath != u"-"_s
+            && report::sameFile(options->casesPath, options->outputPath)) {
+        printError(u"varnolt-report: %1: refusing to write over the case file"_s.arg(
+                options->outputPath));
+        return usageOrFileError;
+    }
+
+    std::vector<design::CaseInputs> cases;
+    int status = allRowsRead;
+    if (options->singleCase) {
+        cases.push_back(*options->singleCase);
+    } else {
+        const QString shownPath = options->casesPath == u"-"_s ? u"<stdin>"_s : options->casesPath;
+        const auto bytes = readInput(options->casesPath, error);
+        if (!bytes) {
+            printError(u"varnolt-report: %1: cannot read: %2"_s.arg(shownPath, error));
+            return usageOrFileError;
+        }
+        design::CaseFile file = design::readCases(*bytes);
+        const auto located = [&shownPath](const design::ReadError &e) {
+            return u"%1:%2: column %3: %4"_s.arg(shownPath).arg(e.line).arg(e.column, e.message);
+        };
+        if (file.fileError) {
+            printError(located(*file.fileError));
+            return usageOrFileError;
+        }
+        for (const design::ReadError &rowError : file.rowErrors)
+            printError(located(rowError));
+        if (!file.rowErrors.empty())
+            status = someRowsUnread;
+        cases = std::move(file.cases);
+    }
+
+    const design::DesignResult result = design::evaluateDesign(cases, options->design);
+
+    if (options->outputPath.isEmpty()) {
+        if (!writeStandardOutput(format.toBytes(result))) {
+            printError(u"varnolt-report: cannot write to standard output"_s);
+            return usageOrFileError;
+        }
+        return status;
+    }
+    const bool written = report::writeAtomically(
+            options->outputPath,
+            [&](const QString &path, QString &writeError) {
+                if (format.toFile)
+                    return format.toFile(result, path, writeError);
+                return report::writeBytes(path, format.toBytes(result), writeError);
+            },
+            error);
+    if (!written) {
+        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+        return usageOrFileError;
+    }
+    return status;
+}

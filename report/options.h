@@ -1,0 +1,31 @@
+#pragma once
+
+#include "design/case_result.h"
+#include "writers/format.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace varnolt::report {
+
+// What the command line asks for.
+struct ReportOptions {
+    bool help = false;
+    bool version = false;
+    QString casesPath; // a case file, or empty for one case given by options
+    std::optional<design::CaseInputs> singleCase;
+    design::DesignOptions design;
+    QString outputPath; // empty for standard output
+    std::optional<writers::Format> format; // --format, or from -o FILE's extension
+};
+
+// Parses the arguments after the program's name. Returns nullopt with
+// `error` set on a usage error.
+std::optional<ReportOptions> parseArguments(const QStringList &arguments, QString &error);
+
+// The --help text.
+QString helpText();
+
+} // namespace varnolt::report

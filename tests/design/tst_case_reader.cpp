@@ -1,0 +1,163 @@
+// The case reader on files as spreadsheets and people write them: one table
+// of inputs, each with the cases it must give or the located errors.
+#include "design/case_reader.h"
+
+#include <QTest>
+
+using namespace varnolt::design;
+
+namespace {
+
+QString located(const ReadError &error)
+{
+    return QStringLiteral("%1:%2").arg(error.line).arg(error.column);
+}
+
+} // namespace
+
+class TestCaseReader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readCases_data();
+    void readCases();
+    void quotedExcerptIsBounded();
+};
+
+void TestCaseReader::readCases_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("fileError"); // "LINE:COLUMN", empty when the header is good
+    QTest::addColumn<QStringList>("rowErrors"); // "LINE:COLUMN" of each unread row
+    QTest::addColumn<int>("cases");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<double>("firstQ");
+    QTest::addColumn<double>("firstHt");
+    QTest::addColumn<double>("firstPhi");
+    QTest::addColumn<double>("firstSigma");
+
+    const QString none;
+    const QStringList clean;
+    const QByteArray header = "name,q,H,a1,v,ht,phi,sigma\n";
+
+    QTest::newRow("comma, LF") << header + "A,10,3,5,1,3,0.9,1.1\nB,5,2,30,1,3,0.95,1.05\n"
+                               << none << clean << 2 << "A" << 10.0 << 3.0 << 0.9 << 1.1;
+    QTest::newRow("byte order mark, CRLF, no final line end")
+            << QByteArray("\xEF\xBB\xBFq,H,a1,v,ht\r\n10,3,5,1,3\r\n5,2,30,1,3") << none << clean
+            << 2 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("semicolon, decimal comma")
+            << QByteArray("name;q;H;a1;v;ht;sigma\nweir;10,5;3;5;1,25;3,5;1,08\n") << none << clean
+            << 1 << "weir" << 10.5 << 3.5 << 0.95 << 1.08;
+    QTest::newRow("tab, decimal comma, header in any order and case")
+            << QByteArray("HT\tQ\th\tA1\tV\tNAME\n3,5\t12,25\t3\t5\t1\tB\n") << none << clean << 1
+            << "B" << 12.25 << 3.5 << 0.95 << 1.05;
+    QTest::newRow("a decimal comma is a separator in a comma file")
+            << QByteArray("q,H,a1,v,ht\n\"10,5\",3,5,1,3\n") << none << QStringList{"2:q"} << 0
+            << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("quotes as in RFC 4180") << QByteArray(
+            "name,q,H,a1,v,ht\n\"weir \"\"A\"\", left\",\"10\",3,5,1,3\n\"\",5,2,30,1,3\n")
+                                           << none << clean << 2 << "weir \"A\", left" << 10.0
+                                           << 3.0 << 0.95 << 1.05;
+    QTest::newRow("a quoted line end counts its line")
+            << QByteArray("name,q,H,a1,v,ht\n\"two\nlines\",10,3,5,1,3\nB,5,x,30,1,3\n") << none
+            << QStringList{"2:name", "4:H"} << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("blank and comment lines skipped, lines still counted")
+            << QByteArray("# weir 7\n\nq,H,a1,v,ht\n  \n# the flood\n10,3,5,1,3\n\t\n5,2,30,1,\n")
+            << none << QStringList{"8:ht"} << 1 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("spreadsheet's trailing separators")
+            << QByteArray("q;H;a1;v;ht;;\n10;3;5;1;3;;\n") << none << clean << 1 << "case 1" << 10.0
+            << 3.0 << 0.95 << 1.05;
+    QTest::newRow("sign, exponent, blanks around numbers")
+            << QByteArray("q,H,a1,v,ht\n +1e1 ,3.0E0,5.,.5,3\n") << none << clean << 1 << "case 1"
+            << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("missing column named")
+            << QByteArray("q,H,a1,v,phi\n10,3,5,1,0.95\n") << QStringLiteral("1:ht") << clean << 0
+            << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("unknown column named")
+            << QByteArray("q,H,a1,v,ht,depth\n10,3,5,1,3,2\n") << QStringLiteral("1:depth") << clean
+            << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("misspelt sigma refused, never 1.05")
+            << QByteArray("q,H,a1,v,ht,sigam\n10,3,5,1,3,1.2\n") << QStringLiteral("1:sigam")
+            << clean << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("column given twice")
+            << QByteArray("q,H,a1,v,ht,Q\n10,3,5,1,3,4\n") << QStringLiteral("1:Q") << clean << 0
+            << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("empty file") << QByteArray() << QStringLiteral("1:header") << clean << 0 << ""
+                                << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("comments only") << QByteArray("# nothing\n\n") << QStringLiteral("1:header")
+                                   << clean << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("binary junk") << QByteArray(
+            "\x7f"
+            "ELF\x02\x01\x01\x00\x00\x00,\x03\x00>\x00\x01\n\xff\xfe",
+            22) << QStringLiteral("1:#1")
+                                 << clean << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("invalid UTF-8 in a name")
+            << header + "ok,10,3,5,1,3,0.95,1.05\nbad\xC3\x28,5,2,30,1,3,0.95,1.05\n"
+            << none << QStringList{"3:name"} << 1 << "ok" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("a row of a million characters")
+            << header + "A," + QByteArray(1'000'000, '7')
+                    + ",3,5,1,3,0.95,1.05\nB,5,2,30,1,3,0.95,1.05\n"
+            << none << QStringList{"2:-"} << 1 << "B" << 5.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("a quotation never closed")
+            << QByteArray("q,H,a1,v,ht\n10,3,5,1,3\n\"5,2,30,1,3\n") << none << QStringList{"3:-"}
+            << 1 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("text after a closing quotation mark")
+            << QByteArray("q,H,a1,v,ht\n\"10\"x,3,5,1,3\n") << none << QStringList{"2:-"} << 0 << ""
+            << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("too few and too many fields")
+            << QByteArray("q,H,a1,v,ht\n10,3,5\n10,3,5,1,3,9\n") << none
+            << QStringList{"2:v", "3:#6"} << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("not numbers") << QByteArray(
+            "q,H,a1,v,ht,phi\n1.2.3,3,5,1,3,0.95\n10,3,5,1,3,\n10,3,5,1,inf,0.9\n10,3,5,1,3,nan\n")
+                                 << none << QStringList{"2:q", "3:phi", "4:ht", "5:phi"} << 0 << ""
+                                 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("beyond the range of a double")
+            << QByteArray("q,H,a1,v,ht\n1e400,3,5,1,3\n") << none << QStringList{"2:q"} << 0 << ""
+            << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("a control character in a name")
+            << QByteArray("name,q,H,a1,v,ht\na\x01,10,3,5,1,3\n") << none << QStringList{"2:name"}
+            << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+}
+
+void TestCaseReader::readCases()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, fileError);
+    QFETCH(QStringList, rowErrors);
+    QFETCH(int, cases);
+
+    const CaseFile file = varnolt::design::readCases(bytes);
+    QCOMPARE(file.fileError ? located(*file.fileError) : QString(), fileError);
+    if (file.fileError) {
+        QVERIFY(!file.fileError->message.isEmpty());
+        QVERIFY(file.cases.empty());
+        return;
+    }
+    QStringList errors;
+    for (const ReadError &error : file.rowErrors) {
+        QVERIFY(!error.message.isEmpty());
+        QVERIFY(error.message.size() < 200);
+        errors << located(error);
+    }
+    QCOMPARE(errors, rowErrors);
+    QCOMPARE(int(file.cases.size()), cases);
+    if (cases == 0)
+        return;
+    const CaseInputs &first = file.cases.front();
+    QTEST(first.name, "firstName");
+    QTEST(first.q, "firstQ");
+    QTEST(first.ht, "firstHt");
+    QTEST(first.phi, "firstPhi");
+    QTEST(first.sigma, "firstSigma");
+}
+
+void TestCaseReader::quotedExcerptIsBounded()
+{
+    const QString shown = quotedExcerpt(QString(1000, u'x') + u'\n', 40);
+    QCOMPARE(shown.size(), 41);
+    QVERIFY(shown.endsWith(u'…'));
+    QCOMPARE(quotedExcerpt(QStringLiteral("a\tb")), QStringLiteral("a\uFFFDb"));
+}
+
+QTEST_GUILESS_MAIN(TestCaseReader)
+#include "tst_case_reader.moc"

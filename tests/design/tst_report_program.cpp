@@ -1,0 +1,258 @@
+// The installed shape of the program: run for real, its exit statuses, its
+// messages on standard error, output written whole or not at all, and the
+// workbook read back from its zip of XML.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runReport(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(VARNOLT_REPORT_PROGRAM), arguments);
+    if (!input.isEmpty())
+        process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray goodCases = "name,q,H,a1,v,ht\nworked,10,3,5,1,3\nhigh weir,5,2,30,1,3\n"
+                             "submerged,10,3,5,1,6\n";
+const QByteArray oneBadRow = "name,q,H,a1,v,ht\nworked,10,3,5,1,3\nbad,10,x,5,1,3\n"
+                             "high weir,5,2,30,1,3\n";
+const QByteArray unknownColumn = "name,q,H,a1,v,ht,sigam\nworked,10,3,5,1,3,1.2\n";
+const QByteArray earlierReport = "an earlier report\n";
+
+} // namespace
+
+class TestReportProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void exitStatuses_data();
+    void exitStatuses();
+    void refusesToWriteOverItsInput();
+    void oneCaseByOptions();
+    void workbookReadBack();
+    void helpAndVersion();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const char *name) const { return m_dir.filePath(QString::fromUtf8(name)); }
+};
+
+void TestReportProgram::init()
+{
+    QVERIFY(m_dir.isValid());
+    for (const QString &name : QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(m_dir.filePath(name));
+}
+
+void TestReportProgram::exitStatuses_data()
+{
+    QTest::addColumn<QByteArray>("cases");
+    QTest::addColumn<QStringList>("arguments"); // CASES and OUT stand for the two files
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("stderrPattern");
+    QTest::addColumn<int>("casesWritten"); // -1: the earlier report is left as it was
+
+    QTest::newRow("every row read")
+            << goodCases << QStringList{"CASES", "-o", "OUT"} << 0 << QString() << 3;
+    QTest::newRow("a bad row is reported, the others written")
+            << oneBadRow << QStringList{"CASES", "-o", "OUT"} << 1
+            << QStringLiteral("^[^\\n]*cases\\.csv:3: column H: 'x' is not a number\\n$") << 2;
+    QTest::newRow("unknown column: nothing written")
+            << unknownColumn << QStringList{"CASES", "-o", "OUT"} << 2
+            << QStringLiteral("cases\\.csv:1: column sigam: unknown column") << -1;
+    QTest::newRow("unknown option: nothing written")
+            << goodCases << QStringList{"CASES", "--sigmaa", "1", "-o", "OUT"} << 2
+            << QStringLiteral("unknown option '--sigmaa'.*--help") << -1;
+    QTest::newRow("missing case file") << QByteArray() << QStringList{"CASES", "-o", "OUT"} << 2
+                                       << QStringLiteral("cases\\.csv: cannot read") << -1;
+    QTest::newRow("unknown extension") << goodCases << QStringList{"CASES", "-o", "OUT.pdf"} << 2
+                                       << QStringLiteral("cannot tell the format") << -1;
+    QTest::newRow("unwritable folder") << goodCases << QStringList{"CASES", "-o", "NOFOLDER"} << 2
+                                       << QStringLiteral("cannot write") << -1;
+    QTest::newRow("both --ks and --bed")
+            << goodCases << QStringList{"CASES", "--ks", "12", "--bed", "stiff-clay", "-o", "OUT"}
+            << 2 << QStringLiteral("--ks or --bed") << -1;
+    QTest::newRow("unknown bed class")
+            << goodCases << QStringList{"CASES", "--bed", "gravel", "-o", "OUT"} << 2
+            << QStringLiteral("fine-sand, coarse-sand, silty-clay, stiff-clay") << -1;
+}
+
+void TestReportProgram::exitStatuses()
+{
+    QFETCH(QByteArray, cases);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, stderrPattern);
+    QFETCH(int, casesWritten);
+
+    const QString casesPath = path("cases.csv");
+    const QString outPath = path("report.json");
+    if (!cases.isEmpty())
+        QVERIFY(writeFile(casesPath, cases));
+    QVERIFY(writeFile(outPath, earlierReport));
+    for (QString &argument : arguments) {
+        if (argument == QLatin1String("CASES"))
+            argument = casesPath;
+        else if (argument == QLatin1String("OUT"))
+            argument = outPath;
+        else if (argument == QLatin1String("OUT.pdf"))
+            argument = path("report.pdf");
+        else if (argument == QLatin1String("NOFOLDER"))
+            argument = path("no/such/folder/report.json");
+    }
+
+    const Run run = runReport(arguments);
+    QCOMPARE(run.status, status);
+    if (stderrPattern.isEmpty())
+        QCOMPARE(run.err, QString());
+    else
+        QVERIFY2(QRegularExpression(stderrPattern, QRegularExpression::DotMatchesEverythingOption)
+                         .match(run.err)
+                         .hasMatch(),
+                qPrintable(run.err));
+
+    const QByteArray written = contents(outPath);
+    if (casesWritten < 0) {
+        QCOMPARE(written, earlierReport);
+    } else {
+        const QJsonDocument document = QJsonDocument::fromJson(written);
+        QCOMPARE(document[u"cases"].toArray().size(), casesWritten);
+        QCOMPARE(document[u"governing"][u"depth"].toString(), QStringLiteral("high weir"));
+    }
+    // No temporary file is left beside the target.
+    const QStringList left = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : left)
+        QVERIFY2(name == QLatin1String("cases.csv") || name == QLatin1String("report.json"),
+                qPrintable(name));
+}
+
+void TestReportProgram::refusesToWriteOverItsInput()
+{
+    const QString casesPath = path("cases.csv");
+    QVERIFY(writeFile(casesPath, goodCases));
+    QVERIFY(QFile::link(casesPath, path("link.csv")));
+    for (const QString &target : {casesPath, path("link.csv"), path("./cases.csv")}) {
+        const Run run = runReport({casesPath, QStringLiteral("--format"), QStringLiteral("csv"),
+                QStringLiteral("-o"), target});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("refusing to write over the case file")),
+                qPrintable(run.err));
+        QCOMPARE(contents(casesPath), goodCases);
+    }
+}
+
+// One case by options, read from standard output: the README's worked
+// example, figure for figure as the window shows it.
+void TestReportProgram::oneCaseByOptions()
+{
+    const Run run = runReport({QStringLiteral("--q"), QStringLiteral("10"), QStringLiteral("--H"),
+            QStringLiteral("3"), QStringLiteral("--a1"), QStringLiteral("5"), QStringLiteral("--v"),
+            QStringLiteral("1"), QStringLiteral("--ht=3"), QStringLiteral("--name"),
+            QStringLiteral("worked"), QStringLiteral("--format"), QStringLiteral("json")});
+    QCOMPARE(run.status, 0);
+    const QJsonObject only = QJsonDocument::fromJson(run.out.toUtf8())[u"cases"][0].toObject();
+    QCOMPARE(only[u"name"].toString(), QStringLiteral("worked"));
+    QCOMPARE(only[u"check"][u"texts"][u"Text9"].toString(), QStringLiteral("4.36829"));
+    QCOMPARE(float(only[u"check"][u"hco2"].toDouble()), 4.36829f);
+    QCOMPARE(only[u"basin"][u"texts"][u"Text11"].toString(), QStringLiteral("1.466713"));
+    QCOMPARE(only[u"basin"][u"texts"][u"Text12"].toString(), QStringLiteral("18.55----21.2"));
+    QVERIFY(only[u"basin"][u"apron_length"].isNull());
+
+    const Run incomplete = runReport({QStringLiteral("--q"), QStringLiteral("10")});
+    QCOMPARE(incomplete.status, 2);
+    QVERIFY(incomplete.err.contains(QStringLiteral("--H is missing")));
+    QVERIFY(incomplete.out.isEmpty());
+}
+
+// The workbook is a zip of XML: the case sheet holds the inputs as numeric
+// cells (no string type), one row per case, and the header names the units.
+void TestReportProgram::workbookReadBack()
+{
+    const QString casesPath = path("cases.csv");
+    const QString book = path("design.xlsx");
+    QVERIFY(writeFile(casesPath, goodCases));
+    const Run run = runReport({casesPath, QStringLiteral("-o"), book, QStringLiteral("--bed"),
+            QStringLiteral("coarse-sand")});
+    QCOMPARE(run.status, 0);
+
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+            {QStringLiteral("-p"), book, QStringLiteral("xl/worksheets/sheet1.xml")});
+    QVERIFY(unzip.waitForFinished(30000));
+    const QString sheet = QString::fromUtf8(unzip.readAllStandardOutput());
+    QVERIFY2(sheet.contains(QStringLiteral("<sheetData>")),
+            qPrintable(unzip.readAllStandardError()));
+    // Row 3 is the high weir: q 5, H 2, a1 30 in B3, C3, D3 as plain numbers.
+    for (const auto &[cell, value] : {std::pair{"B3", "5"}, std::pair{"C3", "2"},
+                 std::pair{"D3", "30"}, std::pair{"F2", "3"}}) {
+        const QString expected = QStringLiteral("<c r=\"%1\"[^>]*><v>%2</v></c>")
+                                         .arg(QLatin1String(cell), QLatin1String(value));
+        const auto match = QRegularExpression(expected).match(sheet);
+        QVERIFY2(match.hasMatch(), qPrintable(expected));
+        QVERIFY(!match.captured().contains(QStringLiteral("t=\"s\"")));
+    }
+    QVERIFY(sheet.contains(QStringLiteral("<row r=\"4\"")));
+    QVERIFY(!sheet.contains(QStringLiteral("<row r=\"5\"")));
+
+    unzip.start(QStringLiteral("unzip"),
+            {QStringLiteral("-p"), book, QStringLiteral("xl/sharedStrings.xml")});
+    QVERIFY(unzip.waitForFinished(30000));
+    const QString strings = QString::fromUtf8(unzip.readAllStandardOutput());
+    QVERIFY(strings.contains(QStringLiteral("q (m²/s)")));
+    QVERIFY(strings.contains(QStringLiteral("depth, length")));
+}
+
+void TestReportProgram::helpAndVersion()
+{
+    const Run help = runReport({QStringLiteral("--help")});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith(QStringLiteral("Usage: varnolt-report")));
+    for (const char *keyword : {"--bed", "fine-sand", "stiff-clay", "--format", "Exit status"})
+        QVERIFY2(help.out.contains(QLatin1String(keyword)), keyword);
+    QCOMPARE(help.err, QString());
+    const Run version = runReport({QStringLiteral("--version")});
+    QCOMPARE(version.status, 0);
+    QVERIFY(QRegularExpression(QStringLiteral("^varnolt-report \\d+\\.\\d+\\.\\d+\\n$"))
+                    .match(version.out)
+                    .hasMatch());
+    const Run none = runReport({});
+    QCOMPARE(none.status, 2);
+    QVERIFY(none.err.contains(QStringLiteral("--help")));
+}
+
+QTEST_GUILESS_MAIN(TestReportProgram)
+#include "tst_report_program.moc"

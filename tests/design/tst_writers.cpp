@@ -1,0 +1,214 @@
+// The writers on a real design: the terminal table aligned for Chinese text,
+// CSV as spreadsheets read it (byte order mark, quoting, no formulas), and
+// JSON with its keys and exactly widened numbers.
+#include "design/design.h"
+#include "writers/display_width.h"
+#include "writers/format.h"
+#include "writers/writers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace varnolt;
+using namespace varnolt::design;
+using namespace varnolt::writers;
+
+namespace {
+
+CaseInputs weir(const QString &name, double q, double H, double a1, double v, double ht)
+{
+    CaseInputs inputs;
+    inputs.name = name;
+    inputs.q = q;
+    inputs.H = H;
+    inputs.a1 = a1;
+    inputs.v = v;
+    inputs.ht = ht;
+    return inputs;
+}
+
+// A design with a remote jump under a Chinese name, a submerged one, a case
+// that stops, and names a spreadsheet would run as formulas.
+DesignResult sampleDesign()
+{
+    DesignOptions options;
+    options.ks = 12;
+    return evaluateDesign({weir(QStringLiteral("设计洪水"), 10, 3, 5, 1, 3),
+                                  weir(QStringLiteral("=HYPERLINK(\"x\")"), 10, 3, 5, 1, 6),
+                                  weir(QStringLiteral("-1+2"), 0, 3, 5, 1, 3),
+                                  weir(QStringLiteral("@sum, \"quoted\""), 5, 2, 30, 1, 3)},
+            options);
+}
+
+} // namespace
+
+class TestWriters : public QObject {
+    Q_OBJECT
+
+private slots:
+    void displayWidth_data();
+    void displayWidth();
+    void tableColumnsAligned();
+    void csvForSpreadsheets();
+    void jsonKeysAndNumbers();
+    void formatDispatch_data();
+    void formatDispatch();
+};
+
+void TestWriters::displayWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::newRow("ASCII") << QStringLiteral("q m/s") << 5;
+    QTest::newRow("Chinese") << QStringLiteral("远离水跃") << 8;
+    QTest::newRow("mixed") << QStringLiteral("5年一遇 flood") << 13;
+    QTest::newRow("fullwidth forms") << QStringLiteral("ＡＢ") << 4;
+    QTest::newRow("combining accent") << QStringLiteral("e\u0301") << 1;
+    QTest::newRow("supplementary ideograph") << QString::fromUcs4(U"\U00020000") << 2;
+    QTest::newRow("superscript and prime") << QStringLiteral("m²/s d′") << 7;
+}
+
+void TestWriters::displayWidth()
+{
+    QFETCH(QString, text);
+    QTEST(writers::displayWidth(text), "width");
+    QVERIFY(writers::displayWidth(fitWidth(text, 3)) <= 3);
+}
+
+// Whether a cell starts at this screen column of a line: a blank before it
+// and none at it.
+bool cellStartsAt(const QString &line, int column)
+{
+    int at = 0;
+    qsizetype i = 0;
+    while (i < line.size() && at < column)
+        at += writers::displayWidth(line.mid(i++, 1));
+    return at == column && i > 0 && i < line.size() && line[i - 1] == u' ' && line[i] != u' ';
+}
+
+// The left-aligned columns after Chinese cells start at the same screen
+// column on every line, whatever mix of Chinese and Latin text stands before.
+void TestWriters::tableColumnsAligned()
+{
+    const QString text = QString::fromUtf8(tableText(sampleDesign()));
+    const QStringList lines = text.split(u'\n');
+    const QString header = lines[0];
+    for (const QString &title : {QStringLiteral("jump"), QStringLiteral("form")}) {
+        const int column = writers::displayWidth(header.left(header.indexOf(title)));
+        QVERIFY(column > 0);
+        for (const int row : {2, 3, 5})
+            QVERIFY2(cellStartsAt(lines[row], column),
+                    qPrintable(title + QStringLiteral(": ") + lines[row]));
+    }
+    // The high weir governs both: 2.03 m deep and 25.9 m long against 1.47 m
+    // and 21.2 m.
+    QVERIFY(text.contains(
+            QStringLiteral("Basin depth governed by: @sum, \"quoted\" (d = 2.031804 m)")));
+    QVERIFY(text.contains(QStringLiteral("no basin")));
+    QVERIFY(text.contains(QStringLiteral("Command1 stopped")));
+}
+
+void TestWriters::csvForSpreadsheets()
+{
+    const QByteArray bytes = csvText(sampleDesign());
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString text = QString::fromUtf8(bytes.mid(3));
+    QVERIFY(text.startsWith(QStringLiteral("name,q (m²/s),H (m),")));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 6); // header, four cases, the final line end
+    QVERIFY(lines[1].startsWith(QStringLiteral("设计洪水,10,3,5,1,3,")));
+    // Formulas arrive as text; quotes and commas are quoted as in RFC 4180.
+    QVERIFY2(lines[2].startsWith(QStringLiteral("\"'=HYPERLINK(\"\"x\"\")\",")),
+            qPrintable(lines[2]));
+    QVERIFY(lines[3].startsWith(QStringLiteral("'-1+2,0,")));
+    QVERIFY(lines[4].startsWith(QStringLiteral("\"'@sum, \"\"quoted\"\"\",5,")));
+    // A number stays a number, negative or not.
+    QVERIFY(!text.contains(QStringLiteral(",'0")));
+    QVERIFY2(lines[4].contains(QStringLiteral(",\"depth, length\",")), qPrintable(lines[4]));
+    QVERIFY(!lines[1].contains(QStringLiteral("depth")));
+}
+
+void TestWriters::jsonKeysAndNumbers()
+{
+    const DesignResult design = sampleDesign();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(jsonText(design), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject top = document.object();
+    QCOMPARE(top.keys(), (QStringList{"cases", "governing"}));
+    const QJsonArray cases = top[u"cases"].toArray();
+    QCOMPARE(cases.size(), 4);
+
+    const QJsonObject first = cases[0].toObject();
+    QCOMPARE(first.keys(), (QStringList{"basin", "check", "error", "inputs", "name"}));
+    QCOMPARE(first[u"inputs"].toObject().keys(),
+            (QStringList{"H", "a1", "ht", "phi", "q", "sigma", "v"}));
+    const QJsonObject check = first[u"check"].toObject();
+    QCOMPARE(check.keys(),
+            (QStringList{"Fr1", "energy_loss", "form", "hc", "hco", "hco2", "jump", "jump_length",
+                    "relative_loss", "texts", "verdict"}));
+    QCOMPARE(check[u"texts"].toObject().keys(), (QStringList{"Text7", "Text8", "Text9"}));
+    QCOMPARE(check[u"jump"].toString(), QStringLiteral("remote"));
+    // A single-precision figure reads back as exactly the widened single.
+    QCOMPARE(check[u"hc"].toDouble(), design.cases[0].check->hc);
+    QCOMPARE(float(check[u"hc"].toDouble()), 2.168255f);
+    QCOMPARE(check[u"texts"][u"Text7"].toString(), QStringLiteral("2.168255"));
+
+    const QJsonObject basin = first[u"basin"].toObject();
+    QCOMPARE(basin.keys(),
+            (QStringList{"Fr1", "advice", "apron_length", "d", "form", "hco", "hco2", "length_max",
+                    "length_min", "slab_thickness", "standard", "texts"}));
+    QCOMPARE(basin[u"standard"].toObject().keys(), (QStringList{"d", "length"}));
+    QCOMPARE(basin[u"texts"].toObject().keys(), (QStringList{"Text11", "Text12", "Text8"}));
+    QCOMPARE(basin[u"d"].toDouble(), design.cases[0].basin->d);
+    QCOMPARE(basin[u"apron_length"].toDouble(), *design.cases[0].basin->apronLength);
+    QVERIFY(first[u"error"].isNull());
+
+    const QJsonObject submerged = cases[1].toObject();
+    QCOMPARE(submerged[u"check"][u"jump"].toString(), QStringLiteral("submerged"));
+    QVERIFY(submerged[u"basin"].isNull());
+
+    const QJsonObject stopped = cases[2].toObject();
+    QVERIFY(stopped[u"check"].isNull());
+    QVERIFY(stopped[u"basin"].isNull());
+    QCOMPARE(stopped[u"error"].toObject().keys(), (QStringList{"command", "kind", "message"}));
+    QCOMPARE(stopped[u"error"][u"command"].toString(), QStringLiteral("Command1"));
+    QCOMPARE(stopped[u"name"].toString(), QStringLiteral("-1+2"));
+
+    const QJsonObject governing = top[u"governing"].toObject();
+    QCOMPARE(governing.keys(), (QStringList{"depth", "length"}));
+    QCOMPARE(governing[u"depth"].toString(), design.cases[*design.governingDepth].inputs.name);
+    QCOMPARE(governing[u"length"].toString(), design.cases[*design.governingLength].inputs.name);
+
+    // Nothing to govern: both null.
+    const QJsonObject empty = QJsonDocument::fromJson(jsonText(DesignResult{})).object();
+    QVERIFY(empty[u"governing"][u"depth"].isNull());
+    QVERIFY(empty[u"cases"].toArray().isEmpty());
+}
+
+void TestWriters::formatDispatch_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format");
+    QTest::newRow("csv") << QStringLiteral("out/report.CSV") << int(Format::Csv);
+    QTest::newRow("json") << QStringLiteral("r.json") << int(Format::Json);
+    QTest::newRow("markdown") << QStringLiteral("r.md") << int(Format::Markdown);
+    QTest::newRow("workbook") << QStringLiteral("r.xlsx") << int(Format::Xlsx);
+    QTest::newRow("unknown") << QStringLiteral("r.pdf") << -1;
+    QTest::newRow("none") << QStringLiteral("report") << -1;
+}
+
+void TestWriters::formatDispatch()
+{
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const auto found = formatOfPath(path);
+    QCOMPARE(found ? int(*found) : -1, format);
+    if (found)
+        QCOMPARE(formatNamed(QString::fromLatin1(formatEntry(*found).name)), found);
+}
+
+QTEST_GUILESS_MAIN(TestWriters)
+#include "tst_writers.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "design/case_result.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <span>
+
+namespace varnolt::writers {
+
+// The formats a design is written in.
+enum class Format { Table, Csv, Json, Markdown, Html, Xlsx };
+
+// How a format is written: text formats give their bytes, the workbook is
+// written by its library straight into a file. A format whose writer is not
+// part of this build has neither.
+struct FormatEntry {
+    Format format;
+    const char *name; // for --format
+    const char *extension; // of -o FILE, lower case, without the dot
+    QByteArray (*toBytes)(const design::DesignResult &);
+    // Writes the file at `path`; false with `error` set when it cannot.
+    bool (*toFile)(const design::DesignResult &, const QString &path, QString &error);
+};
+
+// Every format, in the order --help lists them.
+std::span<const FormatEntry> formats();
+
+const FormatEntry &formatEntry(Format format);
+
+// The format of a --format name ("table", "csv", "json", "md", "html",
+// "xlsx"; "markdown" too), nullopt for any other.
+std::optional<Format> formatNamed(const QString &name);
+
+// The format a file's extension stands for, case-insensitively.
+std::optional<Format> formatOfPath(const QString &path);
+
+} // namespace varnolt::writers

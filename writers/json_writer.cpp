@@ -1,0 +1,272 @@
+#include "design/labels.h"
+#include "model/errors.h"
+#include "writers/number_text.h"
+#include "writers/writers.h"
+
+namespace varnolt::writers {
+
+using design::BasinResult;
+using design::CaseResult;
+using design::CheckResult;
+
+namespace {
+
+// A small streaming writer: keys in the order written, numbers as the
+// shortest text that reads back as the same double.
+class JsonOut {
+public:
+    QByteArray bytes;
+
+    void string(const QString &text)
+    {
+        bytes += '"';
+        for (const QChar c : text) {
+            const char16_t u = c.unicode();
+            if (u == u'"' || u == u'\\') {
+                bytes += '\\';
+                bytes += char(u);
+            } else if (u < 0x20 || u == 0x2028 || u == 0x2029) {
+                bytes += "\\u";
+                bytes += QByteArray::number(uint(u), 16).rightJustified(4, '0');
+            } else {
+                bytes += QString(c).toUtf8();
+            }
+        }
+        bytes += '"';
+    }
+
+    void key(const char *name)
+    {
+        separate();
+        bytes += '"';
+        bytes += name;
+        bytes += "\":";
+        m_first = true; // the value follows without a comma
+        m_afterKey = true;
+    }
+
+    void number(double value)
+    {
+        separate();
+        bytes += shortestText(value);
+    }
+
+    void text(const QString &value)
+    {
+        separate();
+        string(value);
+    }
+
+    void null()
+    {
+        separate();
+        bytes += "null";
+    }
+
+    void open(char bracket)
+    {
+        separate();
+        bytes += bracket;
+        m_first = true;
+    }
+
+    void close(char bracket)
+    {
+        bytes += bracket;
+        m_first = false;
+    }
+
+    // The next item on a line of its own.
+    void breakLine()
+    {
+        if (!m_first)
+            bytes += ',';
+        bytes += '\n';
+        m_first = true;
+    }
+
+    template <class Value> void optionalNumber(const std::optional<Value> &value)
+    {
+        if (value)
+            number(double(*value));
+        else
+            null();
+    }
+
+private:
+    void separate()
+    {
+        if (m_afterKey) {
+            m_afterKey = false;
+            m_first = false;
+            return;
+        }
+        if (!m_first)
+            bytes += ',';
+        m_first = false;
+    }
+
+    bool m_first = true;
+    bool m_afterKey = false;
+};
+
+void writeForm(JsonOut &out, const std::optional<design::JumpForm> &form)
+{
+    if (form)
+        out.text(design::jumpFormKey(*form));
+    else
+        out.null();
+}
+
+void writeCheck(JsonOut &out, const CheckResult &check)
+{
+    out.open('{');
+    out.key("hc");
+    out.number(check.hc);
+    out.key("hco");
+    out.number(check.hco);
+    out.key("hco2");
+    out.number(check.hco2);
+    out.key("jump");
+    out.text(design::jumpKindKey(check.jump));
+    out.key("Fr1");
+    out.number(check.Fr1);
+    out.key("form");
+    writeForm(out, check.form);
+    out.key("energy_loss");
+    out.number(check.energyLoss);
+    out.key("relative_loss");
+    out.number(check.relativeLoss);
+    out.key("jump_length");
+    out.number(check.jumpLength);
+    out.key("verdict");
+    out.text(check.verdict);
+    out.key("texts");
+    out.open('{');
+    out.key("Text7");
+    out.text(check.text7);
+    out.key("Text8");
+    out.text(check.text8);
+    out.key("Text9");
+    out.text(check.text9);
+    out.close('}');
+    out.close('}');
+}
+
+void writeBasin(JsonOut &out, const BasinResult &basin)
+{
+    out.open('{');
+    out.key("d");
+    out.number(basin.d);
+    out.key("hco");
+    out.number(basin.hco);
+    out.key("hco2");
+    out.number(basin.hco2);
+    out.key("length_min");
+    out.number(basin.lengthMin);
+    out.key("length_max");
+    out.number(basin.lengthMax);
+    out.key("Fr1");
+    out.number(basin.Fr1);
+    out.key("form");
+    writeForm(out, basin.form);
+    out.key("advice");
+    out.text(design::basinAdviceKey(basin.advice));
+    out.key("standard");
+    out.open('{');
+    out.key("d");
+    out.optionalNumber(basin.standard.d);
+    out.key("length");
+    out.optionalNumber(basin.standard.length);
+    out.close('}');
+    out.key("slab_thickness");
+    out.number(basin.slabThickness);
+    out.key("apron_length");
+    out.optionalNumber(basin.apronLength);
+    out.key("texts");
+    out.open('{');
+    out.key("Text11");
+    out.text(basin.text11);
+    out.key("Text8");
+    out.text(basin.text8);
+    out.key("Text12");
+    out.text(basin.text12);
+    out.close('}');
+    out.close('}');
+}
+
+void writeCase(JsonOut &out, const CaseResult &result)
+{
+    out.open('{');
+    out.key("name");
+    out.text(result.inputs.name);
+    out.key("inputs");
+    out.open('{');
+    const auto &in = result.inputs;
+    const std::pair<const char *, double> inputs[] = {{"q", in.q}, {"H", in.H}, {"a1", in.a1},
+            {"v", in.v}, {"ht", in.ht}, {"phi", in.phi}, {"sigma", in.sigma}};
+    for (const auto &[name, value] : inputs) {
+        out.key(name);
+        out.number(value);
+    }
+    out.close('}');
+    out.key("check");
+    if (result.check)
+        writeCheck(out, *result.check);
+    else
+        out.null();
+    out.key("basin");
+    if (result.basin)
+        writeBasin(out, *result.basin);
+    else
+        out.null();
+    out.key("error");
+    if (result.error) {
+        out.open('{');
+        out.key("command");
+        out.text(result.error->command);
+        out.key("kind");
+        out.text(errorKindKey(result.error->kind));
+        out.key("message");
+        out.text(result.error->message);
+        out.close('}');
+    } else {
+        out.null();
+    }
+    out.close('}');
+}
+
+} // namespace
+
+QByteArray jsonText(const design::DesignResult &design)
+{
+    JsonOut out;
+    out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
+    out.open('{');
+    out.key("cases");
+    out.open('[');
+    for (const CaseResult &result : design.cases) {
+        out.breakLine();
+        writeCase(out, result);
+    }
+    out.close(']');
+    out.breakLine();
+    out.key("governing");
+    out.open('{');
+    out.key("depth");
+    if (design.governingDepth)
+        out.text(design.cases[*design.governingDepth].inputs.name);
+    else
+        out.null();
+    out.key("length");
+    if (design.governingLength)
+        out.text(design.cases[*design.governingLength].inputs.name);
+    else
+        out.null();
+    out.close('}');
+    out.close('}');
+    out.bytes += "\n";
+    return out.bytes;
+}
+
+} // namespace varnolt::writers
