@@ -39,10 +39,13 @@ table.inputs th { font-weight: normal; font-size: 9pt; width: 14.28%; }
 table.formulas td:last-child { font-family: "DejaVu Serif", "Noto Serif CJK SC", serif; }
 table.summary { font-size: 7.5pt; table-layout: fixed; }
 table.summary th, table.summary td { padding: 0.6mm 0.8mm; }
-table.summary col.number { width: 5%; }
-table.summary col.name { width: 15%; }
+table.summary col { width: 7%; }
+table.summary col.number { width: 4%; }
+table.summary col.name { width: 14%; }
+table.summary col.depth { width: 10%; }
 table.summary col.jump { width: 9%; }
-table.summary col.length { width: 11%; }
+table.summary col.length { width: 15%; }
+table.summary col.narrow { width: 6%; }
 p.verdict { font-weight: bold; }
 p.error { font-weight: bold; border: 0.4mm solid #000; padding: 1.5mm 2mm; }
 p.note { font-size: 9pt; }
@@ -93,9 +96,12 @@ QString tableHtml(const ReportTable &t)
         out += u"<table class=\"formulas\">\n"_s;
         break;
     case ReportTable::Style::Summary:
+        // Widths for the columns: number, case, q, ht, hco2, jump, d, L, d′,
+        // Lsj, t, Lp.
         out += u"<table class=\"summary\">\n<colgroup><col class=\"number\"><col class=\"name\">"
-               u"<col><col><col><col class=\"jump\"><col><col class=\"length\"><col><col><col>"
-               u"<col></colgroup>\n"_s;
+               u"<col class=\"narrow\"><col class=\"narrow\"><col><col class=\"jump\">"
+               u"<col class=\"depth\"><col class=\"length\"><col><col>"
+               u"<col><col></colgroup>\n"_s;
         break;
     }
     if (!t.header.isEmpty()) {
