@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Renders the calculation reports in a real browser and reads them back.
 
-The reports come from write_test_report (the design library on real cases).
+The reports come from write_test_report (the design library on real cases)
+and from varnolt-report itself on the example file of examples/.
 Chromium prints each to PDF and takes a screenshot; pdftotext reads the PDF
 back. Checked: tidy finds no problem in the HTML; every case's name and its
 governing figures are on the pages; each case starts a page of its own; the
@@ -9,7 +10,9 @@ malicious name is printed as text; no word lies outside the page's margins.
 The page images are left in the output folder for a person to look at.
 """
 import argparse
+import csv
 import json
+import math
 import pathlib
 import re
 import shutil
@@ -67,7 +70,7 @@ def words_off_the_page(pdf):
     return off
 
 
-def check_report(html, expected, browser, work, case_heading):
+def check_report(html, expected, browser, work, case_heading, malicious=True):
     pdf = work / (html.stem + ".pdf")
     with tempfile.TemporaryDirectory() as profile:
         chromium(browser, ["--no-pdf-header-footer", f"--print-to-pdf={pdf}", html.as_uri()],
@@ -109,17 +112,56 @@ def check_report(html, expected, browser, work, case_heading):
     for what, figure in expected["governing"].items():
         check(figure in summary, f"{html.name}: governing {what} {figure} not in the summary")
 
-    check("<script>alert(1)</script>" in whole, f"{html.name}: malicious name not printed as text")
+    if malicious:
+        check("<script>alert(1)</script>" in whole,
+              f"{html.name}: malicious name not printed as text")
 
     off = words_off_the_page(pdf)
     check(not off, f"{html.name}: {len(off)} words outside the margins: {off[:5]}")
     return len(pages)
 
 
+def figure(value):
+    """A figure as the report prints it: four significant digits, three decimals at least."""
+    decimals = 3 if value == 0 else min(max(3, 3 - math.floor(math.log10(abs(value)))), 9)
+    return f"{value:.{decimals}f}"
+
+
+def example_expectations(program, example, work):
+    """What the example's report must show, from the program's own JSON of the same run."""
+    json_path = work / "example.json"
+    subprocess.run([program, str(example), "-o", str(json_path)], check=True)
+    design = json.loads(json_path.read_text(encoding="utf-8"))
+    with open(example, encoding="utf-8-sig", newline="") as f:
+        names = [row["name"] for row in csv.DictReader(line for line in f
+                                                       if not line.startswith("#"))]
+    cases, by_name = [], {}
+    for name, case in zip(names, design["cases"], strict=True):
+        check(case["name"] == name, f"example: case {name} read as {case['name']}")
+        figures = []
+        if case["check"]:
+            figures.append(figure(case["check"]["hco2"]))
+        if case["basin"]:
+            b = case["basin"]
+            figures += [figure(b["d"]), figure(b["length_min"]), figure(b["length_max"])]
+        cases.append({"name": name, "figures": figures,
+                      "error": case["error"]["message"] if case["error"] else ""})
+        by_name[name] = case
+    governing = {}
+    if design["governing"]["depth"]:
+        governing["depth"] = figure(by_name[design["governing"]["depth"]]["basin"]["d"])
+    if design["governing"]["length"]:
+        governing["length"] = figure(
+            by_name[design["governing"]["length"]]["basin"]["length_max"])
+    return {"cases": cases, "governing": governing}
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--writer", required=True, help="write_test_report program")
     parser.add_argument("--out", required=True, help="folder for the reports and page images")
+    parser.add_argument("--program", help="varnolt-report, to render the example file")
+    parser.add_argument("--example", help="the example case file")
     parser.add_argument("--browser", default=shutil.which("chromium") or "chromium")
     args = parser.parse_args()
 
@@ -139,6 +181,18 @@ def main():
     en = check_report(work / "report-en.html", expected, args.browser, work,
                       lambda k: f"3.{k} Case: ")
     print(f"pages: {zh} (Chinese), {en} (English); images in {work}")
+
+    if args.program and args.example:
+        expected = example_expectations(args.program, pathlib.Path(args.example), work)
+        html = work / "example.html"
+        run = subprocess.run([args.program, args.example, "-o", str(html)])
+        check(run.returncode == 0, f"example: varnolt-report exited with {run.returncode}")
+        tidy = subprocess.run(["tidy", "-q", "-e", "-utf8", str(html)], capture_output=True,
+                              text=True)
+        check(tidy.returncode == 0, f"{html.name}: tidy: {tidy.stderr.strip()[:2000]}")
+        pages = check_report(html, expected, args.browser, work, lambda k: f"3.{k} 工况：",
+                             malicious=False)
+        print(f"example: {pages} pages")
     if failures:
         print(f"{len(failures)} failures", file=sys.stderr)
         return 1
