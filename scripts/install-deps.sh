@@ -10,6 +10,7 @@ packages=(
     xvfb xauth fonts-wqy-zenhei
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
+    libxlsxwriter-dev unzip
     chromium poppler-utils tidy
     "$@"
 )

@@ -12,12 +12,14 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins libxlsxwriter4; do
     grep -q "$lib" <<<"$depends" || { echo "missing dependency on $lib"; exit 1; }
 done
 
 dpkg-deb -x "$deb" "$scratch/root"
 for file in usr/bin/varnolt \
+            usr/bin/varnolt-report \
+            usr/share/man/man1/varnolt-report.1.gz \
             usr/share/applications/org.varnolt.Varnolt.desktop \
             usr/share/metainfo/org.varnolt.Varnolt.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/org.varnolt.Varnolt.svg \
@@ -27,11 +29,21 @@ for file in usr/bin/varnolt \
 done
 desktop-file-validate "$scratch/root/usr/share/applications/org.varnolt.Varnolt.desktop"
 
-# Every library the installed binary needs resolves on this system.
-if ldd "$scratch/root/usr/bin/varnolt" | grep -q 'not found'; then
-    ldd "$scratch/root/usr/bin/varnolt"
-    exit 1
-fi
+# Every library the installed binaries need resolves on this system.
+for binary in varnolt varnolt-report; do
+    if ldd "$scratch/root/usr/bin/$binary" | grep -q 'not found'; then
+        ldd "$scratch/root/usr/bin/$binary"
+        exit 1
+    fi
+done
+zcat "$scratch/root/usr/share/man/man1/varnolt-report.1.gz" | grep -q '^\.TH VARNOLT-REPORT 1' \
+    || { echo "the manual page of varnolt-report is not a manual page"; exit 1; }
+
+# The installed report program sizes the README's worked example.
+report=$("$scratch/root/usr/bin/varnolt-report" --q 10 --H 3 --a1 5 --v 1 --ht 3 --format json)
+grep -q '"Text11":"1.466713"' <<<"$report" \
+    || { echo "the installed varnolt-report gave: $report"; exit 1; }
+echo "the installed varnolt-report sized the worked example"
 
 # Started from its installed place it shows its window and pictures it.
 shot="$scratch/shown.png"

@@ -81,6 +81,7 @@ private slots:
     void standardCheckAndSlab_data();
     void standardCheckAndSlab();
     void slabWithoutHeadDifference();
+    void standardWithoutRoot();
     void governingCases();
     void localeRestored();
 };
@@ -307,6 +308,32 @@ void TestDesign::slabWithoutHeadDifference()
     QVERIFY(slab.outsideRange);
 }
 
+// A jet the head cannot pass under the standard's larger velocity head:
+// α·q²/(2g·φ²) above 4·T0³/27 leaves the cubic without a root, which is said,
+// not guessed, while the window's own results stand.
+void TestDesign::standardWithoutRoot()
+{
+    DesignOptions options;
+    options.alpha = 40;
+    CaseInputs inputs;
+    inputs.q = 10;
+    inputs.H = 3;
+    inputs.a1 = 5;
+    inputs.v = 1;
+    inputs.ht = 3;
+    const CaseResult result = evaluateCase(inputs, options);
+    QVERIFY(!result.error);
+    QVERIFY(result.basin);
+    const StandardCheck &standard = result.basin->standard;
+    QVERIFY(!standard.d && !standard.length);
+    QVERIFY2(standard.error.contains(QStringLiteral("无解")), qPrintable(standard.error));
+    QCOMPARE(result.basin->text11, QStringLiteral("1.466713"));
+    // The cubic's own test: 40·100/(19.62·0.95²) = 225.9 against
+    // 4·8.051³/27 = 77.3, so not even d′ = 0 has a contracted depth.
+    QVERIFY(!standardContractedDepth(8.051, 10, 0.95, 40));
+    QVERIFY(standardContractedDepth(8.051, 10, 0.95, 1));
+}
+
 // The depth is governed by the deepest basin, the length by the longest;
 // a submerged jump and a case that stopped govern nothing, even where a
 // stopped case comes first.
@@ -338,23 +365,24 @@ void TestDesign::governingCases()
     QCOMPARE(design.cases[2].check->jump, JumpKind::Submerged);
     QVERIFY(!design.cases[2].basin);
 
-    std::optional<std::size_t> deepest;
-    std::optional<std::size_t> longest;
-    for (std::size_t i = 0; i < design.cases.size(); ++i) {
-        const auto &basin = design.cases[i].basin;
-        if (!basin)
-            continue;
-        if (!deepest || basin->d > design.cases[*deepest].basin->d)
-            deepest = i;
-        if (!longest || basin->lengthMax > design.cases[*longest].basin->lengthMax)
-            longest = i;
-    }
-    QCOMPARE(design.governingDepth, deepest);
-    QCOMPARE(design.governingLength, longest);
-    // The high weir's small discharge needs the deeper basin (2.03 m against
-    // 1.47 m of the worked example), yet the largest flood the longer one.
-    QVERIFY(design.cases[3].basin && design.cases[1].basin);
-    QVERIFY(design.cases[3].basin->d > design.cases[1].basin->d);
+    // The high weir's small discharge needs the deepest basin (2.03 m, the
+    // README's bracket example, against 1.47 m for the worked example and
+    // under 0.5 m for the flood), yet the flood of 40 m²/s, with a jump of
+    // over 6 m, the longest.
+    QVERIFY(design.cases[3].basin && design.cases[1].basin && design.cases[4].basin);
+    QCOMPARE(design.cases[3].basin->text11, QStringLiteral("2.031804"));
+    QCOMPARE(design.governingDepth, std::optional<std::size_t>(3));
+    QCOMPARE(design.governingLength, std::optional<std::size_t>(4));
+    QVERIFY(design.cases[4].basin->lengthMax > design.cases[3].basin->lengthMax);
+    QVERIFY(design.cases[4].basin->d < design.cases[1].basin->d);
+
+    // Equal cases: the first governs.
+    const DesignResult twice = evaluateDesign({cases[1], cases[1]}, DesignOptions{});
+    QCOMPARE(twice.governingDepth, std::optional<std::size_t>(0));
+    QCOMPARE(twice.governingLength, std::optional<std::size_t>(0));
+    // Nothing to govern.
+    const DesignResult none = evaluateDesign({cases[0], cases[2]}, DesignOptions{});
+    QVERIFY(!none.governingDepth && !none.governingLength);
 }
 
 void TestDesign::localeRestored()
