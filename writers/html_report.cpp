@@ -32,19 +32,20 @@ th, td { border: 0.25mm solid #000; padding: 0.7mm 1.4mm; vertical-align: top; t
 th { font-weight: bold; }
 thead { display: table-header-group; }
 tr, figure, svg, p.verdict, p.error { break-inside: avoid; page-break-inside: avoid; }
-td.num { text-align: right; font-variant-numeric: tabular-nums; }
-td.marked { font-weight: bold; }
+td.num { text-align: right; font-variant-numeric: tabular-nums; overflow-wrap: normal; }
+/* A frame as well as the weight: not every CJK face has a bold. */
+td.marked { font-weight: bold; border: 0.6mm solid #000; }
 table.formulas td:first-child { width: 24%; }
 table.inputs th { font-weight: normal; font-size: 9pt; width: 14.28%; }
 table.formulas td:last-child { font-family: "DejaVu Serif", "Noto Serif CJK SC", serif; }
-table.summary { font-size: 7.5pt; table-layout: fixed; }
-table.summary th, table.summary td { padding: 0.6mm 0.8mm; }
-table.summary col { width: 7%; }
+table.summary { font-size: 7pt; table-layout: fixed; }
+table.summary th, table.summary td { padding: 0.6mm 0.7mm; }
+table.summary col { width: 8%; }
 table.summary col.number { width: 4%; }
-table.summary col.name { width: 14%; }
-table.summary col.depth { width: 10%; }
-table.summary col.jump { width: 9%; }
-table.summary col.length { width: 15%; }
+table.summary col.name { width: 12%; }
+table.summary col.depth { width: 9%; }
+table.summary col.jump { width: 8%; }
+table.summary col.length { width: 16%; }
 table.summary col.narrow { width: 6%; }
 p.verdict { font-weight: bold; }
 p.error { font-weight: bold; border: 0.4mm solid #000; padding: 1.5mm 2mm; }
