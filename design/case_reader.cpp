@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
@@ -322,11 +323,7 @@ std::optional<double> parseNumber(QString text, char separator, QString &fault)
 
 bool isBlank(const QByteArray &field)
 {
-    for (const char c : field) {
-        if (c != ' ' && c != '\t')
-            return false;
-    }
-    return true;
+    return std::all_of(field.begin(), field.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
 // The header: which column each field is, or the file's fault.

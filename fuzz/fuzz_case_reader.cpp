@@ -7,6 +7,7 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace varnolt;
@@ -16,10 +17,9 @@ namespace {
 
 int countLines(QByteArrayView bytes)
 {
-    int lines = 1;
-    for (const char c : bytes)
-        lines += c == '\n' || c == '\r';
-    return lines;
+    return 1 + int(std::count_if(bytes.begin(), bytes.end(), [](char c) {
+        return c == '\n' || c == '\r';
+    }));
 }
 
 void checkLocated(const ReadError &error, int lines)

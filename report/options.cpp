@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <map>
 
 namespace varnolt::report {
@@ -171,11 +172,10 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                 || !number("sigma", inputs.sigma))
             return std::nullopt;
         inputs.name = take("name").value_or(u"case 1"_s).trimmed();
-        for (const QChar c : inputs.name) {
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
-                error = u"option --name: contains a control character"_s;
-                return std::nullopt;
-            }
+        if (std::any_of(inputs.name.begin(), inputs.name.end(),
+                    [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; })) {
+            error = u"option --name: contains a control character"_s;
+            return std::nullopt;
         }
         if (inputs.name.isEmpty() || inputs.name.size() > design::maxNameLength) {
             error = u"option --name: give 1 to %1 characters"_s.arg(design::maxNameLength);

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <numeric>
+
 namespace varnolt::writers {
 
 namespace {
@@ -42,10 +44,9 @@ QList<uint> codePoints(const QString &text)
 
 int displayWidth(const QString &text)
 {
-    int width = 0;
-    for (const uint c : codePoints(text))
-        width += charWidth(c);
-    return width;
+    const QList<uint> points = codePoints(text);
+    return std::accumulate(points.begin(), points.end(), 0,
+            [](int width, uint c) { return width + charWidth(c); });
 }
 
 QString fitWidth(const QString &text, int width)

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace varnolt::writers {
@@ -31,11 +32,9 @@ std::span<const FormatEntry> formats()
 
 const FormatEntry &formatEntry(Format format)
 {
-    for (const FormatEntry &entry : formatTable) {
-        if (entry.format == format)
-            return entry;
-    }
-    return formatTable.front();
+    const auto found = std::find_if(formatTable.begin(), formatTable.end(),
+            [format](const FormatEntry &entry) { return entry.format == format; });
+    return found != formatTable.end() ? *found : formatTable.front();
 }
 
 std::optional<Format> formatNamed(const QString &name)

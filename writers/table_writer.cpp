@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <numeric>
 #include <vector>
 
 namespace varnolt::writers {
@@ -118,9 +119,7 @@ QByteArray tableText(const DesignResult &design)
             line.chop(1);
         text += line + u'\n';
         if (r == 0) {
-            int total = 0;
-            for (const int w : widths)
-                total += w;
+            const int total = std::accumulate(widths.begin(), widths.end(), 0);
             text += QString(total + 2 * int(widths.size() - 1), u'-') + u'\n';
         }
     }

@@ -36,8 +36,8 @@ void TestCaseReader::readCases_data()
     QTest::addColumn<double>("firstPhi");
     QTest::addColumn<double>("firstSigma");
 
-    const QString none;
-    const QStringList clean;
+    const auto none = QString();
+    const auto clean = QStringList();
     const QByteArray header = "name,q,H,a1,v,ht,phi,sigma\n";
 
     QTest::newRow("comma, LF") << header + "A,10,3,5,1,3,0.9,1.1\nB,5,2,30,1,3,0.95,1.05\n"
@@ -86,10 +86,10 @@ void TestCaseReader::readCases_data()
                                 << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("comments only") << QByteArray("# nothing\n\n") << QStringLiteral("1:header")
                                    << clean << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("binary junk") << QByteArray(
-            "\x7f"
-            "ELF\x02\x01\x01\x00\x00\x00,\x03\x00>\x00\x01\n\xff\xfe",
-            22) << QStringLiteral("1:#1")
+    // The start of an executable, NUL bytes and all.
+    static constexpr char junk[] = "\x7f"
+                                   "ELF\x02\x01\x01\x00\x00\x00,\x03\x00>\x00\x01\n\xff\xfe";
+    QTest::newRow("binary junk") << QByteArray(junk, sizeof junk - 1) << QStringLiteral("1:#1")
                                  << clean << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("invalid UTF-8 in a name")
             << header + "ok,10,3,5,1,3,0.95,1.05\nbad\xC3\x28,5,2,30,1,3,0.95,1.05\n"
