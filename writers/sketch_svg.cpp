@@ -37,14 +37,13 @@ QString mm(double v)
 // The smallest ratio 1:N of the series 1, 2, 2.5, 5 × 10^k with N ≥ minimum.
 double niceRatio(double minimum)
 {
-    double decade = std::pow(10.0, std::floor(std::log10(std::max(minimum, 1e-9))));
-    for (;;) {
-        for (const double step : {1.0, 2.0, 2.5, 5.0}) {
-            if (step * decade >= minimum * (1 - 1e-12))
-                return step * decade;
-        }
-        decade *= 10;
-    }
+    static constexpr std::array<double, 5> steps{1.0, 2.0, 2.5, 5.0, 10.0};
+    const double decade = std::pow(10.0, std::floor(std::log10(std::max(minimum, 1e-9))));
+    // The decade's own step 1 is at most the minimum, its next decade's 1
+    // above it; the tolerance keeps 1:200 from becoming 1:250 by rounding.
+    const auto step = std::find_if(steps.begin(), steps.end(),
+            [&](double s) { return s * decade >= minimum * (1 - 1e-12); });
+    return (step == steps.end() ? steps.back() : *step) * decade;
 }
 
 // What the sketch shows, in metres with the toe of the weir on the
