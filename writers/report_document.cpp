@@ -425,6 +425,25 @@ void addBasin(ReportSection &s, const design::CaseInputs &in, const design::Chec
     }
 }
 
+// The texts the window shows for the same inputs, digit for digit, so that
+// the report can be laid beside the window.
+void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design::BasinResult *b,
+        ReportLanguage lang)
+{
+    s.blocks.push_back(heading(4, word(Word::WindowTextsCaption, lang)));
+    ReportTable t;
+    t.header = {u"hc (Text7)"_s, u"hco (Text8)"_s, u"hco2 (Text9)"_s};
+    std::vector<ReportCell> row{{c.text7, true}, {c.text8, true}, {c.text9, true}};
+    if (b) {
+        t.header << u"d (Text11)"_s << word(Word::WindowBasinHco, lang) << u"L (Text12)"_s;
+        row.push_back({b->text11, true});
+        row.push_back({b->text8, true});
+        row.push_back({b->text12, true});
+    }
+    t.rows.push_back(std::move(row));
+    s.blocks.push_back(tableBlock(t));
+}
+
 void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::ErrorCaption, lang)));
@@ -464,6 +483,8 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
             s.blocks.push_back(
                     paragraph(ReportBlock::Kind::Paragraph, word(Word::NoBasinSized, lang)));
     }
+    if (r.check)
+        addWindowTexts(s, *r.check, r.basin ? &*r.basin : nullptr, lang);
     if (r.error)
         addError(s, *r.error, lang);
     return s;

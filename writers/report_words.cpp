@@ -79,6 +79,10 @@ Pair pairOf(Word w)
         return {u"海漫长度（SL 265）", u"Apron extension (SL 265)"};
     case Word::AdviceCaption:
         return {u"池型建议", u"Advice on the basin type"};
+    case Word::WindowTextsCaption:
+        return {u"窗口显示值", u"The window's texts"};
+    case Word::WindowBasinHco:
+        return {u"池底收缩水深 hco (Text8)", u"basin hco (Text8)"};
     case Word::SketchCaption:
         return {u"计算简图", u"Sketch of the case"};
     case Word::VerdictLabel:

@@ -36,6 +36,8 @@ enum class Word {
     SlabCaption,
     ApronCaption,
     AdviceCaption,
+    WindowTextsCaption,
+    WindowBasinHco,
     SketchCaption,
     VerdictLabel,
     VerdictLine,

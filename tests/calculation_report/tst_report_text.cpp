@@ -234,6 +234,9 @@ void TestReportText::figuresAreTheDesigns()
             QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
         QVERIFY(s.contains(u"= "_s + figure(c.Fr1) + u"  →"_s));
         QVERIFY(s.contains(u"= "_s + percent(c.relativeLoss) + u" %"_s));
+        // The window's own texts, digit for digit.
+        for (const QString &text : {c.text7, c.text8, c.text9})
+            QVERIFY2(s.contains(u"<td class=\"num\">"_s + text + u"</td>"_s), qPrintable(text));
         if (!r.basin)
             continue;
         ++basins;
@@ -241,6 +244,8 @@ void TestReportText::figuresAreTheDesigns()
         for (const double v : {b.Et, b.E0, b.d, b.hco, b.hco2, b.headDifference, b.slabThickness})
             QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
         QVERIFY(s.contains(u"= %1～%2 m"_s.arg(figure(b.lengthMin), figure(b.lengthMax))));
+        for (const QString &text : {b.text11, b.text8, b.text12})
+            QVERIFY2(s.contains(u"<td class=\"num\">"_s + text + u"</td>"_s), qPrintable(text));
         QVERIFY(b.apronLength);
         QVERIFY(s.contains(u"= "_s + figure(*b.apronLength) + u" m"_s));
         if (b.standard.d) {
