@@ -442,12 +442,11 @@ QString quotedExcerpt(const QString &text, qsizetype length)
 {
     QString shown;
     shown.reserve(std::min(text.size(), length) + 1);
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (const QChar c : text) {
         if (shown.size() >= length) {
             shown.append(u'…');
             break;
         }
-        const QChar c = text[i];
         shown.append(c.unicode() < 0x20 || c.unicode() == 0x7F ? QChar(0xFFFD) : c);
     }
     return shown;

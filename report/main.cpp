@@ -88,7 +88,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLT_VERSION));
 
     QString error;
-    const auto options = report::parseArguments(app.arguments().mid(1), error);
+    const auto options = report::parseArguments(QCoreApplication::arguments().mid(1), error);
     if (!options)
         return usageError(error);
     if (options->help)

@@ -94,7 +94,7 @@ void TestWriters::tableColumnsAligned()
 {
     const QString text = QString::fromUtf8(tableText(sampleDesign()));
     const QStringList lines = text.split(u'\n');
-    const QString header = lines[0];
+    const QString &header = lines[0];
     for (const QString &title : {QStringLiteral("jump"), QStringLiteral("form")}) {
         const int column = writers::displayWidth(header.left(header.indexOf(title)));
         QVERIFY(column > 0);
