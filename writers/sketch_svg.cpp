@@ -46,6 +46,24 @@ double niceRatio(double minimum)
     return (step == steps.end() ? steps.back() : *step) * decade;
 }
 
+// Where the nappe's surface, the curve from the crest's end (x0, y0) with
+// controls (x1, y1), (x2, y2) to the contracted section (0, y3), comes down
+// to the level y: found along the curve, as the curve has no closed inverse.
+double nappeReaches(double y, double x0, double y0, double x1, double y1, double x2, double y3)
+{
+    if (y >= y0)
+        return x0;
+    constexpr int samples = 400;
+    for (int i = 1; i <= samples; ++i) {
+        const double t = double(i) / samples;
+        const double u = 1 - t;
+        const double by = u * u * u * y0 + 3 * u * u * t * y1 + 3 * u * t * t * y3 + t * t * t * y3;
+        if (by <= y)
+            return u * u * u * x0 + 3 * u * u * t * x1 + 3 * u * t * t * x2;
+    }
+    return 0;
+}
+
 // What the sketch shows, in metres with the toe of the weir on the
 // downstream floor as origin and heights upwards.
 struct Scene {
@@ -278,16 +296,36 @@ QString Sketch::svg() const
             + pt(crestEnd, crestLevel) + u" C"_s
             + pt(crestEnd + 0.45 * run, crestLevel - onwardFall) + u' ' + pt(-0.35 * run, f + s.hco)
             + u' ' + pt(0, f + s.hco);
-    const QString jump = u" C"_s + pt(0.15 * L, f + s.hco) + u' ' + pt(0.3 * L, jumpTop) + u' '
-            + pt(L, jumpTop) + u" C"_s + pt(L + 0.5 * drop, jumpTop) + u' '
+    const QString freeJump = u" C"_s + pt(0.15 * L, f + s.hco) + u' ' + pt(0.3 * L, jumpTop) + u' '
+            + pt(L, jumpTop);
+    const QString toTailwater = u" C"_s + pt(L + 0.5 * drop, jumpTop) + u' '
             + pt(L + 0.5 * drop, s.ht) + u' ' + pt(L + drop, s.ht);
-    water += nappe + jump + u" L"_s + pt(m_xEnd, s.ht) + u" L"_s + pt(m_xEnd, 0);
+    water += nappe + freeJump + toTailwater + u" L"_s + pt(m_xEnd, s.ht) + u" L"_s + pt(m_xEnd, 0);
     if (s.basin)
         water += u" L"_s + pt(L, 0) + u" L"_s + pt(L, f);
     water += u" L"_s + pt(0, f) + u" L"_s + pt(m_heel, f) + u" Z"_s;
     out += u"<path class=\"water\" fill=\"url(#%1-water)\" d=\"%2\"/>\n"_s.arg(p, water);
-    out += u"<path class=\"surface\" d=\"M%1 L%2%3%4 L%5\"/>\n"_s.arg(
-            pt(m_xStart, s.a1 + s.H), pt(approach, s.a1 + s.H), nappe, jump, pt(m_xEnd, s.ht));
+
+    // A tailwater at or above the conjugate depth drowns the jump at the toe:
+    // its level reaches back to the nappe, and the free jump it replaces is
+    // only a dashed reference.
+    const bool drowned = !s.basin && s.ht >= s.top;
+    double tailwaterStart = s.basin ? L : L + drop;
+    if (drowned) {
+        tailwaterStart = nappeReaches(s.ht, crestEnd, crestLevel, crestEnd + 0.45 * run,
+                crestLevel - onwardFall, -0.35 * run, f + s.hco);
+        out += u"<rect class=\"water\" fill=\"url(#%1-water)\" x=\"%2\" y=\"%3\" width=\"%4\" "
+               u"height=\"%5\"/>\n"_s.arg(p, mm(X(tailwaterStart)), mm(Y(s.ht)),
+                       mm(X(m_xEnd) - X(tailwaterStart)), mm(s.ht * m_sy));
+        out += u"<path class=\"surface\" d=\"M%1 L%2%3\"/>\n"_s.arg(
+                pt(m_xStart, s.a1 + s.H), pt(approach, s.a1 + s.H), nappe);
+        out += u"<path class=\"reference\" fill=\"none\" d=\"M%1%2\"/>\n"_s.arg(
+                pt(0, f + s.hco), freeJump);
+    } else {
+        out += u"<path class=\"surface\" d=\"M%1 L%2%3%4%5 L%6\"/>\n"_s.arg(
+                pt(m_xStart, s.a1 + s.H), pt(approach, s.a1 + s.H), nappe, freeJump, toTailwater,
+                pt(m_xEnd, s.ht));
+    }
 
     // The weir in concrete, its downstream face an S-curve from the crest
     // into the floor at the toe.
@@ -324,7 +362,7 @@ QString Sketch::svg() const
         out += line(0, 0, m_xEnd, 0, u"edge"_s, u"downstream-floor"_s);
     }
     out += line(0, jumpTop, L, jumpTop, u"reference"_s, u"jump-level"_s);
-    out += line(s.basin ? L : 0, s.ht, m_xEnd, s.ht, u"level"_s, u"tailwater"_s);
+    out += line(tailwaterStart, s.ht, m_xEnd, s.ht, u"level"_s, u"tailwater"_s);
     out += levelMark(m_xStart + 0.4 * (approach - m_xStart), s.a1 + s.H);
     out += levelMark(m_xEnd - 0.3 * (m_xEnd - L - drop), s.ht);
 
