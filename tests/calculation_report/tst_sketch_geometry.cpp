@@ -200,6 +200,12 @@ void TestSketchGeometry::linesStandAtTheCaseFigures()
         } else {
             QVERIFY(s.roles.find(u"basin-floor"_s) == s.roles.end());
             QVERIFY(qAbs(levelOf(u"jump-level"_s) - r.check->hco2) <= tolY);
+            // The drowning tailwater reaches back over the toe to the weir's
+            // face, and not beyond its crest.
+            const Line tailwater = s.roles.at(u"tailwater"_s);
+            const Line crest = s.roles.at(u"weir-crest"_s);
+            QVERIFY2(s.worldX(tailwater.x1) < 0 && tailwater.x1 >= crest.x2,
+                    qPrintable(u"tailwater from x = %1 m"_s.arg(s.worldX(tailwater.x1))));
         }
 
         // Everything drawn lies on the sketch, and the sketch on an A4 page
