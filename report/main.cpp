@@ -1,13 +1,15 @@
 // varnolt-report: a whole stilling-basin design in one run, every discharge
-// through the window's own commands, written as a table, CSV, JSON or a
-// workbook.
+// through the window's own commands, written as a table, CSV, JSON, a
+// workbook, or a calculation report in HTML or Markdown.
 #include "design/case_reader.h"
 #include "design/design.h"
 #include "report/atomic_output.h"
 #include "report/options.h"
 #include "writers/format.h"
+#include "writers/report_document.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFile>
 
 #include <cstdio>
@@ -66,6 +68,17 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
     return bytes;
 }
 
+// The date a calculation report carries: today, or the day of
+// SOURCE_DATE_EPOCH when a build wants the same bytes every run.
+QDate reportDate()
+{
+    bool ok = false;
+    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok && epoch >= 0)
+        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
+    return QDate::currentDate();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,7 +101,7 @@ int main(int argc, char *argv[])
     }
 
     const writers::FormatEntry &format = writers::formatEntry(*options->format);
-    if (!format.toBytes && !format.toFile) {
+    if (!format.toBytes && !format.toFile && !format.toReport) {
         return usageError(
                 u"the %1 format is not part of this build"_s.arg(QString::fromLatin1(format.name)));
     }
@@ -127,9 +140,16 @@ int main(int argc, char *argv[])
     }
 
     const design::DesignResult result = design::evaluateDesign(cases, options->design);
+    writers::ReportSettings settings;
+    settings.language = options->language;
+    settings.title = options->title;
+    settings.date = reportDate();
+    const auto bytesOf = [&]() {
+        return format.toReport ? format.toReport(result, settings) : format.toBytes(result);
+    };
 
     if (options->outputPath.isEmpty()) {
-        if (!writeStandardOutput(format.toBytes(result))) {
+        if (!writeStandardOutput(bytesOf())) {
             printError(u"varnolt-report: cannot write to standard output"_s);
             return usageOrFileError;
         }
@@ -140,7 +160,7 @@ int main(int argc, char *argv[])
             [&](const QString &path, QString &writeError) {
                 if (format.toFile)
                     return format.toFile(result, path, writeError);
-                return report::writeBytes(path, format.toBytes(result), writeError);
+                return report::writeBytes(path, bytesOf(), writeError);
             },
             error);
     if (!written) {

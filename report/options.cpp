@@ -44,6 +44,8 @@ constexpr OptionSpec optionSpecs[] = {
         {"o", Kind::Value},
         {"output", Kind::Value},
         {"format", Kind::Value},
+        {"lang", Kind::Value},
+        {"title", Kind::Value},
 };
 
 const OptionSpec *findOption(const QString &name)
@@ -236,12 +238,28 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.format = writers::formatOfPath(options.outputPath);
         if (!options.format) {
             error = u"cannot tell the format of '%1' from its extension "
-                    "(.csv, .json, .md, .xlsx); give --format"_s.arg(
+                    "(.csv, .json, .md, .html, .xlsx); give --format"_s.arg(
                             design::quotedExcerpt(options.outputPath));
             return std::nullopt;
         }
     } else {
         options.format = writers::Format::Table;
+    }
+    if (const auto language = take("lang")) {
+        if (*language == u"zh"_s || *language == u"zh-CN"_s) {
+            options.language = writers::ReportLanguage::Chinese;
+        } else if (*language == u"en"_s) {
+            options.language = writers::ReportLanguage::English;
+        } else {
+            error = u"option --lang: unknown language '%1' (zh, en)"_s.arg(
+                    design::quotedExcerpt(*language));
+            return std::nullopt;
+        }
+    }
+    options.title = take("title").value_or(QString()).trimmed();
+    if (options.title.size() > design::maxNameLength) {
+        error = u"option --title: give at most %1 characters"_s.arg(design::maxNameLength);
+        return std::nullopt;
     }
     if (options.outputPath.isEmpty() && options.format == writers::Format::Xlsx) {
         error = u"a workbook is written to a file: give -o FILE.xlsx"_s;
@@ -292,8 +310,13 @@ QString helpText()
             + u"\n"
               "Output:\n"
               "  -o, --output FILE write to FILE, the format from its extension\n"
-              "                    (.csv, .json, .md, .xlsx); written whole or not at all\n"
+              "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all\n"
               "  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)\n"
+              "\n"
+              "Calculation report (.html, printable on A4 with a sketch of each case; .md):\n"
+              "  --lang LANG       zh (default) or en, the language of the report\n"
+              "  --title TITLE     the report's title (default 消能计算书), dated today\n"
+              "                    (or by SOURCE_DATE_EPOCH when it is set)\n"
               "  --help            show this help and exit\n"
               "  --version         show the version and exit\n"
               "\n"

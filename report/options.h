@@ -2,6 +2,7 @@
 
 #include "design/case_result.h"
 #include "writers/format.h"
+#include "writers/report_words.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,8 @@ struct ReportOptions {
     design::DesignOptions design;
     QString outputPath; // empty for standard output
     std::optional<writers::Format> format; // --format, or from -o FILE's extension
+    writers::ReportLanguage language = writers::ReportLanguage::Chinese; // --lang
+    QString title; // --title of the calculation report; empty for the default
 };
 
 // Parses the arguments after the program's name. Returns nullopt with

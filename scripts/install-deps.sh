@@ -12,6 +12,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
     libxlsxwriter-dev unzip
+    chromium poppler-utils tidy
     "$@"
 )
 

@@ -1,5 +1,7 @@
 #include "writers/format.h"
 
+#include "writers/html_report.h"
+#include "writers/markdown_report.h"
 #include "writers/writers.h"
 
 #include <QFileInfo>
@@ -11,15 +13,14 @@ namespace varnolt::writers {
 
 namespace {
 
-// Markdown and HTML belong to the printable report; their writers plug in
-// here, in place of the empty entries.
+// Markdown and HTML are the printable calculation report.
 const std::array<FormatEntry, 6> formatTable{{
-        {Format::Table, "table", "txt", &tableText, nullptr},
-        {Format::Csv, "csv", "csv", &csvText, nullptr},
-        {Format::Json, "json", "json", &jsonText, nullptr},
-        {Format::Markdown, "md", "md", nullptr, nullptr},
-        {Format::Html, "html", "html", nullptr, nullptr},
-        {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx},
+        {Format::Table, "table", "txt", &tableText, nullptr, nullptr},
+        {Format::Csv, "csv", "csv", &csvText, nullptr, nullptr},
+        {Format::Json, "json", "json", &jsonText, nullptr, nullptr},
+        {Format::Markdown, "md", "md", nullptr, nullptr, &markdownReport},
+        {Format::Html, "html", "html", nullptr, nullptr, &htmlReport},
+        {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr},
 }};
 
 } // namespace

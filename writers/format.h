@@ -10,6 +10,8 @@
 
 namespace varnolt::writers {
 
+struct ReportSettings;
+
 // The formats a design is written in.
 enum class Format { Table, Csv, Json, Markdown, Html, Xlsx };
 
@@ -23,6 +25,8 @@ struct FormatEntry {
     QByteArray (*toBytes)(const design::DesignResult &);
     // Writes the file at `path`; false with `error` set when it cannot.
     bool (*toFile)(const design::DesignResult &, const QString &path, QString &error);
+    // The calculation report's formats, headed by a title and date in a language.
+    QByteArray (*toReport)(const design::DesignResult &, const ReportSettings &);
 };
 
 // Every format, in the order --help lists them.

@@ -1,0 +1,357 @@
+// The calculation report as text: what came from the case file stays text,
+// the file stands alone, every caption is translated, the figures are the
+// design's, the governing cases are marked, and the Markdown carries the
+// same tables.
+#include "design/design.h"
+#include "model/errors.h"
+#include "writers/html_report.h"
+#include "writers/markdown_report.h"
+#include "writers/report_numbers.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace varnolt;
+using namespace varnolt::design;
+using namespace varnolt::writers;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CaseInputs inputs(const QString &name, double q, double H, double a1, double v, double ht,
+        double sigma = 1.05)
+{
+    CaseInputs c;
+    c.name = name;
+    c.q = q;
+    c.H = H;
+    c.a1 = a1;
+    c.v = v;
+    c.ht = ht;
+    c.sigma = sigma;
+    return c;
+}
+
+// Five discharges of one weir, their tailwater from a rating curve.
+std::vector<CaseInputs> weirCases()
+{
+    return {inputs(u"P=20%"_s, 4, 1.6, 5, 0.5, 2.2), inputs(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
+            inputs(u"P=2%"_s, 12, 3.3, 5, 1.0, 3.1), inputs(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
+            inputs(u"P=0.1%"_s, 22, 5.0, 5, 1.5, 7.5)};
+}
+
+ReportSettings settings(ReportLanguage language = ReportLanguage::Chinese)
+{
+    ReportSettings s;
+    s.language = language;
+    s.date = QDate(2026, 12, 7);
+    return s;
+}
+
+QString html(const DesignResult &d, const ReportSettings &s)
+{
+    return QString::fromUtf8(htmlReport(d, s));
+}
+
+QString markdown(const DesignResult &d, const ReportSettings &s)
+{
+    return QString::fromUtf8(markdownReport(d, s));
+}
+
+// The sections of the cases, in order.
+QStringList caseSections(const QString &page)
+{
+    QStringList parts = page.split(u"<section class=\"case\""_s);
+    parts.removeFirst();
+    return parts;
+}
+
+// The pipes of a Markdown table row that separate cells (not escaped ones).
+int cellSeparators(const QString &row)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < row.size(); ++i) {
+        if (row[i] == u'\\') {
+            ++i;
+            continue;
+        }
+        if (row[i] == u'|')
+            ++n;
+    }
+    return n;
+}
+
+bool isChinese(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF)
+            || (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+} // namespace
+
+class TestReportText : public QObject {
+    Q_OBJECT
+
+private slots:
+    void caseFileTextStaysText_data();
+    void caseFileTextStaysText();
+    void standsAlone();
+    void everyCaptionIsTranslated();
+    void titleLanguageAndDate();
+    void figuresAreTheDesigns();
+    void governingCasesAreMarked();
+    void errorsShowWhereTheCommandStopped();
+    void markdownCarriesTheSameTables();
+};
+
+void TestReportText::caseFileTextStaysText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("script") << u"<script>alert(1)</script>"_s;
+    QTest::newRow("closing tags") << u"</td></tr></table></section><h1>x</h1>"_s;
+    QTest::newRow("quotes and ampersand") << u"a & b \"c\" 'd' &amp;"_s;
+    QTest::newRow("markdown") << u"| pipe | *star* _under_ [link](http://x) `code` # ~x~"_s;
+    QTest::newRow("line break") << u"first line\n| second | line"_s;
+    QTest::newRow("controls") << u"bell\x07 escape\x1b[31m null"_s + QChar(0) + u"end"_s;
+    QTest::newRow("placeholders") << u"%1 %2 %L3"_s;
+}
+
+void TestReportText::caseFileTextStaysText()
+{
+    QFETCH(QString, name);
+    DesignResult d = evaluateDesign({inputs(name, 10, 3, 5, 1, 3)}, DesignOptions{});
+    ReportSettings s = settings();
+    s.title = name;
+    const QString page = html(d, s);
+
+    // No markup of the case file survives: every tag in the page is one of
+    // the report's own.
+    static const QRegularExpression tag(u"<(/?[a-zA-Z][a-zA-Z0-9]*)"_s);
+    static const QStringList own{u"html"_s, u"head"_s, u"meta"_s, u"title"_s, u"style"_s, u"body"_s,
+            u"header"_s, u"h1"_s, u"h2"_s, u"h3"_s, u"h4"_s, u"p"_s, u"section"_s, u"table"_s,
+            u"colgroup"_s, u"col"_s, u"thead"_s, u"tbody"_s, u"tr"_s, u"th"_s, u"td"_s, u"figure"_s,
+            u"svg"_s, u"title"_s, u"defs"_s, u"pattern"_s, u"line"_s, u"path"_s, u"rect"_s, u"g"_s,
+            u"text"_s};
+    QMap<QString, int> opened;
+    for (const auto &m : tag.globalMatch(page)) {
+        const QString t = m.captured(1);
+        const QString bare = t.startsWith(u'/') ? t.mid(1) : t;
+        QVERIFY2(own.contains(bare), qPrintable(t));
+        if (bare == u"h1"_s || bare == u"section"_s || bare == u"table"_s)
+            opened[bare] += t.startsWith(u'/') ? -1 : 1;
+    }
+    for (auto it = opened.cbegin(); it != opened.cend(); ++it)
+        QVERIFY2(it.value() == 0, qPrintable(it.key()));
+    QCOMPARE(page.count(u"<h1>"_s), 1);
+    // The name reads as it was given, bar line breaks and controls.
+    const QString shown = caseTitle(d.cases[0], 0, ReportLanguage::Chinese);
+    QVERIFY(page.contains(u"<h3>3.1 工况："_s + htmlEscaped(shown) + u"</h3>"_s));
+    QVERIFY(!shown.contains(u'\n'));
+
+    // In Markdown the name stays in its cell and its line.
+    const QString md = markdown(d, s);
+    QVERIFY(!md.contains(u"<script"_s) && !md.contains(u"</td>"_s));
+    const QStringList rows = md.split(u'\n').filter(QRegularExpression(u"^\\| 1 \\|"_s));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(cellSeparators(rows[0]), 13);
+    QVERIFY(md.contains(u"### 3.1 工况："_s + markdownEscaped(shown) + u'\n'));
+}
+
+void TestReportText::standsAlone()
+{
+    DesignOptions o;
+    o.ks = 12;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    for (const ReportLanguage language : {ReportLanguage::Chinese, ReportLanguage::English}) {
+        const QString page = html(d, settings(language));
+        QVERIFY(page.startsWith(u"<!DOCTYPE html>\n"_s));
+        QVERIFY(page.contains(u"<meta charset=\"utf-8\">"_s));
+        for (const QString &outside : {u"<script"_s, u"src="_s, u"href"_s, u"@import"_s, u"<link"_s,
+                     u"<img"_s, u"<iframe"_s, u"<object"_s, u"<embed"_s, u"javascript:"_s})
+            QVERIFY2(!page.contains(outside, Qt::CaseInsensitive), qPrintable(outside));
+        static const QRegularExpression handler(u"<[^>]*\\son[a-z]+\\s*="_s);
+        QVERIFY(!page.contains(handler));
+        // The only address is the SVG namespace, the only url() a hatching.
+        QCOMPARE(page.count(u"http"_s), page.count(u"http://www.w3.org/2000/svg"_s));
+        QCOMPARE(page.count(u"url("_s), page.count(u"url(#"_s));
+        QCOMPARE(page.count(u"<svg "_s), 5);
+    }
+}
+
+void TestReportText::everyCaptionIsTranslated()
+{
+    DesignOptions o;
+    o.ks = 10;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    for (const QString &page : {html(d, settings(ReportLanguage::English)),
+                 markdown(d, settings(ReportLanguage::English))}) {
+        for (const QChar c : page)
+            QVERIFY2(!isChinese(c),
+                    qPrintable(u"U+%1 in %2"_s.arg(int(c.unicode()), 4, 16, QChar(u'0'))
+                                       .arg(page.mid(page.indexOf(c) - 60, 80))));
+        QVERIFY(page.contains(u"Energy Dissipator Calculation Report"_s));
+    }
+    const QString zh = html(d, settings());
+    QVERIFY(zh.contains(u"消能计算书"_s));
+    QVERIFY(zh.contains(verdictText(JumpKind::Remote).toHtmlEscaped()));
+}
+
+void TestReportText::titleLanguageAndDate()
+{
+    const DesignResult d = evaluateDesign(weirCases(), DesignOptions{});
+    const QString zh = html(d, settings());
+    QVERIFY(zh.contains(u"<html lang=\"zh-CN\">"_s));
+    QVERIFY(zh.contains(u"<title>消能计算书 2026-12-07</title>"_s));
+    QVERIFY(zh.contains(u"<h1>消能计算书</h1>"_s));
+    QVERIFY(zh.contains(u"日期：2026-12-07"_s));
+
+    ReportSettings s = settings(ReportLanguage::English);
+    s.title = u"Weir 3 & the spillway"_s;
+    const QString en = html(d, s);
+    QVERIFY(en.contains(u"<html lang=\"en\">"_s));
+    QVERIFY(en.contains(u"<title>Weir 3 &amp; the spillway 2026-12-07</title>"_s));
+    QVERIFY(en.contains(u"Date: 2026-12-07"_s));
+    QVERIFY(markdown(d, s).startsWith(u"# Weir 3 &amp; the spillway\n\nDate: 2026-12-07\n"_s));
+}
+
+void TestReportText::figuresAreTheDesigns()
+{
+    DesignOptions o;
+    o.ks = 12;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    const QStringList sections = caseSections(html(d, settings()));
+    QCOMPARE(sections.size(), qsizetype(d.cases.size()));
+    int basins = 0;
+    for (std::size_t i = 0; i < d.cases.size(); ++i) {
+        const CaseResult &r = d.cases[i];
+        const QString &s = sections[qsizetype(i)];
+        QVERIFY(r.check);
+        const CheckResult &c = *r.check;
+        // Each result stands after its substituted formula: "= 2.168 m".
+        for (const double v :
+                {c.E0, c.hc, c.hco, c.hco2, c.energyLoss, c.specificEnergy, c.jumpLength})
+            QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
+        QVERIFY(s.contains(u"= "_s + figure(c.Fr1) + u"  →"_s));
+        QVERIFY(s.contains(u"= "_s + percent(c.relativeLoss) + u" %"_s));
+        // The window's own texts, digit for digit.
+        for (const QString &text : {c.text7, c.text8, c.text9})
+            QVERIFY2(s.contains(u"<td class=\"num\">"_s + text + u"</td>"_s), qPrintable(text));
+        if (!r.basin)
+            continue;
+        ++basins;
+        const BasinResult &b = *r.basin;
+        for (const double v : {b.Et, b.E0, b.d, b.hco, b.hco2, b.headDifference, b.slabThickness})
+            QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
+        QVERIFY(s.contains(u"= %1～%2 m"_s.arg(figure(b.lengthMin), figure(b.lengthMax))));
+        for (const QString &text : {b.text11, b.text8, b.text12})
+            QVERIFY2(s.contains(u"<td class=\"num\">"_s + text + u"</td>"_s), qPrintable(text));
+        QVERIFY(b.apronLength);
+        QVERIFY(s.contains(u"= "_s + figure(*b.apronLength) + u" m"_s));
+        if (b.standard.d) {
+            QVERIFY(s.contains(u"= "_s + figure(*b.standard.d) + u" m"_s));
+            QVERIFY(s.contains(u"= "_s + figure(*b.standard.length) + u" m"_s));
+        } else {
+            QVERIFY(s.contains(htmlEscaped(b.standard.error)));
+        }
+    }
+    QVERIFY(basins >= 2);
+}
+
+void TestReportText::governingCasesAreMarked()
+{
+    const DesignResult d = evaluateDesign(weirCases(), DesignOptions{});
+    QVERIFY(d.governingDepth && d.governingLength);
+    const QString page = html(d, settings());
+    const QString summary
+            = page.section(u"<table class=\"summary\">"_s, 1).section(u"</table>"_s, 0, 0);
+    const QStringList rows = summary.split(u"<tr>"_s).mid(2); // before, header
+    QCOMPARE(rows.size(), qsizetype(d.cases.size()));
+    for (std::size_t i = 0; i < d.cases.size(); ++i) {
+        const QString &row = rows[qsizetype(i)];
+        const bool depth = d.governingDepth == i;
+        const bool length = d.governingLength == i;
+        QCOMPARE(row.contains(u"▲"_s), depth);
+        QCOMPARE(row.contains(u"■"_s), length);
+        QCOMPARE(row.count(u"class=\"num marked\""_s), int(depth) + int(length));
+    }
+    const CaseResult &g = d.cases[*d.governingDepth];
+    QVERIFY(page.contains(
+            u"池深由工况「%1」控制：d = %2 m。"_s.arg(g.inputs.name, figure(g.basin->d))));
+    const QString md = markdown(d, settings());
+    QVERIFY(md.contains(u"**"_s + figure(g.basin->d) + u" ▲**"_s));
+}
+
+void TestReportText::errorsShowWhereTheCommandStopped()
+{
+    // No discharge stops the check; no submergence factor stops the basin.
+    const DesignResult d = evaluateDesign(
+            {inputs(u"no discharge"_s, 0, 3, 5, 1, 3), inputs(u"no sigma"_s, 10, 3, 5, 1, 3, 0),
+                    inputs(u"fine"_s, 10, 3, 5, 1, 3)},
+            DesignOptions{});
+    QVERIFY(d.cases[0].error && !d.cases[0].check);
+    QVERIFY(d.cases[1].error && d.cases[1].check && !d.cases[1].basin);
+    QCOMPARE(d.governingDepth, std::optional<std::size_t>(2));
+
+    for (const ReportLanguage language : {ReportLanguage::Chinese, ReportLanguage::English}) {
+        const QStringList sections = caseSections(html(d, settings(language)));
+        for (int i : {0, 1}) {
+            const CaseError &e = *d.cases[std::size_t(i)].error;
+            const QString &s = sections[i];
+            QVERIFY(s.contains(u"<p class=\"error\">"_s));
+            QVERIFY(s.contains(htmlEscaped(e.message)));
+            QVERIFY(s.contains(e.command));
+            QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.kind)
+                                                                   : errorKindKey(e.kind)));
+        }
+        // The check that stopped has no sketch; the basin that stopped shows
+        // the jump at the toe.
+        QVERIFY(!sections[0].contains(u"<svg"_s));
+        QVERIFY(sections[1].contains(u"<svg"_s));
+        QVERIFY(!sections[1].contains(u"data-role=\"basin-floor\""_s));
+        QVERIFY(sections[2].contains(u"data-role=\"basin-floor\""_s));
+        QVERIFY(!sections[2].contains(u"<p class=\"error\">"_s));
+    }
+}
+
+void TestReportText::markdownCarriesTheSameTables()
+{
+    DesignOptions o;
+    o.ks = 12;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    const QString page = html(d, settings());
+    const QString md = markdown(d, settings());
+    QVERIFY(!md.contains(u"<svg"_s));
+
+    // Every table cell of the HTML report is a cell of the Markdown one.
+    static const QRegularExpression cell(u"<t[dh][^>]*>([^<]*)</t[dh]>"_s);
+    QStringList mdCells;
+    for (const QString &line : md.split(u'\n')) {
+        if (!line.startsWith(u'|'))
+            continue;
+        for (QString c : line.split(u" | "_s))
+            mdCells << c.remove(u"**"_s).remove(u'|').trimmed();
+    }
+    int compared = 0;
+    for (const auto &m : cell.globalMatch(page)) {
+        QString text = m.captured(1);
+        text.replace(u"&amp;"_s, u"&"_s).replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s);
+        QVERIFY2(mdCells.contains(markdownEscaped(text).trimmed()), qPrintable(text));
+        ++compared;
+    }
+    QVERIFY(compared > 100);
+
+    // And every heading and paragraph, in the same order.
+    static const QRegularExpression prose(u"<(h[1-4]|p)(?: [^>]*)?>([^<]*)</\\1>"_s);
+    qsizetype at = 0;
+    for (const auto &m : prose.globalMatch(page)) {
+        QString text = m.captured(2);
+        text.replace(u"&amp;"_s, u"&"_s).replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s);
+        const qsizetype found = md.indexOf(markdownEscaped(text), at);
+        QVERIFY2(found >= 0, qPrintable(text));
+        at = found;
+    }
+}
+
+QTEST_GUILESS_MAIN(TestReportText)
+#include "tst_report_text.moc"

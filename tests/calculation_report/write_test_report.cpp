@@ -1,0 +1,104 @@
+// Writes the calculation reports the browser test renders: a weir's five
+// discharges, the largest weir and discharge met in practice, a case that
+// stops, a jump the tailwater holds, a long name and a malicious one; in
+// Chinese and English, as HTML and Markdown, with what the printed pages
+// must show listed in expected.json.
+#include "design/design.h"
+#include "writers/html_report.h"
+#include "writers/markdown_report.h"
+#include "writers/report_numbers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+using namespace varnolt::design;
+using namespace varnolt::writers;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+CaseInputs inputs(const QString &name, double q, double H, double a1, double v, double ht)
+{
+    CaseInputs c;
+    c.name = name;
+    c.q = q;
+    c.H = H;
+    c.a1 = a1;
+    c.v = v;
+    c.ht = ht;
+    return c;
+}
+
+bool save(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: write_test_report DIRECTORY\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+
+    QString longName;
+    for (int i = 0; i < 12; ++i)
+        longName += u"溢流坝第%1孔校核洪水工况"_s.arg(i + 1);
+    const std::vector<CaseInputs> cases{
+            inputs(u"P=20% 常遇洪水"_s, 4, 1.6, 5, 0.5, 2.2),
+            inputs(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
+            inputs(u"P=2% 设计洪水"_s, 12, 3.3, 5, 1.0, 3.1),
+            inputs(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
+            inputs(u"P=0.1% 校核洪水"_s, 22, 5.0, 5, 1.5, 7.5),
+            inputs(u"<script>alert(1)</script>"_s, 10, 3, 5, 1, 3),
+            inputs(u"高坝 q=100 a1=100"_s, 100, 12, 100, 2, 14),
+            inputs(u"tailwater holds it"_s, 10, 3, 5, 1, 6),
+            inputs(u"no discharge"_s, 0, 3, 5, 1, 3),
+            inputs(longName, 30, 6, 40, 1.5, 8),
+    };
+    DesignOptions options;
+    options.ks = 12;
+    const DesignResult design = evaluateDesign(cases, options);
+
+    ReportSettings zh;
+    zh.date = QDate(2026, 12, 7);
+    ReportSettings en = zh;
+    en.language = ReportLanguage::English;
+
+    QJsonArray expected;
+    for (std::size_t i = 0; i < design.cases.size(); ++i) {
+        const CaseResult &r = design.cases[i];
+        QJsonArray figures;
+        if (r.check)
+            figures << figure(r.check->hco2);
+        if (r.basin)
+            figures << figure(r.basin->d) << figure(r.basin->lengthMin)
+                    << figure(r.basin->lengthMax);
+        expected.append(QJsonObject{{u"name"_s, caseTitle(r, i, ReportLanguage::Chinese)},
+                {u"figures"_s, figures}, {u"error"_s, r.error ? r.error->message : QString()}});
+    }
+    QJsonObject governing;
+    if (design.governingDepth)
+        governing[u"depth"_s] = figure(design.cases[*design.governingDepth].basin->d);
+    if (design.governingLength)
+        governing[u"length"_s] = figure(design.cases[*design.governingLength].basin->lengthMax);
+
+    const bool ok = save(dir.filePath(u"report-zh.html"_s), htmlReport(design, zh))
+            && save(dir.filePath(u"report-en.html"_s), htmlReport(design, en))
+            && save(dir.filePath(u"report-zh.md"_s), markdownReport(design, zh))
+            && save(dir.filePath(u"expected.json"_s),
+                    QJsonDocument(QJsonObject{{u"cases"_s, expected}, {u"governing"_s, governing}})
+                            .toJson());
+    return ok ? 0 : 1;
+}

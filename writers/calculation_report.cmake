@@ -1,0 +1,14 @@
+# The calculation report (计算书): the report's text in blocks, written as
+# one self-contained HTML file with a to-scale sketch per case, or as
+# Markdown. Kept apart from the table, CSV, JSON and XLSX writers so that it
+# builds and tests on its own.
+add_library(varnolt_report_html STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/markdown_report.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_words.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sketch_svg.cpp
+)
+target_link_libraries(varnolt_report_html PUBLIC varnolt_design varnolt_core Qt6::Core)
+target_compile_definitions(varnolt_report_html PRIVATE QT_NO_CAST_FROM_ASCII)

@@ -1,0 +1,109 @@
+#include "writers/markdown_report.h"
+
+namespace varnolt::writers {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString rowMarkdown(const std::vector<ReportCell> &row)
+{
+    QString out = u"|"_s;
+    for (const ReportCell &cell : row) {
+        const QString text = markdownEscaped(cell.text);
+        out += u' ' + (cell.marked ? u"**"_s + text + u"**"_s : text) + u" |"_s;
+    }
+    return out + u'\n';
+}
+
+QString tableMarkdown(const ReportTable &t)
+{
+    if (t.rows.empty())
+        return {};
+    const std::size_t columns = t.rows.front().size();
+    QString out;
+    // A pipe table needs a header row; the formula tables have none, so
+    // theirs is left blank.
+    std::vector<ReportCell> header;
+    for (std::size_t c = 0; c < columns; ++c)
+        header.push_back(
+                {c < static_cast<std::size_t>(t.header.size()) ? t.header[static_cast<qsizetype>(c)]
+                                                               : QString()});
+    out += rowMarkdown(header);
+    out += u"|"_s;
+    for (std::size_t c = 0; c < columns; ++c)
+        out += t.rows.front()[c].numeric ? u"---:|"_s : u"---|"_s;
+    out += u'\n';
+    for (const auto &row : t.rows)
+        out += rowMarkdown(row);
+    return out + u'\n';
+}
+
+QString blockMarkdown(const ReportBlock &b)
+{
+    switch (b.kind) {
+    case ReportBlock::Kind::Heading:
+        return QString(b.level, u'#') + u' ' + markdownEscaped(b.text) + u"\n\n"_s;
+    case ReportBlock::Kind::Paragraph:
+    case ReportBlock::Kind::Note:
+        return markdownEscaped(b.text) + u"\n\n"_s;
+    case ReportBlock::Kind::Verdict:
+    case ReportBlock::Kind::Error:
+        return u"**"_s + markdownEscaped(b.text) + u"**\n\n"_s;
+    case ReportBlock::Kind::Table:
+        return tableMarkdown(b.table);
+    case ReportBlock::Kind::Sketch:
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+QString markdownEscaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case u'&':
+            out += u"&amp;"_s;
+            break;
+        case u'<':
+            out += u"&lt;"_s;
+            break;
+        case u'>':
+            out += u"&gt;"_s;
+            break;
+        case u'\\':
+        case u'`':
+        case u'*':
+        case u'_':
+        case u'[':
+        case u']':
+        case u'|':
+        case u'~':
+        case u'#':
+            out += u'\\';
+            out += ch;
+            break;
+        default:
+            out += ch.category() == QChar::Other_Control ? QChar(u' ') : ch;
+        }
+    }
+    return out;
+}
+
+QByteArray markdownReport(const design::DesignResult &design, const ReportSettings &settings)
+{
+    const ReportDocument doc = buildReport(design, settings);
+    QString out = u"# "_s + markdownEscaped(doc.title) + u"\n\n"_s + markdownEscaped(doc.dateLine)
+            + u"\n\n"_s;
+    for (const ReportSection &s : doc.sections) {
+        for (const ReportBlock &b : s.blocks)
+            out += blockMarkdown(b);
+    }
+    return out.toUtf8();
+}
+
+} // namespace varnolt::writers

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "design/case_result.h"
+#include "writers/report_words.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <vector>
+
+namespace varnolt::writers {
+
+// How a calculation report is headed.
+struct ReportSettings {
+    ReportLanguage language = ReportLanguage::Chinese;
+    QString title; // empty: the default title 消能计算书
+    QDate date;
+};
+
+// The calculation report as plain text in blocks, before it becomes HTML or
+// Markdown: both carry the same words, formulas and tables, and only this
+// builder knows what the report says. Every text is plain; the writers
+// escape all of it, what came from the case file included.
+struct ReportCell {
+    QString text;
+    bool numeric = false;
+    bool marked = false; // a governing figure
+};
+
+struct ReportTable {
+    enum class Style { Data, Inputs, Formulas, Summary };
+    Style style = Style::Data;
+    QStringList header; // empty: no header row
+    std::vector<std::vector<ReportCell>> rows;
+};
+
+struct ReportBlock {
+    enum class Kind { Heading, Paragraph, Verdict, Error, Note, Table, Sketch };
+    Kind kind = Kind::Paragraph;
+    int level = 0; // headings: 2 for chapters, 3 for cases, 4 for parts of a case
+    QString text;
+    ReportTable table;
+    std::size_t caseIndex = 0; // sketches
+};
+
+struct ReportSection {
+    QString id;
+    bool isCase = false; // starts a new page when printed
+    std::vector<ReportBlock> blocks;
+};
+
+struct ReportDocument {
+    ReportLanguage language = ReportLanguage::Chinese;
+    QString title;
+    QString dateLine; // 日期：2026-12-07
+    std::vector<ReportSection> sections;
+};
+
+ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings);
+
+// A case's name as the report shows it: its own name without control
+// characters, bounded to a readable length, or 工况 N when it has none.
+QString caseTitle(const design::CaseResult &result, std::size_t index, ReportLanguage language);
+
+} // namespace varnolt::writers
