@@ -4,6 +4,7 @@
 #include "model/form_model.h"
 #include "model/form_state.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <utility>
 
@@ -30,15 +31,13 @@ void namingZeroInputs(
         if (error.kind() != ErrorKind::DivisionByZero
                 && error.kind() != ErrorKind::InvalidOperation)
             throw;
-        for (const Divisor &divisor : divisors) {
-            if (state.*divisor.quantity == 0) {
-                throw CalcError(error.kind(),
-                        QStringLiteral("「%1」为 0:%2")
-                                .arg(fieldCaption(divisor.field), error.message()),
-                        divisor.field);
-            }
-        }
-        throw;
+        const auto *zero = std::find_if(divisors.begin(), divisors.end(),
+                [&state](const Divisor &divisor) { return state.*divisor.quantity == 0; });
+        if (zero == divisors.end())
+            throw;
+        throw CalcError(error.kind(),
+                QStringLiteral("「%1」为 0:%2").arg(fieldCaption(zero->field), error.message()),
+                zero->field);
     }
 }
 

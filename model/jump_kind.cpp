@@ -1,5 +1,8 @@
 #include "model/jump_kind.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "model/number_text.h"
 
 namespace varnolt {
@@ -29,11 +32,12 @@ QString verdictText(JumpKind kind)
 
 std::optional<JumpKind> jumpKindOfVerdict(const QString &verdict)
 {
-    for (const JumpKind kind : {JumpKind::Remote, JumpKind::Submerged, JumpKind::Critical}) {
-        if (verdict == verdictText(kind))
-            return kind;
-    }
-    return std::nullopt;
+    constexpr JumpKind kinds[] = {JumpKind::Remote, JumpKind::Submerged, JumpKind::Critical};
+    const auto *found = std::find_if(std::begin(kinds), std::end(kinds),
+            [&verdict](JumpKind kind) { return verdict == verdictText(kind); });
+    if (found == std::end(kinds))
+        return std::nullopt;
+    return *found;
 }
 
 } // namespace varnolt
