@@ -12,12 +12,13 @@ using checked::toSingle;
 namespace {
 
 // Total head above the floor of a basin of depth d. The heads are taken from
-// what the fields show now, read leniently, in the order a1, v, H.
+// what the fields show now, in the locale's notation and in double
+// precision, in the order a1, v, H.
 double basinTotalHead(const FormModel &form, float depth)
 {
-    const double a1 = readLeading(form, Field::Text3);
-    const double v = readLeading(form, Field::Text4);
-    const double H = readLeading(form, Field::Text2);
+    const double a1 = readUnrounded(form, Field::Text3);
+    const double v = readUnrounded(form, Field::Text4);
+    const double H = readUnrounded(form, Field::Text2);
     return formulas::totalHeadForBasin(H, a1, v, depth);
 }
 

@@ -12,10 +12,10 @@ inline float readStrict(const FormModel &form, Field field)
     return StrictNumber(form.text(field), fieldCaption(field));
 }
 
-// The leading number of a field's text.
-inline double readLeading(const FormModel &form, Field field)
+// A field read strictly without the rounding to single precision.
+inline double readUnrounded(const FormModel &form, Field field)
 {
-    return LeadingNumber(form.text(field), fieldCaption(field));
+    return StrictNumberUnrounded(form.text(field), fieldCaption(field));
 }
 
 // The six quantities of the weir and its tailwater, read strictly in this

@@ -16,7 +16,7 @@ class TestBasinSizing : public QObject {
 private slots:
     void workedExamples_data();
     void workedExamples();
-    void basinHeadReadsLeadingNumbers();
+    void basinHeadReadsLocaleNumbers();
     void handEditedCriticalDepthMovesTheBounds_data();
     void handEditedCriticalDepthMovesTheBounds();
     void repeatedClickGivesSameTexts();
@@ -76,25 +76,29 @@ void TestBasinSizing::workedExamples()
     QVERIFY(!form.basinEnabled());
 }
 
-// The head of the basin comes from the leading numbers of the texts, so under
-// a comma locale "3,5" enters it as 3 while the strict reading stores 3.5.
-void TestBasinSizing::basinHeadReadsLeadingNumbers()
+// The head of the basin is read in the locale's notation, so under a comma
+// locale "3,5" enters it as 3.5, as "3.5" does under a full-stop locale.
+void TestBasinSizing::basinHeadReadsLocaleNumbers()
 {
-    LocaleScope scope(QStringLiteral("de_DE"));
-    auto sized = [](const QString &head, FormState &state) {
+    auto sized = [](const char *locale, const QString &head, FormState &state) {
+        LocaleScope scope(QString::fromLatin1(locale));
         MemoryFormModel form;
         typeInputs(form, {"10", "3", "5", "1", "3"});
         Command1_Click(form, state);
         form.setText(Field::Text2, head);
         Command2_Click(form, state);
         return QStringList{
-                form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)};
+                form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)}
+                .join(u'|')
+                .replace(u',', u'.');
     };
+    FormState comma;
+    FormState fullStop;
     FormState whole;
-    FormState decimal;
-    QCOMPARE(sized(QStringLiteral("3,5"), decimal), sized(QStringLiteral("3"), whole));
-    QCOMPARE(decimal.H, 3.5f);
-    QCOMPARE(whole.H, 3.f);
+    const QString commaTexts = sized("de_DE", QStringLiteral("3,5"), comma);
+    QCOMPARE(commaTexts, sized("en_US", QStringLiteral("3.5"), fullStop));
+    QVERIFY(commaTexts != sized("de_DE", QStringLiteral("3"), whole));
+    QCOMPARE(comma.H, 3.5f);
 }
 
 void TestBasinSizing::handEditedCriticalDepthMovesTheBounds_data()
