@@ -40,10 +40,9 @@ void Command2_Click(FormModel &form, FormState &state)
 
     state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
 
-    const BasinConjugate conjugate = [&form, &state](float depth, bool exact) {
+    state.d = toSingle(BasinDepthSolve(state, form, [&form, &state](float depth, bool exact) {
         return BasinConjugateDepth(form, state, depth, exact);
-    };
-    state.d = toSingle(BasinDepthSolve(state, form, conjugate));
+    }));
     form.setText(Field::Text11, SingleText(state.d));
 
     state.E0 = toSingle(basinTotalHead(form, state.d));

@@ -3,6 +3,7 @@
 #include "model/checked_math.h"
 #include "model/form_model.h"
 
+#include <cmath>
 #include <optional>
 
 namespace varnolt {
@@ -97,6 +98,31 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
         if (counter == iterations)
             return result;
     }
+}
+
+// Bisects a bracket [lo, hi] with residual(lo) < 0 < residual(hi) over single
+// precision trial values until the two bounds are neighbouring singles, and
+// returns the bound with the smaller residual.
+template <class EvaluateAt>
+double bisectToSinglePrecision(
+        EvaluateAt &&evaluateAt, double lo, double yLo, double hi, double yHi)
+{
+    for (;;) {
+        const float mid = checked::toSingle(checked::div(checked::add(lo, hi), 2));
+        if (mid <= lo || mid >= hi)
+            break;
+        const double y = evaluateAt(mid);
+        if (y == 0)
+            return mid;
+        if (y < 0) {
+            lo = mid;
+            yLo = y;
+        } else {
+            hi = mid;
+            yHi = y;
+        }
+    }
+    return std::fabs(yLo) <= std::fabs(yHi) ? lo : hi;
 }
 
 } // namespace varnolt
