@@ -4,10 +4,8 @@
 
 namespace varnolt {
 
-double BisectBound::value() const
+double BisectBound::fieldValue() const
 {
-    if (!m_form)
-        return m_number;
     return StrictNumberUnrounded(m_form->text(m_field), fieldCaption(m_field));
 }
 

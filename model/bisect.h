@@ -14,7 +14,8 @@ enum class ResidualPrecision {
 };
 
 // A bisection bound: a number, or the text of a field that is converted again
-// at every use until the bisection moves the bound, which then holds a number.
+// in every iteration that uses it until the bisection moves the bound, which
+// then holds a number.
 class BisectBound {
 public:
     explicit BisectBound(double number)
@@ -27,7 +28,7 @@ public:
     {
     }
 
-    double value() const;
+    double value() const { return m_form ? fieldValue() : m_number; }
     void moveTo(double number)
     {
         m_form = nullptr;
@@ -35,6 +36,8 @@ public:
     }
 
 private:
+    double fieldValue() const;
+
     const FormModel *m_form = nullptr;
     Field m_field = Field::Text1;
     double m_number = 0;
@@ -71,30 +74,34 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
         const double y = residual();
         return precision == ResidualPrecision::Single ? double(checked::toSingle(y)) : y;
     };
-    auto midpoint = [&] { return checked::div(checked::add(high.value(), low), 2); };
+    auto midpointTo
+            = [&](double highValue) { return checked::div(checked::add(highValue, low), 2); };
 
     bool firstEvaluation = true;
     for (int counter = 0;;) {
         const double y0 = evaluateAt(low);
         if (low != 0 && y0 == 0)
             return low;
+        // Nothing changes a field text while an iteration runs, so a bound
+        // that is still a text reads the same from here to the move.
         const double highValue = high.value();
         const double y1 = evaluateAt(highValue);
         if (y1 == 0)
-            return high.value();
+            return highValue;
         if (firstEvaluation) {
             firstEvaluation = false;
             if (const std::optional<double> root
                     = rescue(BisectStart{low, y0, highValue, y1}, evaluateAt))
                 return *root;
         }
-        const double y2 = evaluateAt(midpoint());
+        const double midpoint = midpointTo(highValue);
+        const double y2 = evaluateAt(midpoint);
         if (signOf(y2) * signOf(y0) <= 0)
-            high.moveTo(midpoint());
+            high.moveTo(midpoint);
         else
-            low = midpoint();
+            low = midpoint;
         ++counter;
-        const double result = midpoint();
+        const double result = midpointTo(high.value());
         if (counter == iterations)
             return result;
     }

@@ -1,5 +1,5 @@
 // The fixed bisection: its early exits, its iteration count, reversed
-// intervals, and an upper bound that is a field text read at every use.
+// intervals, and an upper bound that is a field text read until it is moved.
 #include "form_fixture.h"
 #include "locale_scope.h"
 #include "model/bisect.h"
@@ -41,6 +41,7 @@ class TestBisect : public QObject {
 private slots:
     void fixedIterations_data();
     void fixedIterations();
+    void textBoundIsReadUntilMoved_data();
     void textBoundIsReadUntilMoved();
     void badTextBoundStopsAtFirstUse();
     void singleResidualsRoundBeforeTheZeroTest();
@@ -99,19 +100,39 @@ void TestBisect::fixedIterations()
     QCOMPARE(count, evaluations);
 }
 
-// The upper bound stays the text of the field until the bisection moves it:
-// read for the evaluation at high, for the midpoint, and for moving it.
+void TestBisect::textBoundIsReadUntilMoved_data()
+{
+    // clang-format off
+    QTest::addColumn<double>("root"); // of the residual u − root
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<int>("reads");
+
+    // [0.2, 0.45]: mid 0.325 above the root moves high at once, so the text
+    // is read only for the first evaluation at high.
+    QTest::newRow("high moves first") << 0.3 << 0.29375 << 1;
+    // Mid 0.325 and then 0.3875 below the root move low twice: the text is
+    // read at each evaluation at high and for each iteration's result.
+    QTest::newRow("low moves twice") << 0.4 << 0.41875 << 4;
+    // clang-format on
+}
+
+// The upper bound stays the text of the field until the bisection moves it.
+// Nothing changes the text while an iteration runs, so one reading serves
+// the evaluation at high, the midpoint and the move of that iteration.
 void TestBisect::textBoundIsReadUntilMoved()
 {
+    QFETCH(double, root);
+    QFETCH(double, expected);
+    QFETCH(int, reads);
     LocaleScope scope(QStringLiteral("en_US"));
     CountingForm form;
     form.bound = QStringLiteral("0.45");
     float u = 0;
     const double result = Bisect(
-            u, [&] { return u - 0.3; }, 0.2, BisectBound(form, Field::Text7), 2,
+            u, [&] { return u - root; }, 0.2, BisectBound(form, Field::Text7), 2,
             ResidualPrecision::Double, keepFixedProcedure);
-    QCOMPARE(result, 0.29375);
-    QCOMPARE(form.reads, 3);
+    QCOMPARE(result, expected);
+    QCOMPARE(form.reads, reads);
 }
 
 void TestBisect::badTextBoundStopsAtFirstUse()
