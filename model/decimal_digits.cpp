@@ -2,24 +2,33 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace varnolt {
 
 namespace {
 
-// Significant decimal digits enough to write a double exactly. With the
-// value m · 2^e (m < 2^53), a negative e adds one digit per factor 5 of
-// 10^-e / 2^-e (log10 5 < 0.7 digits per binary place), a positive e one per
-// doubling of the integer (log10 2 < 0.31).
+// Significant decimal digits enough to write a double exactly, counted from
+// its odd significand: with the value m · 2^e (m odd, below 2^bits), a
+// negative e adds one digit per factor 5 of 10^-e / 2^-e (log10 5 < 0.7
+// digits per binary place), a positive e one per doubling of the integer
+// (log10 2 < 0.31). A single widened to double has at most 24 significant
+// bits, so it is written with a third of the digits a full double needs.
 int exactPrecision(double magnitude)
 {
     int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    const int e = binaryExponent - 53;
-    const int digits = 18 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int trailingZeros = std::countr_zero(significand);
+    significand >>= trailingZeros;
+    const int e = binaryExponent - 53 + trailingZeros;
+    const int bits = std::bit_width(significand);
+    const int digits
+            = 2 + (bits * 31 + 99) / 100 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
     return std::min(digits, 800);
 }
 
