@@ -12,12 +12,6 @@ inline float readStrict(const FormModel &form, Field field)
     return StrictNumber(form.text(field), fieldCaption(field));
 }
 
-// A field read strictly without the rounding to single precision.
-inline double readUnrounded(const FormModel &form, Field field)
-{
-    return StrictNumberUnrounded(form.text(field), fieldCaption(field));
-}
-
 // The six quantities of the weir and its tailwater, read strictly in this
 // order, each stored as soon as it is read: a bad text stops the reading
 // there with the earlier quantities already stored.

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/checked_math.h"
-#include "model/form_model.h"
+#include "model/field_readings.h"
 
 #include <cmath>
 #include <optional>
@@ -13,32 +13,30 @@ enum class ResidualPrecision {
     Double,
 };
 
-// A bisection bound: a number, or the text of a field that is converted again
-// in every iteration that uses it until the bisection moves the bound, which
-// then holds a number.
+// A bisection bound: a number, or the number of a field's text as the
+// running command reads it, until the bisection moves the bound, which then
+// holds a number of its own.
 class BisectBound {
 public:
     explicit BisectBound(double number)
         : m_number(number)
     {
     }
-    BisectBound(const FormModel &form, Field field)
-        : m_form(&form)
+    BisectBound(FieldReadings &readings, Field field)
+        : m_readings(&readings)
         , m_field(field)
     {
     }
 
-    double value() const { return m_form ? fieldValue() : m_number; }
+    double value() const { return m_readings ? m_readings->unrounded(m_field) : m_number; }
     void moveTo(double number)
     {
-        m_form = nullptr;
+        m_readings = nullptr;
         m_number = number;
     }
 
 private:
-    double fieldValue() const;
-
-    const FormModel *m_form = nullptr;
+    FieldReadings *m_readings = nullptr;
     Field m_field = Field::Text1;
     double m_number = 0;
 };
@@ -82,8 +80,6 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
         const double y0 = evaluateAt(low);
         if (low != 0 && y0 == 0)
             return low;
-        // Nothing changes a field text while an iteration runs, so a bound
-        // that is still a text reads the same from here to the move.
         const double highValue = high.value();
         const double y1 = evaluateAt(highValue);
         if (y1 == 0)

@@ -97,16 +97,16 @@ double JumpCheckSolve(FormState &state)
     return contractedDepthSolve(state, BisectBound(state.hc), 16, ResidualPrecision::Single);
 }
 
-double TrialDepthSolve(FormState &state, const FormModel &form)
+double TrialDepthSolve(FormState &state, FieldReadings &readings)
 {
     return contractedDepthSolve(
-            state, BisectBound(form, Field::Text7), 10, ResidualPrecision::Double);
+            state, BisectBound(readings, Field::Text7), 10, ResidualPrecision::Double);
 }
 
-double FinalDepthSolve(FormState &state, const FormModel &form)
+double FinalDepthSolve(FormState &state, FieldReadings &readings)
 {
     return contractedDepthSolve(
-            state, BisectBound(form, Field::Text7), 16, ResidualPrecision::Double);
+            state, BisectBound(readings, Field::Text7), 16, ResidualPrecision::Double);
 }
 
 double ExactContractedDepth(FormState &state)

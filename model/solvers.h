@@ -2,7 +2,7 @@
 
 #include "model/bisect.h"
 #include "model/checked_math.h"
-#include "model/form_model.h"
+#include "model/field_readings.h"
 #include "model/form_state.h"
 #include "model/formulas.h"
 
@@ -26,11 +26,11 @@ double JumpCheckSolve(FormState &state);
 
 // Contracted depth for a trial basin depth: `hco` on [0.2, text of Text7],
 // 10 iterations, residual R with the E0 of the state, double residuals.
-double TrialDepthSolve(FormState &state, const FormModel &form);
+double TrialDepthSolve(FormState &state, FieldReadings &readings);
 
 // Contracted depth below the basin finally chosen: as TrialDepthSolve with
 // 16 iterations.
-double FinalDepthSolve(FormState &state, const FormModel &form);
+double FinalDepthSolve(FormState &state, FieldReadings &readings);
 
 // The contracted depth for the E0 of the state, bisected to single-precision
 // resolution on the supercritical branch of R, whatever the critical depth.
@@ -53,7 +53,7 @@ namespace detail {
 // depth belonging to a trial basin depth; `exact` asks for the contracted
 // depth to single-precision resolution instead of the fixed trial bisection.
 template <class Conjugate>
-double BasinDepthSolve(FormState &state, const FormModel &form, Conjugate &&conjugate)
+double BasinDepthSolve(FormState &state, FieldReadings &readings, Conjugate &&conjugate)
 {
     auto residualWith = [&state, &conjugate](bool exact) {
         state.hco2 = conjugate(state.d, exact);
@@ -92,8 +92,8 @@ double BasinDepthSolve(FormState &state, const FormModel &form, Conjugate &&conj
     };
 
     return Bisect(
-            state.d, [&] { return residualWith(false); }, 0.1, BisectBound(form, Field::Text7), 16,
-            ResidualPrecision::Double, rescue);
+            state.d, [&] { return residualWith(false); }, 0.1, BisectBound(readings, Field::Text7),
+            16, ResidualPrecision::Double, rescue);
 }
 
 } // namespace varnolt
