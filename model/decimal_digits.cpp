@@ -26,7 +26,7 @@ int exactPrecision(double magnitude)
     const int trailingZeros = std::countr_zero(significand);
     significand >>= trailingZeros;
     const int e = binaryExponent - 53 + trailingZeros;
-    const int bits = std::bit_width(significand);
+    const auto bits = static_cast<int>(std::bit_width(significand));
     const int digits
             = 2 + (bits * 31 + 99) / 100 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
     return std::min(digits, 800);
