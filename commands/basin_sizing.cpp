@@ -36,14 +36,12 @@ float BasinConjugateDepth(FieldReadings &readings, FormState &state, float depth
 
 void Command2_Click(FormModel &form, FormState &state)
 {
-    state.sigma = readStrict(form, Field::Text10);
-    readWeirInputs(form, state);
+    FieldReadings readings(form);
+    state.sigma = readings.strict(Field::Text10);
+    readWeirInputs(readings, state);
 
     state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
 
-    // The heads and the critical depth are read again and again below; this
-    // click reads each of their texts once.
-    FieldReadings readings(form);
     state.d = toSingle(
             BasinDepthSolve(state, readings, [&readings, &state](float depth, bool exact) {
                 return BasinConjugateDepth(readings, state, depth, exact);

@@ -1,28 +1,21 @@
 #pragma once
 
-#include "model/form_model.h"
+#include "model/field_readings.h"
 #include "model/form_state.h"
-#include "model/number_text.h"
 
 namespace varnolt {
-
-// A field read strictly into a quantity; an error names the field's caption.
-inline float readStrict(const FormModel &form, Field field)
-{
-    return StrictNumber(form.text(field), fieldCaption(field));
-}
 
 // The six quantities of the weir and its tailwater, read strictly in this
 // order, each stored as soon as it is read: a bad text stops the reading
 // there with the earlier quantities already stored.
-inline void readWeirInputs(const FormModel &form, FormState &state)
+inline void readWeirInputs(FieldReadings &readings, FormState &state)
 {
-    state.q = readStrict(form, Field::Text1);
-    state.H = readStrict(form, Field::Text2);
-    state.a1 = readStrict(form, Field::Text3);
-    state.v = readStrict(form, Field::Text4);
-    state.ht = readStrict(form, Field::Text5);
-    state.phi = readStrict(form, Field::Text6);
+    state.q = readings.strict(Field::Text1);
+    state.H = readings.strict(Field::Text2);
+    state.a1 = readings.strict(Field::Text3);
+    state.v = readings.strict(Field::Text4);
+    state.ht = readings.strict(Field::Text5);
+    state.phi = readings.strict(Field::Text6);
 }
 
 } // namespace varnolt

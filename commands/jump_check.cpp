@@ -12,7 +12,8 @@ using checked::toSingle;
 
 void Command1_Click(FormModel &form, FormState &state)
 {
-    readWeirInputs(form, state);
+    FieldReadings readings(form);
+    readWeirInputs(readings, state);
 
     state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
     state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));

@@ -7,22 +7,30 @@
 
 namespace varnolt {
 
-// The numbers one command reads from the fields of the form. A command runs
-// to its end before the window handles the next event, and the only texts it
-// writes are outputs it never reads back as numbers, so every field keeps its
-// text, and the locale stays the same, while the command runs. A field is
-// therefore converted at its first read, at the step where the command first
-// needs it and failing there as ever, and the later reads of the same command
-// give that number back without asking the form again. Each command makes its
-// own, so the next one sees the texts and the locale as they are by then.
+// The numbers one command reads from the fields of the form, by the strict
+// reading of the user's locale.
+//
+// A command runs to its end before the window handles the next event, and
+// the only texts it writes are outputs it never reads back as numbers, so
+// every field keeps its text, and the locale stays the same, while the
+// command runs: each field is read at its first read, at the step where the
+// command first needs it and failing there as ever, and the later reads of
+// the same command give that number back without asking the form again.
+//
+// A reading depends on nothing but the text and the locale, so a field whose
+// text and locale are those of an earlier command's reading gives that
+// number back without parsing the text again; an edited text or another
+// locale is read afresh. A text that is not a number is never remembered:
+// it fails again, with the same error, at every read.
 class FieldReadings {
 public:
-    explicit FieldReadings(const FormModel &form)
-        : m_form(form)
-    {
-    }
+    // Notes the locale the command runs under.
+    explicit FieldReadings(const FormModel &form);
 
-    // The field's text read strictly, without the rounding to single precision.
+    // StrictNumber of the field's text.
+    float strict(Field field);
+
+    // StrictNumberUnrounded of the field's text.
     double unrounded(Field field)
     {
         std::optional<double> &number = m_numbers[static_cast<std::size_t>(field) - 1];

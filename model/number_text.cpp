@@ -5,7 +5,6 @@
 
 #include <QLocale>
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -204,48 +203,9 @@ std::optional<AsciiNumber> parseStrict(const QString &raw)
     return number;
 }
 
-// The strict readings made last, with the locale they were made under. A
-// command reads the same few field texts hundreds of times (every trial basin
-// depth reads the three heads and the bisection bound again), and a reading
-// depends on nothing but the text and the locale: a text read before under the
-// same locale gives back its number without being parsed again. Only readings
-// that succeeded are kept, so a text that fails is parsed and fails again, at
-// the same read and with the same message.
-class RememberedReadings {
-public:
-    const double *find(const QString &text)
-    {
-        const QLocale locale;
-        if (locale != m_locale) {
-            m_locale = locale;
-            m_readings = {};
-            return nullptr;
-        }
-        for (const Reading &reading : m_readings) {
-            if (reading.text == text && !reading.text.isNull())
-                return &reading.value;
-        }
-        return nullptr;
-    }
+} // namespace
 
-    void add(const QString &text, double value)
-    {
-        m_readings[m_next] = {text, value};
-        m_next = (m_next + 1) % m_readings.size();
-    }
-
-private:
-    struct Reading {
-        QString text;
-        double value = 0;
-    };
-    // Enough for every field a command reads.
-    std::array<Reading, 16> m_readings;
-    std::size_t m_next = 0;
-    QLocale m_locale;
-};
-
-double parseStrictUnrounded(const QString &text, const QString &source)
+double StrictNumberUnrounded(const QString &text, const QString &source)
 {
     const auto number = parseStrict(text);
     if (!number)
@@ -254,18 +214,6 @@ double parseStrictUnrounded(const QString &text, const QString &source)
     if (!value)
         tooLarge(source, QStringLiteral("双精度"));
     return *value;
-}
-
-} // namespace
-
-double StrictNumberUnrounded(const QString &text, const QString &source)
-{
-    thread_local RememberedReadings remembered;
-    if (const double *known = remembered.find(text))
-        return *known;
-    const double value = parseStrictUnrounded(text, source);
-    remembered.add(text, value);
-    return value;
 }
 
 float StrictNumber(const QString &text, const QString &source)

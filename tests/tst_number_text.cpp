@@ -34,7 +34,6 @@ private slots:
     void strictNumber_data();
     void strictNumber();
     void strictNumberUnroundedKeepsDoubleRange();
-    void strictReadingsFollowTextAndLocale();
     void leadingNumber_data();
     void leadingNumber();
     void singleText_data();
@@ -138,46 +137,6 @@ void TestNumberText::strictNumberUnroundedKeepsDoubleRange()
     QCOMPARE(StrictNumberUnrounded(QStringLiteral("1e40")), 1e40);
     QCOMPARE(StrictNumberUnrounded(QStringLiteral("0.2")), 0.2);
     QVERIFY_THROWS_EXCEPTION(CalcError, StrictNumberUnrounded(QStringLiteral("1e400")));
-}
-
-// The same texts read over and over, as the commands do, under changing
-// locales: each reading is that of its own text under the locale of the
-// moment, and a text that is not a number fails every time it is read.
-void TestNumberText::strictReadingsFollowTextAndLocale()
-{
-    struct Reading {
-        const char *locale;
-        QString text;
-        double expected; // NaN: a type mismatch
-    };
-    const double fails = std::numeric_limits<double>::quiet_NaN();
-    const Reading readings[] = {
-            {"en_US", QStringLiteral("1,500"), 1500},
-            {"de_DE", QStringLiteral("1,500"), 1.5},
-            {"en_US", QStringLiteral("1,500"), 1500},
-            {"en_US", QStringLiteral("2"), 2},
-            {"en_US", QString(), fails},
-            {"en_US", QStringLiteral(""), fails},
-            {"en_US", QStringLiteral("2.5x"), fails},
-            {"en_US", QStringLiteral("2.5"), 2.5},
-            {"en_US", QStringLiteral("2.5x"), fails},
-            {"de_DE", QStringLiteral("2.5"), fails},
-            {"de_DE", QStringLiteral("2,5"), 2.5},
-            {"en_US", QStringLiteral("2,5"), fails},
-            {"en_US", QStringLiteral("2.5"), 2.5},
-    };
-    for (const Reading &reading : readings) {
-        LocaleScope scope(QString::fromLatin1(reading.locale));
-        const QString where = QStringLiteral("%1 under %2")
-                                      .arg(reading.text, QString::fromLatin1(reading.locale));
-        if (std::isnan(reading.expected)) {
-            QVERIFY_THROWS_EXCEPTION(CalcError, StrictNumberUnrounded(reading.text));
-            QVERIFY_THROWS_EXCEPTION(CalcError, StrictNumber(reading.text));
-        } else {
-            QVERIFY2(StrictNumberUnrounded(reading.text) == reading.expected, qPrintable(where));
-            QVERIFY2(StrictNumber(reading.text) == float(reading.expected), qPrintable(where));
-        }
-    }
 }
 
 void TestNumberText::leadingNumber_data()
