@@ -13,9 +13,10 @@ namespace varnolt {
 // A command runs to its end before the window handles the next event, and
 // the only texts it writes are outputs it never reads back as numbers, so
 // every field keeps its text, and the locale stays the same, while the
-// command runs: each field is read at its first read, at the step where the
-// command first needs it and failing there as ever, and the later reads of
-// the same command give that number back without asking the form again.
+// command runs: each field is converted at its first read, at the step
+// where the command first needs it and failing there as ever, and the later
+// reads of the same command give that number back without asking the form
+// again.
 //
 // A reading depends on nothing but the text and the locale, so a field whose
 // text and locale are those of an earlier command's reading gives that
