@@ -67,13 +67,13 @@ DecimalDigits DecimalDigits::roundedToSignificant(int count) const
 {
     if (count >= static_cast<int>(digits.size()))
         return *this;
-    DecimalDigits result = *this;
-    if (count < 0) {
-        result.digits.clear();
+    // Only the kept digits are copied: seven fit in the string itself, where
+    // the whole exact expansion would need memory of its own.
+    DecimalDigits result{negative, {}, pointPosition};
+    if (count < 0)
         return result;
-    }
     const bool roundUp = digits[static_cast<std::size_t>(count)] >= '5';
-    result.digits.resize(static_cast<std::size_t>(count));
+    result.digits.assign(digits, 0, static_cast<std::size_t>(count));
     if (roundUp) {
         int i = count - 1;
         while (i >= 0 && result.digits[static_cast<std::size_t>(i)] == '9') {
