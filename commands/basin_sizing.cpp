@@ -2,6 +2,7 @@
 #include "commands/field_io.h"
 #include "commands/zero_inputs.h"
 #include "model/checked_math.h"
+#include "model/field_readings.h"
 #include "model/formulas.h"
 #include "model/number_text.h"
 #include "model/solvers.h"
@@ -13,49 +14,51 @@ using checked::toSingle;
 namespace {
 
 // Total head above the floor of a basin of depth d. The heads are taken from
-// what the fields show now, in the user's notation, in the order a1, v, H.
-double basinTotalHead(const FormModel &form, float depth)
+// what the fields show, in the user's notation and in double precision, in
+// the order a1, v, H. The command has read the same texts strictly at its
+// start, so they are numbers.
+double basinTotalHead(FieldReadings &readings, float depth)
 {
-    const double a1 = readHead(form, Field::Text3);
-    const double v = readHead(form, Field::Text4);
-    const double H = readHead(form, Field::Text2);
+    const double a1 = readings.unrounded(Field::Text3);
+    const double v = readings.unrounded(Field::Text4);
+    const double H = readings.unrounded(Field::Text2);
     return formulas::totalHeadForBasin(H, a1, v, depth);
 }
 
 // The conjugate depth of the jump at the foot of the weir when the floor is
 // lowered by a trial depth d. Sets E0 and hco on the way.
-float BasinConjugateDepth(const FormModel &form, FormState &state, float depth, bool exact)
+float BasinConjugateDepth(FieldReadings &readings, FormState &state, float depth, bool exact)
 {
-    state.E0 = toSingle(basinTotalHead(form, depth));
-    state.hco = toSingle(exact ? ExactContractedDepth(state) : TrialDepthSolve(state, form));
+    state.E0 = toSingle(basinTotalHead(readings, depth));
+    state.hco = toSingle(exact ? ExactContractedDepth(state) : TrialDepthSolve(state, readings));
     return toSingle(formulas::conjugateDepth(state.q, state.hco));
 }
 
 // Before any check the critical depth that bounds every bisection is not
 // there; the user is told to run the check rather than that an empty field
 // is no number.
-void requireCriticalDepth(const FormModel &form)
+void requireCriticalDepth(const FieldReadings &readings)
 {
-    if (form.text(Field::Text7).trimmed().isEmpty()) {
+    if (readings.text(Field::Text7).trimmed().isEmpty()) {
         throw CalcError(ErrorKind::TypeMismatch,
                 QStringLiteral("还没有临界水深:请先点击「求解并判断下游水跃形式」,"
                                "再进行消力池水力计算。"));
     }
 }
 
-void sizeBasin(FormModel &form, FormState &state)
+void sizeBasin(FormModel &form, FormState &state, FieldReadings &readings)
 {
     state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
 
-    requireCriticalDepth(form);
-    const BasinConjugate conjugate = [&form, &state](float depth, bool exact) {
-        return BasinConjugateDepth(form, state, depth, exact);
-    };
-    state.d = toSingle(BasinDepthSolve(state, form, conjugate));
+    requireCriticalDepth(readings);
+    state.d = toSingle(
+            BasinDepthSolve(state, readings, [&readings, &state](float depth, bool exact) {
+                return BasinConjugateDepth(readings, state, depth, exact);
+            }));
     form.setText(Field::Text11, SingleText(state.d));
 
-    state.E0 = toSingle(basinTotalHead(form, state.d));
-    state.hco = toSingle(FinalDepthSolve(state, form));
+    state.E0 = toSingle(basinTotalHead(readings, state.d));
+    state.hco = toSingle(FinalDepthSolve(state, readings));
     form.setText(Field::Text8, SingleText(state.hco));
 
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
@@ -74,12 +77,13 @@ void Command2_Click(FormModel &form, FormState &state)
     // A failed or repeated sizing leaves no basin of earlier inputs.
     clearFields(form, {Field::Text11, Field::Text12});
 
-    state.sigma = readStrict(form, Field::Text10);
-    readWeirInputs(form, state);
+    FieldReadings readings(form);
+    state.sigma = readStrict(readings, Field::Text10);
+    readWeirInputs(readings, state);
     namingZeroInputs(state,
             {{Field::Text1, &FormState::q}, {Field::Text5, &FormState::ht},
                     {Field::Text6, &FormState::phi}},
-            [&] { sizeBasin(form, state); });
+            [&] { sizeBasin(form, state, readings); });
 }
 
 } // namespace varnolt

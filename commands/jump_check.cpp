@@ -42,7 +42,8 @@ void Command1_Click(FormModel &form, FormState &state)
     clearFields(form, {Field::Text7, Field::Text8, Field::Text9, Field::Text11, Field::Text12});
     form.setVerdict(QString());
 
-    readWeirInputs(form, state);
+    FieldReadings readings(form);
+    readWeirInputs(readings, state);
     namingZeroInputs(state, {{Field::Text1, &FormState::q}, {Field::Text6, &FormState::phi}},
             [&] { solveAndJudge(form, state); });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "model/checked_math.h"
-#include "model/form_model.h"
+#include "model/field_readings.h"
 
+#include <cmath>
 #include <optional>
 
 namespace varnolt {
@@ -12,29 +13,30 @@ enum class ResidualPrecision {
     Double,
 };
 
-// A bisection bound: a number, or the text of a field that is converted again
-// at every use until the bisection moves the bound, which then holds a number.
+// A bisection bound: a number, or the number of a field's text as the
+// running command reads it, until the bisection moves the bound, which then
+// holds a number of its own.
 class BisectBound {
 public:
     explicit BisectBound(double number)
         : m_number(number)
     {
     }
-    BisectBound(const FormModel &form, Field field)
-        : m_form(&form)
+    BisectBound(FieldReadings &readings, Field field)
+        : m_readings(&readings)
         , m_field(field)
     {
     }
 
-    double value() const;
+    double value() const { return m_readings ? m_readings->unrounded(m_field) : m_number; }
     void moveTo(double number)
     {
-        m_form = nullptr;
+        m_readings = nullptr;
         m_number = number;
     }
 
 private:
-    const FormModel *m_form = nullptr;
+    FieldReadings *m_readings = nullptr;
     Field m_field = Field::Text1;
     double m_number = 0;
 };
@@ -70,7 +72,8 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
         const double y = residual();
         return precision == ResidualPrecision::Single ? double(checked::toSingle(y)) : y;
     };
-    auto midpoint = [&] { return checked::div(checked::add(high.value(), low), 2); };
+    auto midpointTo
+            = [&](double highValue) { return checked::div(checked::add(highValue, low), 2); };
 
     bool firstEvaluation = true;
     for (int counter = 0;;) {
@@ -80,23 +83,49 @@ double Bisect(float &u, Residual &&residual, double low, BisectBound high, int i
         const double highValue = high.value();
         const double y1 = evaluateAt(highValue);
         if (y1 == 0)
-            return high.value();
+            return highValue;
         if (firstEvaluation) {
             firstEvaluation = false;
             if (const std::optional<double> root
                     = rescue(BisectStart{low, y0, highValue, y1}, evaluateAt))
                 return *root;
         }
-        const double y2 = evaluateAt(midpoint());
+        const double midpoint = midpointTo(highValue);
+        const double y2 = evaluateAt(midpoint);
         if (signOf(y2) * signOf(y0) <= 0)
-            high.moveTo(midpoint());
+            high.moveTo(midpoint);
         else
-            low = midpoint();
+            low = midpoint;
         ++counter;
-        const double result = midpoint();
+        const double result = midpointTo(high.value());
         if (counter == iterations)
             return result;
     }
+}
+
+// Bisects a bracket [lo, hi] with residual(lo) < 0 < residual(hi) over single
+// precision trial values until the two bounds are neighbouring singles, and
+// returns the bound with the smaller residual.
+template <class EvaluateAt>
+double bisectToSinglePrecision(
+        EvaluateAt &&evaluateAt, double lo, double yLo, double hi, double yHi)
+{
+    for (;;) {
+        const float mid = checked::toSingle(checked::div(checked::add(lo, hi), 2));
+        if (mid <= lo || mid >= hi)
+            break;
+        const double y = evaluateAt(mid);
+        if (y == 0)
+            return mid;
+        if (y < 0) {
+            lo = mid;
+            yLo = y;
+        } else {
+            hi = mid;
+            yHi = y;
+        }
+    }
+    return std::fabs(yLo) <= std::fabs(yHi) ? lo : hi;
 }
 
 } // namespace varnolt

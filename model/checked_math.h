@@ -17,12 +17,15 @@ namespace detail {
 // Out of line, so the inline tests stay small.
 [[noreturn]] void fail(ErrorKind kind, const char16_t *message);
 
+// One test on the path every result takes; which failure it is matters
+// only once it has happened.
 inline double verified(double result)
 {
-    if (std::isnan(result)) [[unlikely]]
-        fail(ErrorKind::InvalidOperation, u"计算结果无定义。");
-    if (std::isinf(result)) [[unlikely]]
+    if (!std::isfinite(result)) [[unlikely]] {
+        if (std::isnan(result))
+            fail(ErrorKind::InvalidOperation, u"计算结果无定义。");
         fail(ErrorKind::Overflow, u"计算结果超出数值范围。");
+    }
     return result;
 }
 } // namespace detail
@@ -66,9 +69,11 @@ inline double pow(double base, double exponent)
 // does; beyond the single-precision range that is an overflow.
 inline float toSingle(double value)
 {
-    const auto single = static_cast<float>(detail::verified(value));
-    if (std::isinf(single)) [[unlikely]]
+    const auto single = static_cast<float>(value);
+    if (!std::isfinite(single)) [[unlikely]] {
+        detail::verified(value); // a double result already undefined or infinite
         detail::fail(ErrorKind::Overflow, u"计算结果超出单精度范围。");
+    }
     return single;
 }
 

@@ -2,24 +2,33 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace varnolt {
 
 namespace {
 
-// Significant decimal digits enough to write a double exactly. With the
-// value m · 2^e (m < 2^53), a negative e adds one digit per factor 5 of
-// 10^-e / 2^-e (log10 5 < 0.7 digits per binary place), a positive e one per
-// doubling of the integer (log10 2 < 0.31).
+// Significant decimal digits enough to write a double exactly, counted from
+// its odd significand: with the value m · 2^e (m odd, below 2^bits), a
+// negative e adds one digit per factor 5 of 10^-e / 2^-e (log10 5 < 0.7
+// digits per binary place), a positive e one per doubling of the integer
+// (log10 2 < 0.31). A single widened to double has at most 24 significant
+// bits, so it is written with a third of the digits a full double needs.
 int exactPrecision(double magnitude)
 {
     int binaryExponent = 0;
-    std::frexp(magnitude, &binaryExponent);
-    const int e = binaryExponent - 53;
-    const int digits = 18 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int trailingZeros = std::countr_zero(significand);
+    significand >>= trailingZeros;
+    const int e = binaryExponent - 53 + trailingZeros;
+    const auto bits = static_cast<int>(std::bit_width(significand));
+    const int digits
+            = 2 + (bits * 31 + 99) / 100 + (e < 0 ? (-e * 7 + 9) / 10 : (e * 31 + 99) / 100);
     return std::min(digits, 800);
 }
 
@@ -58,13 +67,13 @@ DecimalDigits DecimalDigits::roundedToSignificant(int count) const
 {
     if (count >= static_cast<int>(digits.size()))
         return *this;
-    DecimalDigits result = *this;
-    if (count < 0) {
-        result.digits.clear();
+    // Only the kept digits are copied: seven fit in the string itself, where
+    // the whole exact expansion would need memory of its own.
+    DecimalDigits result{negative, {}, pointPosition};
+    if (count < 0)
         return result;
-    }
     const bool roundUp = digits[static_cast<std::size_t>(count)] >= '5';
-    result.digits.resize(static_cast<std::size_t>(count));
+    result.digits.assign(digits, 0, static_cast<std::size_t>(count));
     if (roundUp) {
         int i = count - 1;
         while (i >= 0 && result.digits[static_cast<std::size_t>(i)] == '9') {

@@ -37,11 +37,6 @@ ContractedDepthResidual::ContractedDepthResidual(float E0, float q, float phi)
 {
 }
 
-double ContractedDepthResidual::operator()(float h) const
-{
-    return sub(sub(m_E0, h), div(m_qSquared, mul(pow(h, 2), m_jetFactor)));
-}
-
 double contractedDepthCeiling(float q, float phi)
 {
     return pow(div(pow(q, 2), mul(g, pow(phi, 2))), 1.0 / 3.0);

@@ -325,6 +325,16 @@ double LeadingNumber(const QString &text, const QString &source)
     return *value;
 }
 
+namespace {
+
+// Appends ASCII digits without a temporary string.
+void appendDigits(QString &text, const std::string &digits)
+{
+    text.append(QLatin1String(digits.data(), static_cast<qsizetype>(digits.size())));
+}
+
+} // namespace
+
 QString SingleText(float value)
 {
     const auto rounded = DecimalDigits::of(value).roundedToSignificant(7);
@@ -332,22 +342,34 @@ QString SingleText(float value)
         return QStringLiteral("0");
 
     const QString &decimal = currentNotation().decimal;
-    QString text = rounded.negative ? QStringLiteral("-") : QString();
+    QString text;
+    // Sign, seven digits, separator and up to four leading zeros or an
+    // exponent: one allocation for the whole text.
+    text.reserve(16 + decimal.size());
+    if (rounded.negative)
+        text += u'-';
     const int exponent = rounded.pointPosition - 1;
     if (exponent < -4 || exponent >= 7) {
         text += QLatin1Char(rounded.digits.front());
-        if (rounded.digits.size() > 1)
-            text += decimal + QString::fromLatin1(rounded.digits.substr(1));
+        if (rounded.digits.size() > 1) {
+            text += decimal;
+            appendDigits(text, rounded.digits.substr(1));
+        }
         text += QStringLiteral("E%1%2")
                         .arg(QChar(exponent < 0 ? u'-' : u'+'))
                         .arg(std::abs(exponent), 2, 10, QLatin1Char('0'));
         return text;
     }
     const std::string integer = rounded.integerDigits();
-    text += integer.empty() ? QStringLiteral("0") : QString::fromLatin1(integer);
+    if (integer.empty())
+        text += u'0';
+    else
+        appendDigits(text, integer);
     const std::string fraction = rounded.fractionDigits();
-    if (!fraction.empty())
-        text += decimal + QString::fromLatin1(fraction);
+    if (!fraction.empty()) {
+        text += decimal;
+        appendDigits(text, fraction);
+    }
     return text;
 }
 
@@ -357,9 +379,15 @@ QString FixedTwo(double value)
     const QString &decimal = currentNotation().decimal;
     if (rounded.isZero())
         return decimal;
-    return (rounded.negative ? QStringLiteral("-") : QString())
-            + QString::fromLatin1(rounded.integerDigits()) + decimal
-            + QString::fromLatin1(rounded.fractionDigits());
+    const std::string integer = rounded.integerDigits();
+    QString text;
+    text.reserve(static_cast<qsizetype>(integer.size()) + 3 + decimal.size());
+    if (rounded.negative)
+        text += u'-';
+    appendDigits(text, integer);
+    text += decimal;
+    appendDigits(text, rounded.fractionDigits());
+    return text;
 }
 
 } // namespace varnolt

@@ -15,31 +15,6 @@ namespace {
 
 using checked::toSingle;
 
-// Bisects a bracket [lo, hi] with residual(lo) < 0 < residual(hi) over single
-// precision trial values until the two bounds are neighbouring singles, and
-// returns the bound with the smaller residual.
-template <class EvaluateAt>
-double bisectToSinglePrecision(
-        EvaluateAt &&evaluateAt, double lo, double yLo, double hi, double yHi)
-{
-    for (;;) {
-        const float mid = toSingle(checked::div(checked::add(lo, hi), 2));
-        if (mid <= lo || mid >= hi)
-            break;
-        const double y = evaluateAt(mid);
-        if (y == 0)
-            return mid;
-        if (y < 0) {
-            lo = mid;
-            yLo = y;
-        } else {
-            hi = mid;
-            yHi = y;
-        }
-    }
-    return std::fabs(yLo) <= std::fabs(yHi) ? lo : hi;
-}
-
 [[noreturn]] void headTooSmall()
 {
     throw CalcError(
@@ -121,23 +96,6 @@ double contractedDepthSolve(
             contractedDepthRescue(state));
 }
 
-// The balance is met without a basin. That means a submerged jump only where
-// the tailwater is subcritical; a tailwater shallower than the critical
-// depth is supercritical flow, which holds no jump at all, and no basin can
-// be sized from it.
-[[noreturn]] void noBasinNeeded(const FormState &state)
-{
-    const float hc = toSingle(formulas::criticalDepth(state.q));
-    if (state.ht < hc) {
-        throw CalcError(ErrorKind::NoSolution,
-                QStringLiteral("下游水深 %1 m 小于临界水深 %2 m:下游为急流,不能形成水跃,"
-                               "无法据此尾水设计消力池。")
-                        .arg(SingleText(state.ht), SingleText(hc)));
-    }
-    throw CalcError(ErrorKind::NoSolution,
-            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
-}
-
 } // namespace
 
 double JumpCheckSolve(FormState &state)
@@ -145,16 +103,16 @@ double JumpCheckSolve(FormState &state)
     return contractedDepthSolve(state, BisectBound(state.hc), 16, ResidualPrecision::Single);
 }
 
-double TrialDepthSolve(FormState &state, const FormModel &form)
+double TrialDepthSolve(FormState &state, FieldReadings &readings)
 {
     return contractedDepthSolve(
-            state, BisectBound(form, Field::Text7), 10, ResidualPrecision::Double);
+            state, BisectBound(readings, Field::Text7), 10, ResidualPrecision::Double);
 }
 
-double FinalDepthSolve(FormState &state, const FormModel &form)
+double FinalDepthSolve(FormState &state, FieldReadings &readings)
 {
     return contractedDepthSolve(
-            state, BisectBound(form, Field::Text7), 16, ResidualPrecision::Double);
+            state, BisectBound(readings, Field::Text7), 16, ResidualPrecision::Double);
 }
 
 double ExactContractedDepth(FormState &state)
@@ -167,49 +125,27 @@ double ExactContractedDepth(FormState &state)
     return contractedDepthOnRisingBranch(state, evaluateAt, 0, 0, 0, 0);
 }
 
-double BasinDepthSolve(FormState &state, const FormModel &form, const BasinConjugate &conjugate)
+// The balance is met without a basin. That means a submerged jump only where
+// the tailwater is subcritical; a tailwater shallower than the critical
+// depth is supercritical flow, which holds no jump at all, and no basin can
+// be sized from it.
+void detail::noBasinNeeded(const FormState &state)
 {
-    auto residualWith = [&state, &conjugate](bool exact) {
-        state.hco2 = conjugate(state.d, exact);
-        return formulas::basinResidual(state.Et, state.q, state.hco2, state.sigma, state.d);
-    };
+    const float hc = toSingle(formulas::criticalDepth(state.q));
+    if (state.ht < hc) {
+        throw CalcError(ErrorKind::NoSolution,
+                QStringLiteral("下游水深 %1 m 小于临界水深 %2 m:下游为急流,不能形成水跃,"
+                               "无法据此尾水设计消力池。")
+                        .arg(SingleText(state.ht), SingleText(hc)));
+    }
+    throw CalcError(ErrorKind::NoSolution,
+            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
+}
 
-    // The balance Rd rises with the depth: negative while the basin is too
-    // shallow to hold the jump, positive beyond. Where the start interval
-    // shows no sign change the root lies below 0.1 or above the critical
-    // depth; it is looked for with exact conjugate depths.
-    auto rescue = [&](const BisectStart &start, auto &&) -> std::optional<double> {
-        if (signOf(start.lowResidual) * signOf(start.highResidual) <= 0)
-            return std::nullopt;
-        auto exactAt = [&](double depth) {
-            state.d = toSingle(depth);
-            return residualWith(true);
-        };
-        const double yShallowest = exactAt(0);
-        if (yShallowest >= 0)
-            noBasinNeeded(state);
-        double lo = 0;
-        double yLo = yShallowest;
-        double hi = std::fmax(start.low, start.high);
-        double yHi = exactAt(hi);
-        while (yHi < 0) {
-            lo = hi;
-            yLo = yHi;
-            hi = checked::mul(hi, 2);
-            if (hi > deepestBasin)
-                throw CalcError(ErrorKind::NoSolution,
-                        QStringLiteral("池深到 %1 m 仍不能形成淹没水跃:消力池深无解。")
-                                .arg(deepestBasin));
-            yHi = exactAt(hi);
-        }
-        if (yHi == 0)
-            return hi;
-        return bisectToSinglePrecision(exactAt, lo, yLo, hi, yHi);
-    };
-
-    return Bisect(
-            state.d, [&] { return residualWith(false); }, 0.1, BisectBound(form, Field::Text7), 16,
-            ResidualPrecision::Double, rescue);
+void detail::noBasinDeepEnough()
+{
+    throw CalcError(ErrorKind::NoSolution,
+            QStringLiteral("池深到 %1 m 仍不能形成淹没水跃:消力池深无解。").arg(deepestBasin));
 }
 
 } // namespace varnolt

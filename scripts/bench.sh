@@ -3,7 +3,7 @@
 # reporting the mean, median, standard deviation and coefficient of variation.
 # Extra arguments go to the benchmark program, e.g.
 #   bash scripts/bench.sh --benchmark_filter=Command
-# Targets: Command1_Click <= 5 us and Command2_Click <= 100 us median.
+# Targets: Command1_Click <= 1.5 us and Command2_Click <= 20 us median.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

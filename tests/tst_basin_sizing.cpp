@@ -25,6 +25,7 @@ private slots:
     void handEditedCriticalDepthMovesTheBounds_data();
     void handEditedCriticalDepthMovesTheBounds();
     void repeatedClickGivesSameTexts();
+    void clicksFollowEditsAndLocaleBetweenThem();
     void errorsStopAtTheirStep_data();
     void errorsStopAtTheirStep();
     void basinDepthOutsideFixedInterval_data();
@@ -178,6 +179,43 @@ void TestBasinSizing::repeatedClickGivesSameTexts()
     QCOMPARE((QStringList{
                      form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)}),
             first);
+}
+
+// One form clicked again and again: a critical depth edited between the
+// clicks, and a locale that reads the same bound text differently, move the
+// bounds of the next click, whatever texts were read before.
+void TestBasinSizing::clicksFollowEditsAndLocaleBetweenThem()
+{
+    MemoryFormModel form;
+    FormState state;
+    auto sized = [&](const char *locale, const char *criticalDepth) {
+        LocaleScope scope(QString::fromLatin1(locale));
+        form.setText(Field::Text7, QString::fromLatin1(criticalDepth));
+        const int kind = errorKindOf([&] { Command2_Click(form, state); });
+        if (kind != -1)
+            return QStringList{errorKindKey(ErrorKind(kind))};
+        return QStringList{
+                form.text(Field::Text11), form.text(Field::Text8), form.text(Field::Text12)};
+    };
+    const QStringList worked{"1.466713", "0.8050936", "18.55----21.2"};
+    const QStringList three{"1.46276", "0.8053009", "18.55----21.2"};
+    const QStringList twoAndAHalf{"1.463934", "0.8052346", "18.55----21.2"};
+    const QStringList mismatch{errorKindKey(ErrorKind::TypeMismatch)};
+
+    typeInputs(form, {"10", "3", "5", "1", "3", "1", "1"});
+    QCOMPARE(sized("en_US", "2"), sized("en_US", "2.0"));
+    typeInputs(form, {"10", "3", "5", "1", "3", "0.95", "1.05"});
+    QCOMPARE(sized("en_US", "2.168255"), worked);
+    QCOMPARE(sized("en_US", "3"), three);
+    QCOMPARE(sized("en_US", "2.5"), twoAndAHalf);
+    QCOMPARE(sized("en_US", "2.168255"), worked);
+    QCOMPARE(sized("en_US", "2,5"), mismatch);
+    typeInputs(form, {"10", "3", "5", "1", "3", "0,95", "1,05"});
+    QCOMPARE(sized("de_DE", "2,5"), (QStringList{"1,463934", "0,8052346", "18,55----21,2"}));
+    QCOMPARE(sized("de_DE", "2.5"), mismatch);
+    typeInputs(form, {"10", "3", "5", "1", "3", "0.95", "1.05"});
+    QCOMPARE(sized("en_US", "2,5"), mismatch);
+    QCOMPARE(sized("en_US", "2.5"), twoAndAHalf);
 }
 
 void TestBasinSizing::errorsStopAtTheirStep_data()

@@ -1,5 +1,5 @@
 // The fixed bisection: its early exits, its iteration count, reversed
-// intervals, and an upper bound that is a field text read at every use.
+// intervals, and an upper bound that is a field text.
 #include "form_fixture.h"
 #include "locale_scope.h"
 #include "model/bisect.h"
@@ -41,7 +41,8 @@ class TestBisect : public QObject {
 private slots:
     void fixedIterations_data();
     void fixedIterations();
-    void textBoundIsReadUntilMoved();
+    void textBoundIsReadOncePerCommand_data();
+    void textBoundIsReadOncePerCommand();
     void badTextBoundStopsAtFirstUse();
     void singleResidualsRoundBeforeTheZeroTest();
     void rescueSeesTheFirstEvaluation();
@@ -99,25 +100,48 @@ void TestBisect::fixedIterations()
     QCOMPARE(count, evaluations);
 }
 
-// The upper bound stays the text of the field until the bisection moves it:
-// read for the evaluation at high, for the midpoint, and for moving it.
-void TestBisect::textBoundIsReadUntilMoved()
+void TestBisect::textBoundIsReadOncePerCommand_data()
 {
+    // clang-format off
+    QTest::addColumn<QString>("bound");
+    QTest::addColumn<double>("root"); // of the residual u − root
+    QTest::addColumn<double>("expected");
+
+    // [0.2, 0.45]: mid 0.325 above the root moves high at once.
+    QTest::newRow("high moves first") << "0.45" << 0.3 << 0.29375;
+    // Mid 0.325 and then 0.3875 below the root move low twice, so the bound
+    // is still the text in both iterations.
+    QTest::newRow("low moves twice") << "0.45" << 0.4 << 0.41875;
+    // [0.2, 0.6]: low moves to 0.4, then the midpoint 0.5 is the root and
+    // high moves there.
+    QTest::newRow("edited bound") << "0.6" << 0.5 << 0.45;
+    // clang-format on
+}
+
+// The upper bound is the number of the field's text as the running command
+// reads it: the form is asked once, however often the bound is used.
+void TestBisect::textBoundIsReadOncePerCommand()
+{
+    QFETCH(QString, bound);
+    QFETCH(double, root);
+    QFETCH(double, expected);
     LocaleScope scope(QStringLiteral("en_US"));
     CountingForm form;
-    form.bound = QStringLiteral("0.45");
+    form.bound = bound;
+    FieldReadings readings(form);
     float u = 0;
     const double result = Bisect(
-            u, [&] { return u - 0.3; }, 0.2, BisectBound(form, Field::Text7), 2,
+            u, [&] { return u - root; }, 0.2, BisectBound(readings, Field::Text7), 2,
             ResidualPrecision::Double, keepFixedProcedure);
-    QCOMPARE(result, 0.29375);
-    QCOMPARE(form.reads, 3);
+    QCOMPARE(result, expected);
+    QCOMPARE(form.reads, 1);
 }
 
 void TestBisect::badTextBoundStopsAtFirstUse()
 {
     LocaleScope scope(QStringLiteral("en_US"));
     CountingForm form;
+    FieldReadings readings(form);
     int evaluations = 0;
     float u = 0;
     const int kind = errorKindOf([&] {
@@ -127,7 +151,7 @@ void TestBisect::badTextBoundStopsAtFirstUse()
                     ++evaluations;
                     return u - 0.3;
                 },
-                0.2, BisectBound(form, Field::Text7), 16, ResidualPrecision::Double,
+                0.2, BisectBound(readings, Field::Text7), 16, ResidualPrecision::Double,
                 keepFixedProcedure);
     });
     QCOMPARE(kind, int(ErrorKind::TypeMismatch));

@@ -1,0 +1,68 @@
+#include "model/field_readings.h"
+
+#include "model/number_text.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <cmath>
+
+namespace varnolt {
+
+namespace {
+
+// The last text of each field that read as a number, with that number, and
+// the locale they were read under.
+struct RememberedReadings {
+    struct Reading {
+        QString text; // null until a text has been read
+        double number = 0;
+    };
+    QLocale locale;
+    std::array<Reading, FieldCount> fields;
+};
+
+RememberedReadings &remembered()
+{
+    thread_local RememberedReadings readings;
+    return readings;
+}
+
+std::size_t indexOf(Field field)
+{
+    return static_cast<std::size_t>(field) - 1;
+}
+
+} // namespace
+
+FieldReadings::FieldReadings(const FormModel &form)
+    : m_form(form)
+{
+    RememberedReadings &readings = remembered();
+    const QLocale locale;
+    if (locale != readings.locale) {
+        readings.locale = locale;
+        readings.fields = {};
+    }
+}
+
+float FieldReadings::strict(Field field)
+{
+    const double number = unrounded(field);
+    const auto single = static_cast<float>(number);
+    // Beyond the single range: the strict reading's own overflow error.
+    if (std::isinf(single))
+        return StrictNumber(m_form.text(field), field);
+    return single;
+}
+
+double FieldReadings::read(Field field) const
+{
+    RememberedReadings::Reading &reading = remembered().fields[indexOf(field)];
+    const QString text = m_form.text(field);
+    if (reading.text.isNull() || text != reading.text)
+        reading = {text, StrictNumberUnrounded(text, field)};
+    return reading.number;
+}
+
+} // namespace varnolt
