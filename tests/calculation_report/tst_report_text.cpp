@@ -3,6 +3,7 @@
 // design's, the governing cases are marked, and the Markdown carries the
 // same tables.
 #include "design/design.h"
+#include "design_cases.h"
 #include "model/errors.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
@@ -18,26 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-CaseInputs inputs(const QString &name, double q, double H, double a1, double v, double ht,
-        double sigma = 1.05)
-{
-    CaseInputs c;
-    c.name = name;
-    c.q = q;
-    c.H = H;
-    c.a1 = a1;
-    c.v = v;
-    c.ht = ht;
-    c.sigma = sigma;
-    return c;
-}
-
 // Five discharges of one weir, their tailwater from a rating curve.
 std::vector<CaseInputs> weirCases()
 {
-    return {inputs(u"P=20%"_s, 4, 1.6, 5, 0.5, 2.2), inputs(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
-            inputs(u"P=2%"_s, 12, 3.3, 5, 1.0, 3.1), inputs(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
-            inputs(u"P=0.1%"_s, 22, 5.0, 5, 1.5, 7.5)};
+    return {designCase(u"P=20%"_s, 4, 1.6, 5, 0.5, 2.2), designCase(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
+            designCase(u"P=2%"_s, 12, 3.3, 5, 1.0, 3.1),
+            designCase(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
+            designCase(u"P=0.1%"_s, 22, 5.0, 5, 1.5, 7.5)};
 }
 
 ReportSettings settings(ReportLanguage language = ReportLanguage::Chinese)
@@ -120,7 +108,7 @@ void TestReportText::caseFileTextStaysText_data()
 void TestReportText::caseFileTextStaysText()
 {
     QFETCH(QString, name);
-    DesignResult d = evaluateDesign({inputs(name, 10, 3, 5, 1, 3)}, DesignOptions{});
+    DesignResult d = evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{});
     ReportSettings s = settings();
     s.title = name;
     const QString page = html(d, s);
@@ -285,9 +273,9 @@ void TestReportText::governingCasesAreMarked()
 void TestReportText::errorsShowWhereTheCommandStopped()
 {
     // No discharge stops the check; no submergence factor stops the basin.
-    const DesignResult d = evaluateDesign(
-            {inputs(u"no discharge"_s, 0, 3, 5, 1, 3), inputs(u"no sigma"_s, 10, 3, 5, 1, 3, 0),
-                    inputs(u"fine"_s, 10, 3, 5, 1, 3)},
+    const DesignResult d = evaluateDesign({designCase(u"no discharge"_s, 0, 3, 5, 1, 3),
+                                                  designCase(u"no sigma"_s, 10, 3, 5, 1, 3, 0),
+                                                  designCase(u"fine"_s, 10, 3, 5, 1, 3)},
             DesignOptions{});
     QVERIFY(d.cases[0].error && !d.cases[0].check);
     QVERIFY(d.cases[1].error && d.cases[1].check && !d.cases[1].basin);

@@ -2,6 +2,7 @@
 // key lines measured in paper millimetres and taken back to metres, against
 // the figures of the case the design library computed.
 #include "design/design.h"
+#include "design_cases.h"
 #include "writers/report_numbers.h"
 #include "writers/sketch_svg.h"
 
@@ -98,17 +99,9 @@ double ratioOf(const QString &stated)
     return stated.mid(2).toDouble();
 }
 
-CaseInputs inputs(double q, double H, double a1, double v, double ht, double sigma = 1.05)
+CaseInputs inputs(double q, double H, double a1, double v, double ht)
 {
-    CaseInputs c;
-    c.name = u"case"_s;
-    c.q = q;
-    c.H = H;
-    c.a1 = a1;
-    c.v = v;
-    c.ht = ht;
-    c.sigma = sigma;
-    return c;
+    return designCase(u"case"_s, q, H, a1, v, ht);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // Chinese and English, as HTML and Markdown, with what the printed pages
 // must show listed in expected.json.
 #include "design/design.h"
+#include "design_cases.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/report_numbers.h"
@@ -22,18 +23,6 @@ using namespace varnolt::writers;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-CaseInputs inputs(const QString &name, double q, double H, double a1, double v, double ht)
-{
-    CaseInputs c;
-    c.name = name;
-    c.q = q;
-    c.H = H;
-    c.a1 = a1;
-    c.v = v;
-    c.ht = ht;
-    return c;
-}
 
 bool save(const QString &path, const QByteArray &bytes)
 {
@@ -56,16 +45,16 @@ int main(int argc, char **argv)
     for (int i = 0; i < 12; ++i)
         longName += u"溢流坝第%1孔校核洪水工况"_s.arg(i + 1);
     const std::vector<CaseInputs> cases{
-            inputs(u"P=20% 常遇洪水"_s, 4, 1.6, 5, 0.5, 2.2),
-            inputs(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
-            inputs(u"P=2% 设计洪水"_s, 12, 3.3, 5, 1.0, 3.1),
-            inputs(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
-            inputs(u"P=0.1% 校核洪水"_s, 22, 5.0, 5, 1.5, 7.5),
-            inputs(u"<script>alert(1)</script>"_s, 10, 3, 5, 1, 3),
-            inputs(u"高坝 q=100 a1=100"_s, 100, 12, 100, 2, 14),
-            inputs(u"tailwater holds it"_s, 10, 3, 5, 1, 6),
-            inputs(u"no discharge"_s, 0, 3, 5, 1, 3),
-            inputs(longName, 30, 6, 40, 1.5, 8),
+            designCase(u"P=20% 常遇洪水"_s, 4, 1.6, 5, 0.5, 2.2),
+            designCase(u"P=5%"_s, 8, 2.5, 5, 0.8, 2.6),
+            designCase(u"P=2% 设计洪水"_s, 12, 3.3, 5, 1.0, 3.1),
+            designCase(u"P=1%"_s, 16, 4.0, 5, 1.2, 4.4),
+            designCase(u"P=0.1% 校核洪水"_s, 22, 5.0, 5, 1.5, 7.5),
+            designCase(u"<script>alert(1)</script>"_s, 10, 3, 5, 1, 3),
+            designCase(u"高坝 q=100 a1=100"_s, 100, 12, 100, 2, 14),
+            designCase(u"tailwater holds it"_s, 10, 3, 5, 1, 6),
+            designCase(u"no discharge"_s, 0, 3, 5, 1, 3),
+            designCase(longName, 30, 6, 40, 1.5, 8),
     };
     DesignOptions options;
     options.ks = 12;

@@ -7,6 +7,7 @@
 #include "design/design.h"
 #include "design/labels.h"
 #include "design/standard_check.h"
+#include "design_cases.h"
 #include "model/errors.h"
 #include "model/form_model.h"
 #include "model/form_state.h"
@@ -327,12 +328,7 @@ void TestDesign::standardWithoutRoot()
 {
     DesignOptions options;
     options.alpha = 40;
-    CaseInputs inputs;
-    inputs.q = 10;
-    inputs.H = 3;
-    inputs.a1 = 5;
-    inputs.v = 1;
-    inputs.ht = 3;
+    const CaseInputs inputs = designCase(QString(), 10, 3, 5, 1, 3);
     const CaseResult result = evaluateCase(inputs, options);
     QVERIFY(!result.error);
     QVERIFY(result.basin);
@@ -351,22 +347,12 @@ void TestDesign::standardWithoutRoot()
 // stopped case comes first.
 void TestDesign::governingCases()
 {
-    const auto weir = [](const char *name, double q, double H, double a1, double v, double ht) {
-        CaseInputs inputs;
-        inputs.name = QString::fromUtf8(name);
-        inputs.q = q;
-        inputs.H = H;
-        inputs.a1 = a1;
-        inputs.v = v;
-        inputs.ht = ht;
-        return inputs;
-    };
     const std::vector<CaseInputs> cases{
-            weir("no discharge", 0, 3, 5, 1, 3),
-            weir("worked", 10, 3, 5, 1, 3),
-            weir("submerged", 10, 3, 5, 1, 6),
-            weir("high weir", 5, 2, 30, 1, 3),
-            weir("flood", 40, 8, 5, 2, 9),
+            designCase(QStringLiteral("no discharge"), 0, 3, 5, 1, 3),
+            designCase(QStringLiteral("worked"), 10, 3, 5, 1, 3),
+            designCase(QStringLiteral("submerged"), 10, 3, 5, 1, 6),
+            designCase(QStringLiteral("high weir"), 5, 2, 30, 1, 3),
+            designCase(QStringLiteral("flood"), 40, 8, 5, 2, 9),
     };
     const DesignResult design = evaluateDesign(cases, DesignOptions{});
     QCOMPARE(design.cases.size(), cases.size());
@@ -401,12 +387,7 @@ void TestDesign::localeRestored()
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    CaseInputs inputs;
-    inputs.q = 10;
-    inputs.H = 3;
-    inputs.a1 = 5;
-    inputs.v = 1;
-    inputs.ht = 3;
+    const CaseInputs inputs = designCase(QString(), 10, 3, 5, 1, 3);
     const CaseResult result = evaluateCase(inputs, DesignOptions{});
     const QString decimal = QLocale().decimalPoint();
     QLocale::setDefault(saved);

@@ -2,6 +2,7 @@
 // CSV as spreadsheets read it (byte order mark, quoting, no formulas), and
 // JSON with its keys and exactly widened numbers.
 #include "design/design.h"
+#include "design_cases.h"
 #include "writers/display_width.h"
 #include "writers/format.h"
 #include "writers/writers.h"
@@ -17,28 +18,16 @@ using namespace varnolt::writers;
 
 namespace {
 
-CaseInputs weir(const QString &name, double q, double H, double a1, double v, double ht)
-{
-    CaseInputs inputs;
-    inputs.name = name;
-    inputs.q = q;
-    inputs.H = H;
-    inputs.a1 = a1;
-    inputs.v = v;
-    inputs.ht = ht;
-    return inputs;
-}
-
 // A design with a remote jump under a Chinese name, a submerged one, a case
 // that stops, and names a spreadsheet would run as formulas.
 DesignResult sampleDesign()
 {
     DesignOptions options;
     options.ks = 12;
-    return evaluateDesign({weir(QStringLiteral("设计洪水"), 10, 3, 5, 1, 3),
-                                  weir(QStringLiteral("=HYPERLINK(\"x\")"), 10, 3, 5, 1, 6),
-                                  weir(QStringLiteral("-1+2"), 0, 3, 5, 1, 3),
-                                  weir(QStringLiteral("@sum, \"quoted\""), 5, 2, 30, 1, 3)},
+    return evaluateDesign({designCase(QStringLiteral("设计洪水"), 10, 3, 5, 1, 3),
+                                  designCase(QStringLiteral("=HYPERLINK(\"x\")"), 10, 3, 5, 1, 6),
+                                  designCase(QStringLiteral("-1+2"), 0, 3, 5, 1, 3),
+                                  designCase(QStringLiteral("@sum, \"quoted\""), 5, 2, 30, 1, 3)},
             options);
 }
 
