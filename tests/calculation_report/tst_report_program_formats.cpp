@@ -1,9 +1,10 @@
 // varnolt-report writing the calculation report, run for real: the format
 // from the extension or --format, the language and title options, and the
 // refusals that leave nothing written.
+#include "report_program_run.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,32 +12,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runReport(const QStringList &arguments, const QStringList &environment = {})
+// The report dated today, or by the SOURCE_DATE_EPOCH among the given
+// variables.
+ReportRun runReport(const QStringList &arguments, const QStringList &environment = {})
 {
-    QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(u"SOURCE_DATE_EPOCH"_s);
     for (const QString &entry : environment)
         env.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VARNOLT_REPORT_PROGRAM), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return runReportProgram(arguments, env);
 }
 
 const QByteArray cases = "name,q,H,a1,v,ht\n\"<b>worked</b> & co\",10,3,5,1,3\n"
@@ -110,10 +94,10 @@ void TestReportProgramFormats::writesTheReport()
     QStringList arguments{m_cases};
     for (const QString &o : options)
         arguments << (!file.isEmpty() && o == file ? m_dir.filePath(o) : o);
-    const Run run = runReport(arguments);
+    const ReportRun run = runReport(arguments);
     QCOMPARE(run.status, 0);
     QCOMPARE(run.err, QString());
-    const QByteArray written = file.isEmpty() ? run.out : contents(m_dir.filePath(file));
+    const QByteArray written = file.isEmpty() ? run.out : fileContents(m_dir.filePath(file));
     QVERIFY2(written.startsWith(startsWith), written.left(200).constData());
     for (const QByteArray &part : contains)
         QVERIFY2(written.contains(part), part.constData());
@@ -137,7 +121,7 @@ void TestReportProgramFormats::refusesAndWritesNothing()
     QFETCH(QStringList, options);
     QFETCH(QString, message);
     const QString target = m_dir.filePath(u"refused.html"_s);
-    const Run run = runReport(QStringList{m_cases, u"-o"_s, target} + options);
+    const ReportRun run = runReport(QStringList{m_cases, u"-o"_s, target} + options);
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFile::exists(target));
@@ -146,11 +130,11 @@ void TestReportProgramFormats::refusesAndWritesNothing()
 void TestReportProgramFormats::datedBySourceDateEpoch()
 {
     // 2026-12-07 12:00 UTC.
-    const Run run = runReport({m_cases, u"--format"_s, u"html"_s, u"--lang"_s, u"en"_s},
+    const ReportRun run = runReport({m_cases, u"--format"_s, u"html"_s, u"--lang"_s, u"en"_s},
             {u"SOURCE_DATE_EPOCH=1796644800"_s});
     QCOMPARE(run.status, 0);
     QVERIFY(run.out.contains("Date: 2026-12-07"));
-    const Run again = runReport({m_cases, u"--format"_s, u"html"_s, u"--lang"_s, u"en"_s},
+    const ReportRun again = runReport({m_cases, u"--format"_s, u"html"_s, u"--lang"_s, u"en"_s},
             {u"SOURCE_DATE_EPOCH=1796644800"_s});
     QCOMPARE(again.out, run.out);
 }

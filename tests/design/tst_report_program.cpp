@@ -1,6 +1,8 @@
 // The installed shape of the program: run for real, its exit statuses, its
 // messages on standard error, output written whole or not at all, and the
 // workbook read back from its zip of XML.
+#include "report_program_run.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -12,32 +14,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runReport(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(VARNOLT_REPORT_PROGRAM), arguments);
-    if (!input.isEmpty())
-        process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -135,7 +111,7 @@ void TestReportProgram::exitStatuses()
             argument = path("no/such/folder/report.json");
     }
 
-    const Run run = runReport(arguments);
+    const ReportRun run = runReportProgram(arguments);
     QCOMPARE(run.status, status);
     if (stderrPattern.isEmpty())
         QCOMPARE(run.err, QString());
@@ -145,7 +121,7 @@ void TestReportProgram::exitStatuses()
                          .hasMatch(),
                 qPrintable(run.err));
 
-    const QByteArray written = contents(outPath);
+    const QByteArray written = fileContents(outPath);
     if (casesWritten < 0) {
         QCOMPARE(written, earlierReport);
     } else {
@@ -166,12 +142,12 @@ void TestReportProgram::refusesToWriteOverItsInput()
     QVERIFY(writeFile(casesPath, goodCases));
     QVERIFY(QFile::link(casesPath, path("link.csv")));
     for (const QString &target : {casesPath, path("link.csv"), path("./cases.csv")}) {
-        const Run run = runReport({casesPath, QStringLiteral("--format"), QStringLiteral("csv"),
-                QStringLiteral("-o"), target});
+        const ReportRun run = runReportProgram({casesPath, QStringLiteral("--format"),
+                QStringLiteral("csv"), QStringLiteral("-o"), target});
         QCOMPARE(run.status, 2);
         QVERIFY2(run.err.contains(QStringLiteral("refusing to write over the case file")),
                 qPrintable(run.err));
-        QCOMPARE(contents(casesPath), goodCases);
+        QCOMPARE(fileContents(casesPath), goodCases);
     }
 }
 
@@ -179,12 +155,13 @@ void TestReportProgram::refusesToWriteOverItsInput()
 // example, figure for figure as the window shows it.
 void TestReportProgram::oneCaseByOptions()
 {
-    const Run run = runReport({QStringLiteral("--q"), QStringLiteral("10"), QStringLiteral("--H"),
-            QStringLiteral("3"), QStringLiteral("--a1"), QStringLiteral("5"), QStringLiteral("--v"),
-            QStringLiteral("1"), QStringLiteral("--ht=3"), QStringLiteral("--name"),
-            QStringLiteral("worked"), QStringLiteral("--format"), QStringLiteral("json")});
+    const ReportRun run = runReportProgram({QStringLiteral("--q"), QStringLiteral("10"),
+            QStringLiteral("--H"), QStringLiteral("3"), QStringLiteral("--a1"), QStringLiteral("5"),
+            QStringLiteral("--v"), QStringLiteral("1"), QStringLiteral("--ht=3"),
+            QStringLiteral("--name"), QStringLiteral("worked"), QStringLiteral("--format"),
+            QStringLiteral("json")});
     QCOMPARE(run.status, 0);
-    const QJsonObject only = QJsonDocument::fromJson(run.out.toUtf8())[u"cases"][0].toObject();
+    const QJsonObject only = QJsonDocument::fromJson(run.out)[u"cases"][0].toObject();
     QCOMPARE(only[u"name"].toString(), QStringLiteral("worked"));
     QCOMPARE(only[u"check"][u"texts"][u"Text9"].toString(), QStringLiteral("4.36829"));
     QCOMPARE(float(only[u"check"][u"hco2"].toDouble()), 4.36829f);
@@ -192,7 +169,7 @@ void TestReportProgram::oneCaseByOptions()
     QCOMPARE(only[u"basin"][u"texts"][u"Text12"].toString(), QStringLiteral("18.55----21.2"));
     QVERIFY(only[u"basin"][u"apron_length"].isNull());
 
-    const Run incomplete = runReport({QStringLiteral("--q"), QStringLiteral("10")});
+    const ReportRun incomplete = runReportProgram({QStringLiteral("--q"), QStringLiteral("10")});
     QCOMPARE(incomplete.status, 2);
     QVERIFY(incomplete.err.contains(QStringLiteral("--H is missing")));
     QVERIFY(incomplete.out.isEmpty());
@@ -205,8 +182,8 @@ void TestReportProgram::workbookReadBack()
     const QString casesPath = path("cases.csv");
     const QString book = path("design.xlsx");
     QVERIFY(writeFile(casesPath, goodCases));
-    const Run run = runReport({casesPath, QStringLiteral("-o"), book, QStringLiteral("--bed"),
-            QStringLiteral("coarse-sand")});
+    const ReportRun run = runReportProgram({casesPath, QStringLiteral("-o"), book,
+            QStringLiteral("--bed"), QStringLiteral("coarse-sand")});
     QCOMPARE(run.status, 0);
 
     QProcess unzip;
@@ -238,18 +215,18 @@ void TestReportProgram::workbookReadBack()
 
 void TestReportProgram::helpAndVersion()
 {
-    const Run help = runReport({QStringLiteral("--help")});
+    const ReportRun help = runReportProgram({QStringLiteral("--help")});
     QCOMPARE(help.status, 0);
-    QVERIFY(help.out.startsWith(QStringLiteral("Usage: varnolt-report")));
+    QVERIFY(help.out.startsWith("Usage: varnolt-report"));
     for (const char *keyword : {"--bed", "fine-sand", "stiff-clay", "--format", "Exit status"})
-        QVERIFY2(help.out.contains(QLatin1String(keyword)), keyword);
+        QVERIFY2(help.out.contains(keyword), keyword);
     QCOMPARE(help.err, QString());
-    const Run version = runReport({QStringLiteral("--version")});
+    const ReportRun version = runReportProgram({QStringLiteral("--version")});
     QCOMPARE(version.status, 0);
     QVERIFY(QRegularExpression(QStringLiteral("^varnolt-report \\d+\\.\\d+\\.\\d+\\n$"))
-                    .match(version.out)
+                    .match(QString::fromUtf8(version.out))
                     .hasMatch());
-    const Run none = runReport({});
+    const ReportRun none = runReportProgram({});
     QCOMPARE(none.status, 2);
     QVERIFY(none.err.contains(QStringLiteral("--help")));
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+// The report program run for real, as a shell runs it; the test target
+// defines VARNOLT_REPORT_PROGRAM as the program's path.
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// What a run left: its exit status (-1 where it crashed or did not finish
+// within a minute), its standard output and its standard error.
+struct ReportRun {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+// Runs the program with nothing on its standard input.
+inline ReportRun runReportProgram(const QStringList &arguments,
+        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VARNOLT_REPORT_PROGRAM), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+// A file as the program left it, or nothing where there is none.
+inline QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
