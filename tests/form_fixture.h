@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <iterator>
+#include <optional>
+#include <utility>
 
 // Fills the five input fields q, H, a1, v, ht of a form; the coefficient
 // fields keep their presets unless given.
@@ -25,13 +27,20 @@ inline bool relativelyClose(double actual, double expected, double tolerance)
     return std::abs(actual - expected) <= tolerance * std::abs(expected);
 }
 
-// The kind of error a call ends with, or -1 when it finishes.
-template <class Call> int errorKindOf(Call &&call)
+// The error a call ends with, or none when it finishes.
+template <class Call> std::optional<varnolt::CalcError> errorOf(Call &&call)
 {
     try {
         call();
     } catch (const varnolt::CalcError &e) {
-        return static_cast<int>(e.kind());
+        return e;
     }
-    return -1;
+    return std::nullopt;
+}
+
+// The kind of error a call ends with, or -1 when it finishes.
+template <class Call> int errorKindOf(Call &&call)
+{
+    const std::optional<varnolt::CalcError> error = errorOf(std::forward<Call>(call));
+    return error ? static_cast<int>(error->kind()) : -1;
 }

@@ -290,12 +290,7 @@ void TestBasinSizing::errorsStopAtTheirStep()
     FormState state;
     state.q = state.Et = -7;
 
-    std::optional<CalcError> error;
-    try {
-        Command2_Click(form, state);
-    } catch (const CalcError &e) {
-        error = e;
-    }
+    const std::optional<CalcError> error = errorOf([&] { Command2_Click(form, state); });
     QVERIFY(error);
     QCOMPARE(int(error->kind()), kind);
     QCOMPARE(error->field() ? int(*error->field()) : 0, field);

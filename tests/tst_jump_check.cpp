@@ -281,12 +281,7 @@ void TestJumpCheck::errorsStopAtTheirStep()
     const float untouched = -7;
     state.q = state.H = state.a1 = state.v = state.ht = state.phi = untouched;
 
-    std::optional<CalcError> error;
-    try {
-        Command1_Click(form, state);
-    } catch (const CalcError &e) {
-        error = e;
-    }
+    const std::optional<CalcError> error = errorOf([&] { Command1_Click(form, state); });
     QVERIFY(error);
     QCOMPARE(int(error->kind()), kind);
     QCOMPARE(error->field() ? int(*error->field()) : 0, field);

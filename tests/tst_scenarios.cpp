@@ -128,15 +128,12 @@ void type(FormModel &form, const QString &typed)
 void runStep(MemoryFormModel &form, FormState &state, const Step &step)
 {
     type(form, step.typed);
-    std::optional<CalcError> error;
-    try {
+    const std::optional<CalcError> error = errorOf([&] {
         if (step.press == QLatin1String("check"))
             Command1_Click(form, state);
         else
             Command2_Click(form, state);
-    } catch (const CalcError &e) {
-        error = e;
-    }
+    });
 
     QCOMPARE(error ? int(error->kind()) : -1, kindNamed(step.kind));
     const std::optional<Field> field = error ? error->field() : std::nullopt;
