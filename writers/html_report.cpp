@@ -1,5 +1,6 @@
 #include "writers/html_report.h"
 
+#include "writers/html_entities.h"
 #include "writers/sketch_svg.h"
 
 namespace varnolt::writers {
@@ -157,28 +158,13 @@ QString htmlEscaped(const QString &text)
     QString out;
     out.reserve(text.size() + text.size() / 8);
     for (const QChar ch : text) {
-        switch (ch.unicode()) {
-        case u'&':
-            out += u"&amp;"_s;
-            break;
-        case u'<':
-            out += u"&lt;"_s;
-            break;
-        case u'>':
-            out += u"&gt;"_s;
-            break;
-        case u'"':
-            out += u"&quot;"_s;
-            break;
-        case u'\'':
-            out += u"&#39;"_s;
-            break;
-        default:
-            if (ch.category() == QChar::Other_Control && ch != u'\n' && ch != u'\t')
-                out += QChar(0xFFFD);
-            else
-                out += ch;
-        }
+        const QStringView entity = htmlEntity(ch, HtmlQuotes::AsEntities);
+        if (!entity.isEmpty())
+            out += entity;
+        else if (ch.category() == QChar::Other_Control && ch != u'\n' && ch != u'\t')
+            out += QChar(0xFFFD);
+        else
+            out += ch;
     }
     return out;
 }

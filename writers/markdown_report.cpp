@@ -1,5 +1,7 @@
 #include "writers/markdown_report.h"
 
+#include "writers/html_entities.h"
+
 namespace varnolt::writers {
 
 using namespace Qt::StringLiterals;
@@ -64,30 +66,17 @@ QString markdownEscaped(const QString &text)
 {
     QString out;
     out.reserve(text.size() + text.size() / 8);
+    // The characters Markdown reads as markup, taken literally after a
+    // backslash.
+    const QStringView markup = u"\\`*_[]|~#";
     for (const QChar ch : text) {
-        switch (ch.unicode()) {
-        case u'&':
-            out += u"&amp;"_s;
-            break;
-        case u'<':
-            out += u"&lt;"_s;
-            break;
-        case u'>':
-            out += u"&gt;"_s;
-            break;
-        case u'\\':
-        case u'`':
-        case u'*':
-        case u'_':
-        case u'[':
-        case u']':
-        case u'|':
-        case u'~':
-        case u'#':
+        const QStringView entity = htmlEntity(ch, HtmlQuotes::Kept);
+        if (!entity.isEmpty()) {
+            out += entity;
+        } else if (markup.contains(ch)) {
             out += u'\\';
             out += ch;
-            break;
-        default:
+        } else {
             out += ch.category() == QChar::Other_Control ? QChar(u' ') : ch;
         }
     }
