@@ -131,6 +131,27 @@ QString formText(const std::optional<design::JumpForm> &form, ReportLanguage lan
     return form ? jumpFormWords(*form, language) : word(Word::NoForm, language);
 }
 
+// The jump's equations worked with the figures, the same below the weir and
+// in the basin: the contracted depth from the head above it, its conjugate
+// depth, and the Froude number of the flow entering the jump.
+QString contractedDepthWorking(
+        double head, const QString &q, const QString &phi, double hco, ReportLanguage lang)
+{
+    return u":  %1 = hco + %2²/(19.62 × %3² × hco²),  hco = %4  (%5)"_s.arg(
+            figure(head), q, phi, metres(hco), word(Word::RootByBisection, lang));
+}
+
+QString conjugateDepthWorking(double hco, const QString &q, double hco2)
+{
+    return u" = %1/2 × (√(1 + 8 × %2²/(9.81 × %1³)) − 1) = %3"_s.arg(fig(hco), q, metres(hco2));
+}
+
+QString froudeWorking(const QString &q, double hco, double Fr1,
+        const std::optional<design::JumpForm> &form, ReportLanguage lang)
+{
+    return u" = %1/√(9.81 × %2³) = %3  →  %4"_s.arg(q, fig(hco), figure(Fr1), formText(form, lang));
+}
+
 void addBasis(ReportDocument &doc, const design::DesignOptions &o)
 {
     const ReportLanguage lang = doc.language;
@@ -284,18 +305,9 @@ void addCheck(ReportSection &s, const design::CaseInputs &in, const design::Chec
                     + u" = %1 + %2 + %3²/19.62 = %4"_s.arg(
                             val(in.a1), val(in.H), val(in.v), metres(c.E0)));
     f.add(Word::QuantityHc, fHc + u" = (%1²/9.81)^(1/3) = %2"_s.arg(q, metres(c.hc)));
-    f.add(Word::QuantityHco,
-            fHco
-                    + u":  %1 = hco + %2²/(19.62 × %3² × hco²),  hco = %4  (%5)"_s.arg(figure(c.E0),
-                            q, val(in.phi), metres(c.hco), word(Word::RootByBisection, lang)));
-    f.add(Word::QuantityHco2,
-            fHco2
-                    + u" = %1/2 × (√(1 + 8 × %2²/(9.81 × %1³)) − 1) = %3"_s.arg(
-                            fig(c.hco), q, metres(c.hco2)));
-    f.add(Word::QuantityFr1,
-            fFr1
-                    + u" = %1/√(9.81 × %2³) = %3  →  %4"_s.arg(
-                            q, fig(c.hco), figure(c.Fr1), formText(c.form, lang)));
+    f.add(Word::QuantityHco, fHco + contractedDepthWorking(c.E0, q, val(in.phi), c.hco, lang));
+    f.add(Word::QuantityHco2, fHco2 + conjugateDepthWorking(c.hco, q, c.hco2));
+    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, c.hco, c.Fr1, c.form, lang));
     f.add(Word::QuantityEnergyLoss,
             fLoss
                     + u" = (%1 − %2)³/(4 × %2 × %1) = %3"_s.arg(
@@ -335,22 +347,14 @@ void addBasin(ReportSection &s, const design::CaseInputs &in, const design::Chec
     f.add(Word::QuantityBasinHead,
             fBasinHead + u" = %1 + %2 = %3"_s.arg(fig(c.E0), fig(b.d), metres(b.E0)));
     f.add(Word::QuantityBasinHco,
-            fBasinHco
-                    + u":  %1 = hco + %2²/(19.62 × %3² × hco²),  hco = %4  (%5)"_s.arg(figure(b.E0),
-                            q, val(in.phi), metres(b.hco), word(Word::RootByBisection, lang)));
-    f.add(Word::QuantityBasinHco2,
-            fHco2
-                    + u" = %1/2 × (√(1 + 8 × %2²/(9.81 × %1³)) − 1) = %3"_s.arg(
-                            fig(b.hco), q, metres(b.hco2)));
+            fBasinHco + contractedDepthWorking(b.E0, q, val(in.phi), b.hco, lang));
+    f.add(Word::QuantityBasinHco2, fHco2 + conjugateDepthWorking(b.hco, q, b.hco2));
     f.add(Word::QuantityBasinLength,
             lengthFormula(lang) + u" = "_s
                     + range(u"4.83 × (%1 − %2)"_s.arg(fig(b.hco2), fig(b.hco)),
                             u"5.52 × (%1 − %2)"_s.arg(fig(b.hco2), fig(b.hco)), lang)
                     + u" = "_s + range(figure(b.lengthMin), figure(b.lengthMax), lang) + u" m"_s);
-    f.add(Word::QuantityFr1,
-            fFr1
-                    + u" = %1/√(9.81 × %2³) = %3  →  %4"_s.arg(
-                            q, fig(b.hco), figure(b.Fr1), formText(b.form, lang)));
+    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, b.hco, b.Fr1, b.form, lang));
     s.blocks.push_back(f.block());
     s.blocks.push_back(heading(4, word(Word::AdviceCaption, lang)));
     s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph, basinAdviceWords(b.advice, lang)));
