@@ -40,18 +40,42 @@ bool expect(benchmark::State &bench, const MemoryFormModel &form, Field field, c
     return false;
 }
 
+// Stops the benchmark unless the form shows the worked example's basin.
+void expectWorkedBasin(benchmark::State &bench, const MemoryFormModel &form)
+{
+    if (expect(bench, form, Field::Text11, "1.466713")
+            && expect(bench, form, Field::Text8, "0.8050936"))
+        expect(bench, form, Field::Text12, "18.55----21.2");
+}
+
+// Runs one command; where it fails, the benchmark stops with its message.
+template <class Command>
+bool click(benchmark::State &bench, Command command, MemoryFormModel &form, FormState &state)
+{
+    try {
+        command(form, state);
+    } catch (const CalcError &e) {
+        bench.SkipWithError(e.what());
+        return false;
+    }
+    return true;
+}
+
+// The worked example typed and its jump checked, as the sizing finds it.
+bool checkWorkedExample(benchmark::State &bench, MemoryFormModel &form, FormState &state)
+{
+    typeWorkedExample(form);
+    return click(bench, Command1_Click, form, state);
+}
+
 void BM_Command1_Click(benchmark::State &bench)
 {
     MemoryFormModel form;
     typeWorkedExample(form);
     FormState state;
     for (auto _ : bench) {
-        try {
-            Command1_Click(form, state);
-        } catch (const CalcError &e) {
-            bench.SkipWithError(e.what());
+        if (!click(bench, Command1_Click, form, state))
             break;
-        }
         benchmark::DoNotOptimize(state);
     }
     if (expect(bench, form, Field::Text7, "2.168255")
@@ -63,27 +87,16 @@ BENCHMARK(BM_Command1_Click);
 void BM_Command2_Click(benchmark::State &bench)
 {
     MemoryFormModel form;
-    typeWorkedExample(form);
     FormState state;
     // The sizing bisects up to the critical depth the jump check wrote.
-    try {
-        Command1_Click(form, state);
-    } catch (const CalcError &e) {
-        bench.SkipWithError(e.what());
+    if (!checkWorkedExample(bench, form, state))
         return;
-    }
     for (auto _ : bench) {
-        try {
-            Command2_Click(form, state);
-        } catch (const CalcError &e) {
-            bench.SkipWithError(e.what());
+        if (!click(bench, Command2_Click, form, state))
             break;
-        }
         benchmark::DoNotOptimize(state);
     }
-    if (expect(bench, form, Field::Text11, "1.466713")
-            && expect(bench, form, Field::Text8, "0.8050936"))
-        expect(bench, form, Field::Text12, "18.55----21.2");
+    expectWorkedBasin(bench, form);
 }
 BENCHMARK(BM_Command2_Click);
 
@@ -94,14 +107,9 @@ BENCHMARK(BM_Command2_Click);
 void BM_Command2_Click_RetypedBound(benchmark::State &bench)
 {
     MemoryFormModel form;
-    typeWorkedExample(form);
     FormState state;
-    try {
-        Command1_Click(form, state);
-    } catch (const CalcError &e) {
-        bench.SkipWithError(e.what());
+    if (!checkWorkedExample(bench, form, state))
         return;
-    }
     const QString typed = form.text(Field::Text7);
     QStringList spellings;
     for (const QString &sign : {QString(), QStringLiteral("+")}) {
@@ -112,17 +120,11 @@ void BM_Command2_Click_RetypedBound(benchmark::State &bench)
     for (auto _ : bench) {
         form.setText(Field::Text7, spellings[next]);
         next = (next + 1) % spellings.size();
-        try {
-            Command2_Click(form, state);
-        } catch (const CalcError &e) {
-            bench.SkipWithError(e.what());
+        if (!click(bench, Command2_Click, form, state))
             break;
-        }
         benchmark::DoNotOptimize(state);
     }
-    if (expect(bench, form, Field::Text11, "1.466713")
-            && expect(bench, form, Field::Text8, "0.8050936"))
-        expect(bench, form, Field::Text12, "18.55----21.2");
+    expectWorkedBasin(bench, form);
 }
 BENCHMARK(BM_Command2_Click_RetypedBound);
 
