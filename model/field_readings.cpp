@@ -59,9 +59,9 @@ float FieldReadings::strict(Field field)
 double FieldReadings::read(Field field) const
 {
     RememberedReadings::Reading &reading = remembered().fields[indexOf(field)];
-    const QString text = m_form.text(field);
-    if (reading.text.isNull() || text != reading.text)
-        reading = {text, StrictNumberUnrounded(text, field)};
+    const QString shown = m_form.text(field);
+    if (reading.text.isNull() || shown != reading.text)
+        reading = {shown, StrictNumberUnrounded(shown, field)};
     return reading.number;
 }
 

@@ -40,23 +40,24 @@ void TestCheckedMath::operations_data()
     const QString beyondDouble = QStringLiteral("计算结果超出数值范围。");
     const QString beyondSingle = QStringLiteral("计算结果超出单精度范围。");
     const QString undefined = QStringLiteral("计算结果无定义。");
-    using checked::add, checked::sub, checked::mul, checked::div, checked::pow;
 
     // clang-format off
-    QTest::newRow("sum") << std::function<double()>([] { return add(0.1, 0.2); }) << 0.1 + 0.2 << NoError << QString();
-    QTest::newRow("largest sum") << std::function<double()>([] { return add(DBL_MAX, -DBL_MAX); }) << 0.0 << NoError << QString();
-    QTest::newRow("sum beyond double") << std::function<double()>([] { return add(DBL_MAX, DBL_MAX); }) << 0.0 << overflow << beyondDouble;
-    QTest::newRow("difference beyond double") << std::function<double()>([] { return sub(-DBL_MAX, DBL_MAX); }) << 0.0 << overflow << beyondDouble;
-    QTest::newRow("infinities cancelling") << std::function<double()>([] { return sub(infinity, infinity); }) << 0.0 << invalid << undefined;
-    QTest::newRow("product beyond double") << std::function<double()>([] { return mul(1e200, 1e200); }) << 0.0 << overflow << beyondDouble;
-    QTest::newRow("product underflowing") << std::function<double()>([] { return mul(1e-200, 1e-200); }) << 0.0 << NoError << QString();
-    QTest::newRow("zero by zero") << std::function<double()>([] { return div(0, 0); }) << 0.0 << invalid << QStringLiteral("计算中出现零除以零。");
-    QTest::newRow("one by zero") << std::function<double()>([] { return div(1, 0); }) << 0.0 << byZero << QStringLiteral("计算中出现除数为零。");
-    QTest::newRow("quotient beyond double") << std::function<double()>([] { return div(1e300, 1e-300); }) << 0.0 << overflow << beyondDouble;
-    QTest::newRow("cube root of a negative") << std::function<double()>([] { return pow(-8, 1.0 / 3); }) << 0.0 << invalid << QStringLiteral("计算中对负数取分数次幂。");
-    QTest::newRow("square of a negative") << std::function<double()>([] { return pow(-3, 2); }) << 9.0 << NoError << QString();
-    QTest::newRow("zero to a negative power") << std::function<double()>([] { return pow(0, -1); }) << 0.0 << byZero << QStringLiteral("计算中对零取负数次幂。");
-    QTest::newRow("power beyond double") << std::function<double()>([] { return pow(10, 400); }) << 0.0 << overflow << beyondDouble;
+    QTest::newRow("sum") << std::function<double()>([] { return checked::add(0.1, 0.2); }) << 0.1 + 0.2 << NoError << QString();
+    QTest::newRow("largest sum") << std::function<double()>([] { return checked::add(DBL_MAX, -DBL_MAX); }) << 0.0 << NoError << QString();
+    QTest::newRow("sum beyond double") << std::function<double()>([] { return checked::add(DBL_MAX, DBL_MAX); }) << 0.0 << overflow << beyondDouble;
+    QTest::newRow("difference beyond double") << std::function<double()>([] { return checked::sub(-DBL_MAX, DBL_MAX); }) << 0.0 << overflow << beyondDouble;
+    QTest::newRow("infinities cancelling") << std::function<double()>([] { return checked::sub(infinity, infinity); }) << 0.0 << invalid << undefined;
+    QTest::newRow("product beyond double") << std::function<double()>([] { return checked::mul(1e200, 1e200); }) << 0.0 << overflow << beyondDouble;
+    QTest::newRow("product underflowing") << std::function<double()>([] { return checked::mul(1e-200, 1e-200); }) << 0.0 << NoError << QString();
+    QTest::newRow("zero by zero") << std::function<double()>([] { return checked::div(0, 0); }) << 0.0 << invalid << QStringLiteral("计算中出现零除以零。");
+    QTest::newRow("one by zero") << std::function<double()>([] { return checked::div(1, 0); }) << 0.0 << byZero << QStringLiteral("计算中出现除数为零。");
+    QTest::newRow("quotient beyond double") << std::function<double()>([] { return checked::div(1e300, 1e-300); }) << 0.0 << overflow << beyondDouble;
+    QTest::newRow("cube root of a negative") << std::function<double()>([] { return checked::pow(-8, 1.0 / 3); }) << 0.0 << invalid << QStringLiteral("计算中对负数取分数次幂。");
+    QTest::newRow("square of a negative") << std::function<double()>([] { return checked::pow(-3, 2); }) << 9.0 << NoError << QString();
+    // The checked power, not the C library's: it raises for 0 to a negative power.
+    // cppcheck-suppress wrongmathcall
+    QTest::newRow("zero to a negative power") << std::function<double()>([] { return checked::pow(0, -1); }) << 0.0 << byZero << QStringLiteral("计算中对零取负数次幂。");
+    QTest::newRow("power beyond double") << std::function<double()>([] { return checked::pow(10, 400); }) << 0.0 << overflow << beyondDouble;
     QTest::newRow("largest single") << std::function<double()>([] { return checked::toSingle(FLT_MAX); }) << double(FLT_MAX) << NoError << QString();
     QTest::newRow("rounds to the largest single") << std::function<double()>([] { return checked::toSingle(double(FLT_MAX) * (1 + 0x1p-25)); }) << double(FLT_MAX) << NoError << QString();
     QTest::newRow("beyond single") << std::function<double()>([] { return checked::toSingle(1e39); }) << 0.0 << overflow << beyondSingle;
