@@ -25,9 +25,10 @@ void solveAndJudge(FormModel &form, FormState &state)
     form.setText(Field::Text8, SingleText(state.hco));
 
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
-    form.setText(Field::Text9, SingleText(state.hco2));
+    const QString shownConjugateDepth = SingleText(state.hco2);
+    form.setText(Field::Text9, shownConjugateDepth);
 
-    const JumpKind kind = jumpKindOf(state.hco2, state.ht);
+    const JumpKind kind = jumpKindOf(state.hco2, shownConjugateDepth, state.ht);
     form.setVerdict(verdictText(kind));
     if (kind == JumpKind::Remote)
         form.setBasinEnabled(true);

@@ -9,9 +9,9 @@ namespace varnolt {
 
 using namespace Qt::StringLiterals;
 
-JumpKind jumpKindOf(float conjugateDepth, float tailwater)
+JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater)
 {
-    if (SingleText(conjugateDepth) == SingleText(tailwater))
+    if (shownConjugateDepth == SingleText(tailwater))
         return JumpKind::Critical;
     return conjugateDepth > tailwater ? JumpKind::Remote : JumpKind::Submerged;
 }

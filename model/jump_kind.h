@@ -17,8 +17,9 @@ enum class JumpKind {
 // critical when the two agree to the seven digits the window shows them
 // with, so that typing the shown conjugate depth as the tailwater reaches
 // it; otherwise a deeper conjugate depth means a remote jump, a shallower
-// one a submerged jump.
-JumpKind jumpKindOf(float conjugateDepth, float tailwater);
+// one a submerged jump. `shownConjugateDepth` is the conjugate depth as the
+// window shows it, SingleText(conjugateDepth), already formed for its field.
+JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater);
 
 // The verdict line's text for a kind of jump.
 QString verdictText(JumpKind kind);
