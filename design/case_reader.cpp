@@ -15,13 +15,13 @@ namespace {
 
 enum class Column { Name, Q, H, A1, V, Ht, Phi, Sigma };
 
-struct ColumnSpec {
+struct ColumnDefinition {
     Column column;
     const char16_t *key; // lower case
     bool required;
 };
 
-constexpr std::array<ColumnSpec, 8> columnSpecs{{
+constexpr std::array<ColumnDefinition, 8> knownColumns{{
         {Column::Name, u"name", false},
         {Column::Q, u"q", true},
         {Column::H, u"h", true},
@@ -336,7 +336,7 @@ std::optional<ReadError> readHeader(
     // Spreadsheets may end every line with a separator.
     while (!fields.empty() && isBlank(fields.back()))
         fields.pop_back();
-    std::array<bool, columnSpecs.size()> seen{};
+    std::array<bool, knownColumns.size()> seen{};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QString position = u"#%1"_s.arg(i + 1);
         QString fault;
@@ -346,22 +346,24 @@ std::optional<ReadError> readHeader(
         const QString name = text->trimmed();
         if (name.isEmpty())
             return ReadError{row.line, position, u"header: column without a name"_s};
-        const auto spec = std::find_if(columnSpecs.begin(), columnSpecs.end(),
-                [&](const ColumnSpec &s) { return name.compare(s.key, Qt::CaseInsensitive) == 0; });
-        if (spec == columnSpecs.end()) {
+        const auto known = std::find_if(
+                knownColumns.begin(), knownColumns.end(), [&](const ColumnDefinition &s) {
+                    return name.compare(s.key, Qt::CaseInsensitive) == 0;
+                });
+        if (known == knownColumns.end()) {
             return ReadError{row.line, quotedExcerpt(name),
                     u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma)"_s};
         }
-        const auto index = std::size_t(spec - columnSpecs.begin());
+        const auto index = std::size_t(known - knownColumns.begin());
         if (seen[index])
             return ReadError{row.line, quotedExcerpt(name), u"column given twice"_s};
         seen[index] = true;
-        columns.push_back(spec->column);
+        columns.push_back(known->column);
         names.push_back(quotedExcerpt(name));
     }
-    for (std::size_t i = 0; i < columnSpecs.size(); ++i) {
-        if (columnSpecs[i].required && !seen[i]) {
-            return ReadError{row.line, canonicalName(columnSpecs[i].column),
+    for (std::size_t i = 0; i < knownColumns.size(); ++i) {
+        if (knownColumns[i].required && !seen[i]) {
+            return ReadError{row.line, canonicalName(knownColumns[i].column),
                     u"missing: the header must name the columns q, H, a1, v and ht"_s};
         }
     }

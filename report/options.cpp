@@ -16,13 +16,13 @@ namespace {
 
 enum class Kind { Flag, Value };
 
-struct OptionSpec {
+struct OptionDefinition {
     const char *name; // without the dashes
     Kind kind;
 };
 
 // Every option. Each takes one dash or two: --q and -q are the same.
-constexpr OptionSpec optionSpecs[] = {
+constexpr OptionDefinition knownOptions[] = {
         {"help", Kind::Flag},
         {"h", Kind::Flag},
         {"version", Kind::Flag},
@@ -48,11 +48,11 @@ constexpr OptionSpec optionSpecs[] = {
         {"title", Kind::Value},
 };
 
-const OptionSpec *findOption(const QString &name)
+const OptionDefinition *findOption(const QString &name)
 {
-    for (const OptionSpec &spec : optionSpecs) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const OptionDefinition &option : knownOptions) {
+        if (name == QLatin1String(option.name))
+            return &option;
     }
     return nullptr;
 }
@@ -96,12 +96,12 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             inlineValue = name.mid(1);
             name = u"o"_s;
         }
-        const OptionSpec *spec = findOption(name);
-        if (!spec) {
+        const OptionDefinition *known = findOption(name);
+        if (!known) {
             error = u"unknown option '%1'"_s.arg(design::quotedExcerpt(argument));
             return std::nullopt;
         }
-        if (spec->kind == Kind::Flag) {
+        if (known->kind == Kind::Flag) {
             if (inlineValue) {
                 error = u"option --%1 takes no value"_s.arg(name);
                 return std::nullopt;

@@ -20,7 +20,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QWidget *createControl(const ControlSpec &row, QWidget *client)
+QWidget *createControl(const ControlRow &row, QWidget *client)
 {
     const QString caption = captionOf(row);
     switch (row.kind) {
@@ -44,7 +44,7 @@ QWidget *createControl(const ControlSpec &row, QWidget *client)
     return nullptr;
 }
 
-void createLine(const LineSpec &row, const Twips &twips, QWidget *client)
+void createLine(const LineRow &row, const Twips &twips, QWidget *client)
 {
     auto *line = new QFrame(client);
     line->setObjectName(row.name.toString());
@@ -68,7 +68,7 @@ void finishLabels(QWidget *client)
     verdict->setPalette(palette);
     verdict->setAccessibleDescription(QString::fromUtf16(VerdictDescription));
 
-    for (const ControlSpec &row : formControls()) {
+    for (const ControlRow &row : formControls()) {
         if (!row.namesField)
             continue;
         auto *label = client->findChild<QLabel *>(row.name.toString(), Qt::FindDirectChildrenOnly);
@@ -82,16 +82,16 @@ void finishLabels(QWidget *client)
 // Follows the tab indices; disabled controls are skipped by Qt itself.
 void chainFocusOrder(QWidget *client)
 {
-    std::vector<const ControlSpec *> focusable;
-    for (const ControlSpec &row : formControls()) {
+    std::vector<const ControlRow *> focusable;
+    for (const ControlRow &row : formControls()) {
         if (row.kind != ControlKind::Label)
             focusable.push_back(&row);
     }
     std::sort(focusable.begin(), focusable.end(),
-            [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
+            [](const ControlRow *a, const ControlRow *b) { return a->tabIndex < b->tabIndex; });
 
     QWidget *previous = nullptr;
-    for (const ControlSpec *row : focusable) {
+    for (const ControlRow *row : focusable) {
         auto *widget
                 = client->findChild<QWidget *>(row->name.toString(), Qt::FindDirectChildrenOnly);
         if (previous)
@@ -105,7 +105,7 @@ void chainFocusOrder(QWidget *client)
 void populateClientArea(QWidget *client, const Twips &twips)
 {
     std::vector<QLineEdit *> fields;
-    for (const ControlSpec &row : formControls()) {
+    for (const ControlRow &row : formControls()) {
         QWidget *control = createControl(row, client);
         control->setObjectName(row.name.toString());
         control->setGeometry(twips.rect(row.left, row.top, row.width, row.height));
@@ -115,7 +115,7 @@ void populateClientArea(QWidget *client, const Twips &twips)
             fields.push_back(field);
         }
     }
-    for (const LineSpec &row : formLines())
+    for (const LineRow &row : formLines())
         createLine(row, twips, client);
 
     // A field overlapping its label by a few twips is drawn over it.

@@ -13,7 +13,7 @@ using K = ControlKind;
 // below it.
 // Sized by its rows: a declared size larger than the rows would add
 // value-initialised controls without a name.
-constexpr ControlSpec Controls[] = {
+constexpr ControlRow Controls[] = {
         {u"Label1", K::Label, 480, 240, 1215, 495, {}, 0, ControlPointSize, F::Text1},
         {u"Text1", K::TextField, 1680, 120, 1215, 315, {}, 1, ControlPointSize, {}},
         {u"Label2", K::Label, 3360, 240, 1215, 495, {}, 8, ControlPointSize, F::Text2},
@@ -46,24 +46,24 @@ constexpr ControlSpec Controls[] = {
 
 // Two segments make one separator across the whole client area; both are
 // clipped at its edges.
-constexpr std::array<LineSpec, 2> Lines = {{
+constexpr std::array<LineRow, 2> Lines = {{
         {u"Line2", -240, 1440, 3840},
         {u"Line1", 1440, 11760, 3840},
 }};
 
 } // namespace
 
-std::span<const ControlSpec> formControls()
+std::span<const ControlRow> formControls()
 {
     return Controls;
 }
 
-std::span<const LineSpec> formLines()
+std::span<const LineRow> formLines()
 {
     return Lines;
 }
 
-QString captionOf(const ControlSpec &row)
+QString captionOf(const ControlRow &row)
 {
     if (row.namesField)
         return fieldCaption(*row.namesField);

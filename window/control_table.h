@@ -21,7 +21,7 @@ inline constexpr qreal LargeFieldPointSize = 12.0;
 // from the top left of the client area, its caption, its position in the
 // keyboard focus order, its font size and, for a label that names a field,
 // that field. Labels carry a tab index too but can never take the focus.
-struct ControlSpec {
+struct ControlRow {
     QStringView name;
     ControlKind kind;
     int left;
@@ -37,7 +37,7 @@ struct ControlSpec {
 };
 
 // A horizontal rule of the form, in twips; it may run past the client area.
-struct LineSpec {
+struct LineRow {
     QStringView name;
     int x1;
     int x2;
@@ -46,12 +46,12 @@ struct LineSpec {
 
 // Text fields take their initial text from the form model, so their captions
 // here are empty.
-std::span<const ControlSpec> formControls();
-std::span<const LineSpec> formLines();
+std::span<const ControlRow> formControls();
+std::span<const LineRow> formLines();
 
 // The text a control shows when the window opens: a field-naming label's
 // caption from the form model, a button's own caption, nothing otherwise.
-QString captionOf(const ControlSpec &row);
+QString captionOf(const ControlRow &row);
 
 // Client area of the form, in twips.
 inline constexpr int ClientWidthTwips = 6000;
