@@ -57,6 +57,19 @@ void TestWriters::displayWidth_data()
     QTest::newRow("combining accent") << QStringLiteral("e\u0301") << 1;
     QTest::newRow("supplementary ideograph") << QString::fromUcs4(U"\U00020000") << 2;
     QTest::newRow("superscript and prime") << QStringLiteral("m²/s d′") << 7;
+    QTest::newRow("Greek and Cyrillic") << QStringLiteral("αβЖ") << 3;
+    QTest::newRow("Hangul syllables") << QStringLiteral("한글") << 4;
+    QTest::newRow("ideographic space and full stop") << QStringLiteral("\u3000。") << 4;
+    QTest::newRow("vertical comma") << QStringLiteral("\uFE10") << 2;
+    QTest::newRow("halfwidth katakana") << QStringLiteral("\uFF76\uFF77") << 2;
+    QTest::newRow("emoji in the BMP") << QStringLiteral("\u231A") << 2;
+    QTest::newRow("emoji outside the BMP") << QString::fromUcs4(U"\U0001F92F") << 2;
+    QTest::newRow("kana supplement") << QString::fromUcs4(U"\U0001B000") << 2;
+    QTest::newRow("CJK Extension G") << QString::fromUcs4(U"\U00030000") << 2;
+    QTest::newRow("enclosing circle") << QStringLiteral("1\u20DD") << 1;
+    QTest::newRow("Arabic mark") << QStringLiteral("\u0628\u0610") << 1;
+    QTest::newRow("word joiner and zero-width space") << QStringLiteral("a\u2060b\u200Bc") << 3;
+    QTest::newRow("soft hyphen") << QStringLiteral("ab\u00ADc") << 3;
 }
 
 void TestWriters::displayWidth()
