@@ -126,7 +126,10 @@ int main(int argc, char *argv[])
         }
         design::CaseFile file = design::readCases(*bytes);
         const auto located = [&shownPath](const design::ReadError &e) {
-            return u"%1:%2: column %3: %4"_s.arg(shownPath).arg(e.line).arg(e.column, e.message);
+            // One arg() for every part: a path or a message with "%1" in
+            // it stays as it is.
+            return QCoreApplication::translate("varnolt::report::Program", "%1:%2: column %3: %4")
+                    .arg(shownPath, QString::number(e.line), e.column, e.message);
         };
         if (file.fileError) {
             printError(located(*file.fileError));

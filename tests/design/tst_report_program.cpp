@@ -38,6 +38,8 @@ private slots:
     void exitStatuses_data();
     void exitStatuses();
     void refusesToWriteOverItsInput();
+    void rowMessageKeepsThePath_data();
+    void rowMessageKeepsThePath();
     void oneCaseByOptions();
     void workbookReadBack();
     void helpAndVersion();
@@ -149,6 +151,26 @@ void TestReportProgram::refusesToWriteOverItsInput()
                 qPrintable(run.err));
         QCOMPARE(fileContents(casesPath), goodCases);
     }
+}
+
+void TestReportProgram::rowMessageKeepsThePath_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("placeholders") << QStringLiteral("cases %1 %2.csv");
+    QTest::newRow("a placeholder of the line") << QStringLiteral("%2%3%4.csv");
+    QTest::newRow("percent signs") << QStringLiteral("100% %L1 %%.csv");
+}
+
+// The bad row's message names the case file exactly as given, whatever
+// placeholders of the message's own its name holds.
+void TestReportProgram::rowMessageKeepsThePath()
+{
+    QFETCH(QString, fileName);
+    const QString casesPath = m_dir.filePath(fileName);
+    QVERIFY(writeFile(casesPath, oneBadRow));
+    const ReportRun run = runReportProgram({casesPath, QStringLiteral("-o"), path("report.json")});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err, casesPath + QStringLiteral(":3: column H: 'x' is not a number\n"));
 }
 
 // One case by options, read from standard output: the README's worked
