@@ -110,10 +110,6 @@ void TestReportProgramFormats::refusesAndWritesNothing_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown language") << QStringList{u"--lang"_s, u"fr"_s}
                                       << u"option --lang: unknown language 'fr' (zh, en)"_s;
-    QTest::newRow("language without value")
-            << QStringList{u"--lang"_s} << u"option --lang needs a value"_s;
-    QTest::newRow("title too long")
-            << QStringList{u"--title"_s, QString(400, u'x')} << u"option --title: give at most"_s;
 }
 
 void TestReportProgramFormats::refusesAndWritesNothing()
