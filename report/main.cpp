@@ -5,11 +5,12 @@
 #include "design/design.h"
 #include "report/atomic_output.h"
 #include "report/options.h"
+#include "report/report_date.h"
 #include "writers/format.h"
 #include "writers/report_document.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QFile>
 
 #include <cstdio>
@@ -68,17 +69,6 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
     return bytes;
 }
 
-// The date a calculation report carries: today, or the day of
-// SOURCE_DATE_EPOCH when a build wants the same bytes every run.
-QDate reportDate()
-{
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok && epoch >= 0)
-        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
-    return QDate::currentDate();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -111,6 +101,17 @@ int main(int argc, char *argv[])
         printError(u"varnolt-report: %1: refusing to write over the case file"_s.arg(
                 options->outputPath));
         return usageOrFileError;
+    }
+
+    // Only a calculation report carries a date; a date it cannot carry is
+    // refused before anything is read or written.
+    QDate date;
+    if (format.toReport) {
+        const auto day = report::reportDate(
+                qEnvironmentVariable("SOURCE_DATE_EPOCH"), QDate::currentDate(), error);
+        if (!day)
+            return usageError(error);
+        date = *day;
     }
 
     std::vector<design::CaseInputs> cases;
@@ -146,7 +147,7 @@ int main(int argc, char *argv[])
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;
-    settings.date = reportDate();
+    settings.date = date;
     const auto bytesOf = [&]() {
         return format.toReport ? format.toReport(result, settings) : format.toBytes(result);
     };

@@ -1,6 +1,8 @@
 // The report program's command line read in process: every option in each
-// of its spellings and every refusal with its message.
+// of its spellings, every refusal with its message, and the date a report
+// carries by SOURCE_DATE_EPOCH.
 #include "report/options.h"
+#include "report/report_date.h"
 #include "writers/number_text.h"
 
 #include <QTest>
@@ -61,6 +63,8 @@ private slots:
     void refusedOptions_data();
     void refusedOptions();
     void helpTextListsEveryOption();
+    void reportDate_data();
+    void reportDate();
 };
 
 void TestReportOptions::acceptedOptions_data()
@@ -233,6 +237,41 @@ void TestReportOptions::helpTextListsEveryOption()
         QVERIFY2(help.contains(QLatin1String(option)), option);
     QVERIFY(help.contains(u"  coarse-sand  Ks = 12  (中砂、粗砂)\n"_s));
     QVERIFY(!help.contains(u"%1"_s));
+}
+
+void TestReportOptions::reportDate_data()
+{
+    QTest::addColumn<QString>("epoch");
+    QTest::addColumn<QDate>("date"); // invalid where refused
+
+    const QDate today(2025, 3, 14);
+    QTest::newRow("unset: today") << QString() << today;
+    QTest::newRow("the first second") << u"0"_s << QDate(1970, 1, 1);
+    QTest::newRow("noon, 7 December 2026") << u"1796644800"_s << QDate(2026, 12, 7);
+    QTest::newRow("the last second of 9999") << u"253402300799"_s << QDate(9999, 12, 31);
+    QTest::newRow("year 10000") << u"253402300800"_s << QDate();
+    QTest::newRow("beyond any date") << u"99999999999999999"_s << QDate();
+    QTest::newRow("beyond 64 bits") << u"99999999999999999999999"_s << QDate();
+    QTest::newRow("negative") << u"-1"_s << QDate();
+    QTest::newRow("not a number") << u"yesterday"_s << QDate();
+    QTest::newRow("a fraction") << u"1796644800.5"_s << QDate();
+}
+
+void TestReportOptions::reportDate()
+{
+    QFETCH(QString, epoch);
+    QFETCH(QDate, date);
+    QString error;
+    const auto got = report::reportDate(epoch, QDate(2025, 3, 14), error);
+    if (date.isValid()) {
+        QCOMPARE(got, std::optional(date));
+        QCOMPARE(error, QString());
+    } else {
+        QVERIFY(!got);
+        QCOMPARE(error,
+                u"SOURCE_DATE_EPOCH: '%1' is not a number of seconds since 1970 from 0 to "
+                "253402300799"_s.arg(epoch));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestReportOptions)
