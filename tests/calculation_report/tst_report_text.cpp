@@ -3,8 +3,10 @@
 // design's, the governing cases are marked, and the Markdown carries the
 // same tables.
 #include "design/design.h"
+#include "design/labels.h"
 #include "design_cases.h"
 #include "model/errors.h"
+#include "writers/error_words.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/report_numbers.h"
@@ -240,7 +242,9 @@ void TestReportText::figuresAreTheDesigns()
             QVERIFY(s.contains(u"= "_s + figure(*b.standard.d) + u" m"_s));
             QVERIFY(s.contains(u"= "_s + figure(*b.standard.length) + u" m"_s));
         } else {
-            QVERIFY(s.contains(htmlEscaped(b.standard.error)));
+            QVERIFY(b.standard.failure);
+            QVERIFY(s.contains(htmlEscaped(
+                    standardFailureWords(*b.standard.failure, ReportLanguage::Chinese))));
         }
     }
     QVERIFY(basins >= 2);
@@ -287,10 +291,10 @@ void TestReportText::errorsShowWhereTheCommandStopped()
             const CaseError &e = *d.cases[std::size_t(i)].error;
             const QString &s = sections[i];
             QVERIFY(s.contains(u"<p class=\"error\">"_s));
-            QVERIFY(s.contains(htmlEscaped(e.message)));
-            QVERIFY(s.contains(e.command));
-            QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.kind)
-                                                                   : errorKindKey(e.kind)));
+            QVERIFY(s.contains(htmlEscaped(errorWords(e.error, language))));
+            QVERIFY(s.contains(stageKey(e.stage)));
+            QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.error.kind())
+                                                                   : errorKindKey(e.error.kind())));
         }
         // The check that stopped has no sketch; the basin that stopped shows
         // the jump at the toe.

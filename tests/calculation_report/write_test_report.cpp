@@ -75,7 +75,8 @@ int main(int argc, char **argv)
             figures << figure(r.basin->d) << figure(r.basin->lengthMin)
                     << figure(r.basin->lengthMax);
         expected.append(QJsonObject{{u"name"_s, caseTitle(r, i, ReportLanguage::Chinese)},
-                {u"figures"_s, figures}, {u"error"_s, r.error ? r.error->message : QString()}});
+                {u"figures"_s, figures},
+                {u"error"_s, r.error ? r.error->error.message() : QString()}});
     }
     QJsonObject governing;
     if (design.governingDepth)
