@@ -11,7 +11,6 @@
 namespace varnolt::design {
 
 namespace c = varnolt::checked;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -73,8 +72,8 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
             const double T0 = c::add(E0, depth);
             const std::optional<double> hco = standardContractedDepth(T0, flow.q, flow.phi, alpha);
             if (!hco) {
-                result.error
-                        = u"按规范公式，总水头 T0 = %1 m 时收缩水深无解。"_s.arg(T0, 0, 'g', 6);
+                result.failure
+                        = StandardFailure{StandardFailure::Reason::NoContractedDepth, T0, {}};
                 return result;
             }
             const double root = c::pow(
@@ -97,10 +96,10 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
                 return result;
             }
         }
-        result.error = u"按规范公式迭代消力池深度 d′ 不收敛。"_s;
+        result.failure = StandardFailure{StandardFailure::Reason::NotSettled, 0, {}};
     } catch (const CalcError &error) {
         result = StandardCheck{};
-        result.error = u"按规范公式计算时出错：%1"_s.arg(error.message());
+        result.failure = StandardFailure{StandardFailure::Reason::Arithmetic, 0, error};
     }
     return result;
 }

@@ -35,8 +35,8 @@ std::optional<double> standardContractedDepth(double T0, double q, double phi, d
 //   ΔZ = α·q²/(19.62·φ′²·ht²) − α·q²/(19.62·hc″²), φ′ the exit coefficient,
 //   d′ = σ·hc″ − ht − ΔZ,
 //   Lsj = Ls + β·6.9·(hc″ − hco).
-// Where the cubic has no root, or d′ does not settle, `error` says so and the
-// numbers stay empty. Arithmetic failures become that error as well.
+// Where the cubic has no root, or d′ does not settle, `failure` says so and
+// the numbers stay empty. Arithmetic failures become that failure as well.
 StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options);
 
 // Floor slab against scour and apron extension, from the difference of the

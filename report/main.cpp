@@ -149,7 +149,8 @@ int main(int argc, char *argv[])
     settings.title = options->title;
     settings.date = date;
     const auto bytesOf = [&]() {
-        return format.toReport ? format.toReport(result, settings) : format.toBytes(result);
+        return format.toReport ? format.toReport(result, settings)
+                               : format.toBytes(result, settings.language);
     };
 
     if (options->outputPath.isEmpty()) {
@@ -163,7 +164,7 @@ int main(int argc, char *argv[])
             options->outputPath,
             [&](const QString &path, QString &writeError) {
                 if (format.toFile)
-                    return format.toFile(result, path, writeError);
+                    return format.toFile(result, path, writeError, settings.language);
                 return report::writeBytes(path, bytesOf(), writeError);
             },
             error);

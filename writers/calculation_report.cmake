@@ -3,6 +3,7 @@
 # Markdown. Kept apart from the table, CSV, JSON and XLSX writers so that it
 # builds and tests on its own.
 add_library(varnolt_report_html STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/error_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/markdown_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_document.cpp

@@ -1,5 +1,6 @@
 #include "design/labels.h"
 #include "model/errors.h"
+#include "writers/error_words.h"
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
@@ -195,7 +196,7 @@ void writeBasin(JsonOut &out, const BasinResult &basin)
     out.close('}');
 }
 
-void writeCase(JsonOut &out, const CaseResult &result)
+void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
 {
     out.open('{');
     out.key("name");
@@ -224,11 +225,11 @@ void writeCase(JsonOut &out, const CaseResult &result)
     if (result.error) {
         out.open('{');
         out.key("command");
-        out.text(result.error->command);
+        out.text(design::stageKey(result.error->stage));
         out.key("kind");
-        out.text(errorKindKey(result.error->kind));
+        out.text(errorKindKey(result.error->error.kind()));
         out.key("message");
-        out.text(result.error->message);
+        out.text(errorWords(result.error->error, language));
         out.close('}');
     } else {
         out.null();
@@ -238,7 +239,7 @@ void writeCase(JsonOut &out, const CaseResult &result)
 
 } // namespace
 
-QByteArray jsonText(const design::DesignResult &design)
+QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
 {
     JsonOut out;
     out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
@@ -247,7 +248,7 @@ QByteArray jsonText(const design::DesignResult &design)
     out.open('[');
     for (const CaseResult &result : design.cases) {
         out.breakLine();
-        writeCase(out, result);
+        writeCase(out, result, language);
     }
     out.close(']');
     out.breakLine();

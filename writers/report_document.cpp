@@ -1,5 +1,7 @@
 #include "writers/report_document.h"
 
+#include "design/labels.h"
+#include "writers/error_words.h"
 #include "writers/report_numbers.h"
 
 namespace varnolt::writers {
@@ -398,8 +400,9 @@ void addBasin(ReportSection &s, const design::CaseInputs &in, const design::Chec
                                     range(figure(b.lengthMin), figure(b.lengthMax), lang)));
         s.blocks.push_back(g.block());
     } else {
-        s.blocks.push_back(
-                paragraph(ReportBlock::Kind::Note, word(Word::StandardNoRoot, lang) + sc.error));
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Note,
+                word(Word::StandardNoRoot, lang)
+                        + (sc.failure ? standardFailureWords(*sc.failure, lang) : QString())));
     }
 
     s.blocks.push_back(heading(4, word(Word::SlabCaption, lang)));
@@ -451,12 +454,14 @@ void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design
 void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::ErrorCaption, lang)));
-    const QString step = e.command == u"Command2"_s ? word(Word::StepBasin, lang)
-                                                    : word(Word::StepCheck, lang);
-    const QString head
-            = word(Word::CaseStopped, lang)
-                      .arg(step, e.command.left(16) + u", "_s + errorKindWords(e.kind, lang));
-    s.blocks.push_back(paragraph(ReportBlock::Kind::Error, head + e.message.left(2000)));
+    const QString step = e.stage == design::Stage::Basin ? word(Word::StepBasin, lang)
+                                                         : word(Word::StepCheck, lang);
+    const QString head = word(Word::CaseStopped, lang)
+                                 .arg(step,
+                                         design::stageKey(e.stage) + u", "_s
+                                                 + errorKindWords(e.error.kind(), lang));
+    s.blocks.push_back(
+            paragraph(ReportBlock::Kind::Error, head + errorWords(e.error, lang).left(2000)));
 }
 
 ReportSection caseSection(const design::DesignResult &design, std::size_t i, ReportLanguage lang)

@@ -18,6 +18,9 @@ using namespace varnolt;
 using namespace varnolt::design;
 using namespace varnolt::writers;
 
+Q_DECLARE_METATYPE(varnolt::writers::Format)
+Q_DECLARE_METATYPE(varnolt::writers::ReportLanguage)
+
 namespace {
 
 // A design with a remote jump under a Chinese name, a submerged one, a case
@@ -48,6 +51,8 @@ private slots:
     void figuresFromAMillionHaveAnExponent_data();
     void figuresFromAMillionHaveAnExponent();
     void formatDispatch();
+    void messagesFollowTheLanguage_data();
+    void messagesFollowTheLanguage();
 };
 
 void TestWriters::displayWidth_data()
@@ -192,6 +197,36 @@ void TestWriters::jsonKeysAndNumbers()
     const QJsonObject empty = QJsonDocument::fromJson(jsonText(DesignResult{})).object();
     QVERIFY(empty[u"governing"][u"depth"].isNull());
     QVERIFY(empty[u"cases"].toArray().isEmpty());
+}
+
+void TestWriters::messagesFollowTheLanguage_data()
+{
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<ReportLanguage>("language");
+    for (const Format format : {Format::Table, Format::Csv, Format::Json}) {
+        const QString name = QString::fromLatin1(formatEntry(format).name);
+        QTest::newRow(qPrintable(name + QStringLiteral(" zh")))
+                << format << ReportLanguage::Chinese;
+        QTest::newRow(qPrintable(name + QStringLiteral(" en")))
+                << format << ReportLanguage::English;
+    }
+}
+
+void TestWriters::messagesFollowTheLanguage()
+{
+    QFETCH(Format, format);
+    QFETCH(ReportLanguage, language);
+    // The case without a discharge stops the check.
+    const QString chinese = QStringLiteral("「单宽流量q」为 0:计算中出现零除以零。");
+    const QString english = QStringLiteral(
+            "The discharge per unit width q is 0, so the calculation divides zero by zero.");
+    const QString text = QString::fromUtf8(formatEntry(format).toBytes(sampleDesign(), language));
+    const bool inChinese = language == ReportLanguage::Chinese;
+    QVERIFY(text.contains(inChinese ? chinese : english));
+    QVERIFY(!text.contains(inChinese ? english : chinese));
+    // The stage and the kind are keys, the same in both languages.
+    QVERIFY(text.contains(QStringLiteral("Command1")));
+    QVERIFY(text.contains(QStringLiteral("invalid operation")));
 }
 
 void TestWriters::formatDispatch_data()
