@@ -24,6 +24,7 @@ struct CaseInputs {
     double phi = 0.95;
     double sigma = 1.05;
     int line = 0;
+    std::optional<double> uplift; // U, the uplift under the slab (kPa), where given
 };
 
 // Settings that hold for every case of a design: the cross-check of the
@@ -35,6 +36,14 @@ struct DesignOptions {
     double slopeLength = 0.0; // Ls, horizontal length of the sloping part
     double k1 = 0.20; // slab-thickness coefficient, 0.15–0.20 in the code
     std::optional<double> ks; // apron-length coefficient; no apron length without it
+    // φ′, the velocity coefficient of the tailwater's head at the basin exit,
+    // apart from the jet's φ: a lower φ for a high weir must not make the
+    // basin shallower.
+    double exitPhi = 0.95;
+    double depthStep = 0.05; // the adopted basin depth is rounded up to this (m)
+    double lengthStep = 0.5; // the adopted basin length is rounded up to this (m)
+    double k2 = 1.2; // safety factor of the slab against uplift
+    double slabUnitWeight = 24; // γb, unit weight of the slab (kN/m³)
 };
 
 // The form of a hydraulic jump by the Froude number of its incoming flow.

@@ -1,5 +1,7 @@
 #include "design/standard_check.h"
 
+#include "design/slab_and_apron.h"
+
 #include "model/checked_math.h"
 #include "model/errors.h"
 #include "model/formulas.h"
@@ -62,8 +64,9 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
         const double E0 = standardTotalHead(flow, alpha);
         const double alphaQ2 = c::mul(alpha, c::mul(flow.q, flow.q));
         const double widthFactor = c::pow(options.widthRatio, 0.25);
+        // The tailwater's head at the exit with the exit's own coefficient φ′.
         const double tailwaterHead = c::div(alphaQ2,
-                c::mul(c::mul(formulas::twoG, c::mul(flow.phi, flow.phi)),
+                c::mul(c::mul(formulas::twoG, c::mul(options.exitPhi, options.exitPhi)),
                         c::mul(flow.ht, flow.ht)));
         double depth = 0;
         for (int round = 0; round < maxRounds; ++round) {
@@ -105,13 +108,14 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
 SlabAndApron slabAndApron(const WeirFlow &flow, const DesignOptions &options)
 {
     SlabAndApron result;
-    result.headDifference = c::sub(c::add(flow.a1, flow.H), flow.ht);
-    double root = 0;
-    if (result.headDifference > 0)
-        root = c::pow(c::mul(flow.q, c::pow(result.headDifference, 0.5)), 0.5);
-    result.slabThickness = c::mul(options.k1, root);
-    if (options.ks)
-        result.apronLength = c::mul(*options.ks, root);
+    result.headDifference = headDifference(flow);
+    result.slabThickness = scourSlabThickness(flow.q, result.headDifference, options.k1);
+    if (options.ks) {
+        // On the discharge entering the basin, as this record has always
+        // given it; apronExtension takes the width ratio into account.
+        result.apronLength = apronExtension(flow.q, 1.0, result.headDifference, *options.ks).length;
+    }
+    const double root = scourParameter(flow.q, result.headDifference);
     result.outsideRange = root < 1.0 || root > 9.0;
     return result;
 }

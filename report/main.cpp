@@ -5,11 +5,12 @@
 #include "design/design.h"
 #include "report/atomic_output.h"
 #include "report/options.h"
+#include "report/report_date.h"
 #include "writers/format.h"
 #include "writers/report_document.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QFile>
 
 #include <cstdio>
@@ -68,17 +69,6 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
     return bytes;
 }
 
-// The date a calculation report carries: today, or the day of
-// SOURCE_DATE_EPOCH when a build wants the same bytes every run.
-QDate reportDate()
-{
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok && epoch >= 0)
-        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
-    return QDate::currentDate();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -116,6 +106,17 @@ int main(int argc, char *argv[])
         return usageOrFileError;
     }
 
+    // Only a calculation report carries a date; a date it cannot carry is
+    // refused before anything is read or written.
+    QDate date;
+    if (format.toReport) {
+        const auto day = report::reportDate(
+                qEnvironmentVariable("SOURCE_DATE_EPOCH"), QDate::currentDate(), error);
+        if (!day)
+            return usageError(error);
+        date = *day;
+    }
+
     std::vector<design::CaseInputs> cases;
     int status = allRowsRead;
     if (options->singleCase) {
@@ -129,7 +130,10 @@ int main(int argc, char *argv[])
         }
         design::CaseFile file = design::readCases(*bytes);
         const auto located = [&shownPath](const design::ReadError &e) {
-            return u"%1:%2: column %3: %4"_s.arg(shownPath).arg(e.line).arg(e.column, e.message);
+            // One arg() for every part: a path or a message with "%1" in
+            // it stays as it is.
+            return QCoreApplication::translate("varnolt::report::Program", "%1:%2: column %3: %4")
+                    .arg(shownPath, QString::number(e.line), e.column, e.message);
         };
         if (file.fileError) {
             printError(located(*file.fileError));
@@ -146,7 +150,7 @@ int main(int argc, char *argv[])
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;
-    settings.date = reportDate();
+    settings.date = date;
     const auto bytes = format.toFile
             ? report::bytesOfFileWritten(
                     [&](const QString &path, QString &writeError) {

@@ -23,7 +23,7 @@ const QString none = u"–"_s;
 
 QString two(double value)
 {
-    return fixedText(value, 2);
+    return tableNumberText(value, 2);
 }
 
 QString optionalTwo(const std::optional<double> &value)

@@ -166,6 +166,8 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
 
 def figure(value):
     """A figure as the report prints it: four significant digits, three decimals at least."""
+    if abs(value) >= 1e6:
+        return f"{value:.3e}"
     decimals = 3 if value == 0 else min(max(3, 3 - math.floor(math.log10(abs(value)))), 9)
     return f"{value:.{decimals}f}"
 

@@ -5,6 +5,8 @@
 #include "design_cases.h"
 #include "writers/display_width.h"
 #include "writers/format.h"
+#include "writers/number_text.h"
+#include "writers/report_numbers.h"
 #include "writers/writers.h"
 
 #include <QJsonArray>
@@ -45,6 +47,8 @@ private slots:
     void jsonNamesByteForByte_data();
     void jsonNamesByteForByte();
     void formatDispatch_data();
+    void figuresFromAMillionHaveAnExponent_data();
+    void figuresFromAMillionHaveAnExponent();
     void formatDispatch();
 };
 
@@ -59,6 +63,19 @@ void TestWriters::displayWidth_data()
     QTest::newRow("combining accent") << QStringLiteral("e\u0301") << 1;
     QTest::newRow("supplementary ideograph") << QString::fromUcs4(U"\U00020000") << 2;
     QTest::newRow("superscript and prime") << QStringLiteral("m²/s d′") << 7;
+    QTest::newRow("Greek and Cyrillic") << QStringLiteral("αβЖ") << 3;
+    QTest::newRow("Hangul syllables") << QStringLiteral("한글") << 4;
+    QTest::newRow("ideographic space and full stop") << QStringLiteral("\u3000。") << 4;
+    QTest::newRow("vertical comma") << QStringLiteral("\uFE10") << 2;
+    QTest::newRow("halfwidth katakana") << QStringLiteral("\uFF76\uFF77") << 2;
+    QTest::newRow("emoji in the BMP") << QStringLiteral("\u231A") << 2;
+    QTest::newRow("emoji outside the BMP") << QString::fromUcs4(U"\U0001F92F") << 2;
+    QTest::newRow("kana supplement") << QString::fromUcs4(U"\U0001B000") << 2;
+    QTest::newRow("CJK Extension G") << QString::fromUcs4(U"\U00030000") << 2;
+    QTest::newRow("enclosing circle") << QStringLiteral("1\u20DD") << 1;
+    QTest::newRow("Arabic mark") << QStringLiteral("\u0628\u0610") << 1;
+    QTest::newRow("word joiner and zero-width space") << QStringLiteral("a\u2060b\u200Bc") << 3;
+    QTest::newRow("soft hyphen") << QStringLiteral("ab\u00ADc") << 3;
 }
 
 void TestWriters::displayWidth()
@@ -242,6 +259,32 @@ void TestWriters::formatDispatch()
     QCOMPARE(found ? int(*found) : -1, format);
     if (found)
         QCOMPARE(formatNamed(QString::fromLatin1(formatEntry(*found).name)), found);
+}
+
+void TestWriters::figuresFromAMillionHaveAnExponent_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("table"); // two decimals
+    QTest::addColumn<QString>("report");
+    QTest::newRow("small") << 0.8878912 << QStringLiteral("0.89") << QStringLiteral("0.8879");
+    QTest::newRow("ordinary Froude number")
+            << 5.274 << QStringLiteral("5.27") << QStringLiteral("5.274");
+    QTest::newRow("just below a million")
+            << 999999.25 << QStringLiteral("999999.25") << QStringLiteral("999999.250");
+    QTest::newRow("a million") << 1e6 << QStringLiteral("1.00e+06") << QStringLiteral("1.000e+06");
+    QTest::newRow("Froude number of a film")
+            << 2.5e19 << QStringLiteral("2.50e+19") << QStringLiteral("2.500e+19");
+    QTest::newRow("negative") << -3.21e7 << QStringLiteral("-3.21e+07")
+                              << QStringLiteral("-3.210e+07");
+    QTest::newRow("largest double") << 1.7976931348623157e308 << QStringLiteral("1.80e+308")
+                                    << QStringLiteral("1.798e+308");
+}
+
+void TestWriters::figuresFromAMillionHaveAnExponent()
+{
+    QFETCH(double, value);
+    QTEST(tableNumberText(value, 2), "table");
+    QTEST(figure(value), "report");
 }
 
 QTEST_GUILESS_MAIN(TestWriters)
