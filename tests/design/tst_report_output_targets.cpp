@@ -58,7 +58,7 @@ struct stat statusOf(const QString &path)
 // made (not root), the machine's device, which such a user cannot replace.
 QString deviceNode(const QString &folder, const char *name, unsigned minor)
 {
-    const QString node = folder + QLatin1Char('/') + QLatin1String(name);
+    QString node = folder + QLatin1Char('/') + QLatin1String(name);
     if (::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, makedev(1, minor)) == 0)
         return node;
     return QStringLiteral("/dev/") + QLatin1String(name);
@@ -111,7 +111,7 @@ void TestReportOutputTargets::outputTargets_data()
     QTest::addColumn<int>("mode"); // of report.json afterwards, -1 unchecked
     QTest::addColumn<unsigned>("type"); // of -o's target afterwards, 0 unchecked
 
-    const QString none;
+    const QString none = QString(); // no file, no message
     QTest::newRow("new file") << Setup::Nothing << "report.json" << 0 << none << "report.json"
                               << 0644 << unsigned(S_IFREG);
     QTest::newRow("0600 file stays 0600") << Setup::File << "report.json" << 0 << none
