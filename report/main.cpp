@@ -95,9 +95,12 @@ int main(int argc, char *argv[])
         return usageError(
                 u"the %1 format is not part of this build"_s.arg(QString::fromLatin1(format.name)));
     }
-    if (!options->outputPath.isEmpty() && !options->casesPath.isEmpty()
-            && options->casesPath != u"-"_s
-            && report::sameFile(options->casesPath, options->outputPath)) {
+    const auto target = report::outputTarget(options->outputPath, error);
+    if (!target) {
+        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+        return usageOrFileError;
+    }
+    if (report::replacesInput(options->casesPath, *target)) {
         printError(u"varnolt-report: %1: refusing to write over the case file"_s.arg(
                 options->outputPath));
         return usageOrFileError;
@@ -148,28 +151,19 @@ int main(int argc, char *argv[])
     settings.language = options->language;
     settings.title = options->title;
     settings.date = date;
-    const auto bytesOf = [&]() {
-        return format.toReport ? format.toReport(result, settings)
-                               : format.toBytes(result, settings.language);
-    };
-
-    if (options->outputPath.isEmpty()) {
-        if (!writeStandardOutput(bytesOf())) {
-            printError(u"varnolt-report: cannot write to standard output"_s);
-            return usageOrFileError;
-        }
-        return status;
-    }
-    const bool written = report::writeAtomically(
-            options->outputPath,
-            [&](const QString &path, QString &writeError) {
-                if (format.toFile)
-                    return format.toFile(result, path, writeError, settings.language);
-                return report::writeBytes(path, bytesOf(), writeError);
-            },
-            error);
-    if (!written) {
-        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+    const auto bytes = format.toFile
+            ? report::bytesOfFileWritten(
+                    [&](const QString &path, QString &writeError) {
+                        return format.toFile(result, path, writeError, settings.language);
+                    },
+                    error)
+            : std::optional(format.toReport ? format.toReport(result, settings)
+                                            : format.toBytes(result, settings.language));
+    if (!bytes || !report::writeOutput(*target, *bytes, error)) {
+        const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
+                ? u"standard output"_s
+                : options->outputPath;
+        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(shownTarget, error));
         return usageOrFileError;
     }
     return status;

@@ -294,7 +294,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                             .arg(design::quotedExcerpt(*format));
             return std::nullopt;
         }
-    } else if (!options.outputPath.isEmpty()) {
+    } else if (!options.outputPath.isEmpty() && options.outputPath != u"-"_s) {
         options.format = writers::formatOfPath(options.outputPath);
         if (!options.format) {
             error = OptionTexts::tr("cannot tell the format of '%1' from its extension "
@@ -322,7 +322,8 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                         .arg(design::maxNameLength);
         return std::nullopt;
     }
-    if (options.outputPath.isEmpty() && options.format == writers::Format::Xlsx) {
+    if ((options.outputPath.isEmpty() || options.outputPath == u"-"_s)
+            && options.format == writers::Format::Xlsx) {
         error = OptionTexts::tr("a workbook is written to a file: give -o FILE.xlsx");
         return std::nullopt;
     }
@@ -374,7 +375,9 @@ QString helpText()
             "\n"
             "Output:\n"
             "  -o, --output FILE write to FILE, the format from its extension\n"
-            "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all\n"
+            "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all,\n"
+            "                    keeping its permissions; through a link, the file it points\n"
+            "                    to; a device or FIFO written as it is; - for standard output\n"
             "  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)\n"
             "\n"
             "Calculation report (.html, printable on A4 with a sketch of each case; .md):\n"

@@ -12,27 +12,49 @@ using design::CheckResult;
 
 namespace {
 
+// A UTF-16 unit at `i` that is half of no pair: UTF-8 cannot carry it, a
+// \u escape can.
+bool isLoneSurrogate(const QString &text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    return c.isLowSurrogate(); // a low one after a high one was skipped with it
+}
+
 // A small streaming writer: keys in the order written, numbers as the
 // shortest text that reads back as the same double.
 class JsonOut {
 public:
     QByteArray bytes;
 
+    // Characters outside the Basic Multilingual Plane (rare place-name
+    // characters, emoji) are two UTF-16 units: runs of ordinary text are
+    // encoded whole so each pair becomes its one UTF-8 sequence; only the
+    // characters JSON and JavaScript need escaped break a run.
     void string(const QString &text)
     {
         bytes += '"';
-        for (const QChar c : text) {
-            const char16_t u = c.unicode();
+        qsizetype runStart = 0;
+        const auto endRun = [&](qsizetype end) {
+            bytes += QStringView(text).mid(runStart, end - runStart).toUtf8();
+            runStart = end + 1;
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
             if (u == u'"' || u == u'\\') {
+                endRun(i);
                 bytes += '\\';
                 bytes += char(u);
-            } else if (u < 0x20 || u == 0x2028 || u == 0x2029) {
+            } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || isLoneSurrogate(text, i)) {
+                endRun(i);
                 bytes += "\\u";
                 bytes += QByteArray::number(uint(u), 16).rightJustified(4, '0');
-            } else {
-                bytes += QString(c).toUtf8();
+            } else if (QChar::isHighSurrogate(u)) {
+                ++i; // the pair stays in the run
             }
         }
+        endRun(text.size());
         bytes += '"';
     }
 

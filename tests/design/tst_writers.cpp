@@ -47,6 +47,8 @@ private slots:
     void tableColumnsAligned();
     void csvForSpreadsheets();
     void jsonKeysAndNumbers();
+    void jsonNamesByteForByte_data();
+    void jsonNamesByteForByte();
     void formatDispatch_data();
     void figuresFromAMillionHaveAnExponent_data();
     void figuresFromAMillionHaveAnExponent();
@@ -227,6 +229,49 @@ void TestWriters::messagesFollowTheLanguage()
     // The stage and the kind are keys, the same in both languages.
     QVERIFY(text.contains(QStringLiteral("Command1")));
     QVERIFY(text.contains(QStringLiteral("invalid operation")));
+}
+
+void TestWriters::jsonNamesByteForByte_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("written"); // the name's JSON string, quotes and all
+
+    QTest::newRow("Chinese of the Basic Plane") << QStringLiteral(
+            "设计洪水") << QByteArray("\"\xE8\xAE\xBE\xE8\xAE\xA1\xE6\xB4\xAA\xE6\xB0\xB4\"");
+    QTest::newRow("U+20000 alone")
+            << QString::fromUcs4(U"\U00020000") << QByteArray("\"\xF0\xA0\x80\x80\"");
+    QTest::newRow("U+21336 in a place name") << QString::fromUcs4(U"\U00021336\u6751 weir")
+                                             << QByteArray("\"\xF0\xA1\x8C\xB6\xE6\x9D\x91 weir\"");
+    QTest::newRow("emoji beside escapes")
+            << QString::fromUcs4(U"\"\U0001F30A\"\\\U0001F30A\n")
+            << QByteArray("\"\\\"\xF0\x9F\x8C\x8A\\\"\\\\\xF0\x9F\x8C\x8A\\u000a\"");
+    QTest::newRow("line separators escaped for JavaScript")
+            << QStringLiteral("a\u2028b\u2029") << QByteArray("\"a\\u2028b\\u2029\"");
+    // A half pair cannot be UTF-8; escaped, it reads back as the same unit.
+    QTest::newRow("lone high surrogate")
+            << (QStringLiteral("x") + QChar(0xD840)) << QByteArray("\"x\\ud840\"");
+    QTest::newRow("low surrogate first")
+            << (QString(QChar(0xDC00)) + QChar(0xD840) + QStringLiteral("y"))
+            << QByteArray("\"\\udc00\\ud840y\"");
+}
+
+// The bytes written for a case's name, and the name read back: characters
+// outside the Basic Multilingual Plane arrive as their four UTF-8 bytes.
+void TestWriters::jsonNamesByteForByte()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, written);
+    const QByteArray bytes
+            = jsonText(evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{}));
+    const QByteArray field = "{\"name\":" + written + ",";
+    QVERIFY2(bytes.contains(field), bytes.left(bytes.indexOf(",\"inputs\"")).constData());
+    QCOMPARE(bytes.count(written), 3); // the case, the governing depth and length
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document[u"cases"][0][u"name"].toString(), name);
+    QCOMPARE(document[u"governing"][u"depth"].toString(), name);
+    QCOMPARE(document[u"governing"][u"length"].toString(), name);
 }
 
 void TestWriters::formatDispatch_data()

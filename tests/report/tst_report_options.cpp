@@ -107,6 +107,10 @@ void TestReportOptions::acceptedOptions_data()
             << QStringList{u"cases.csv"_s, u"--output=r.HTM"_s} << u"output=r.HTM; format=html"_s;
     QTest::newRow("-output FILE") << QStringList{u"cases.csv"_s, u"-output"_s, u"r.csv"_s}
                                   << u"output=r.csv; format=csv"_s;
+    QTest::newRow("-o - is standard output, the table by default")
+            << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s} << u"output=-; format=table"_s;
+    QTest::newRow("-o - in a format") << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s, u"--format"_s,
+            u"json"_s} << u"output=-; format=json"_s;
     QTest::newRow("a dash after an option is its value")
             << QStringList{u"cases.csv"_s, u"--title"_s, u"-oops"_s} << u"title=-oops; output="_s;
     QTest::newRow("-- ends the options")
@@ -213,6 +217,9 @@ void TestReportOptions::refusedOptions_data()
                                     << u"option --title: give at most 256 characters"_s;
     QTest::newRow("a workbook to standard output")
             << file + QStringList{u"--format"_s, u"xlsx"_s}
+            << u"a workbook is written to a file: give -o FILE.xlsx"_s;
+    QTest::newRow("a workbook to -o -")
+            << file + QStringList{u"--format"_s, u"xlsx"_s, u"-o"_s, u"-"_s}
             << u"a workbook is written to a file: give -o FILE.xlsx"_s;
 }
 
