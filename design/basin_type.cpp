@@ -1,5 +1,8 @@
 #include "design/basin_type.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace varnolt::design {
 
 using namespace Qt::StringLiterals;
@@ -25,11 +28,11 @@ QString basinTypeKey(BasinType type)
 
 std::optional<BasinType> basinTypeOfKey(const QString &key)
 {
-    for (const BasinType type : allTypes) {
-        if (key == basinTypeKey(type))
-            return type;
-    }
-    return std::nullopt;
+    const auto *found = std::find_if(std::begin(allTypes), std::end(allTypes),
+            [&key](BasinType type) { return key == basinTypeKey(type); });
+    if (found == std::end(allTypes))
+        return std::nullopt;
+    return *found;
 }
 
 QString basinTypeName(BasinType type)

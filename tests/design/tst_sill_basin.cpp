@@ -254,15 +254,15 @@ void TestSillBasin::sillThatDoesNotSettle()
 void TestSillBasin::sillWithoutDischargeCoefficient()
 {
     const WeirFlow flow{5, 1.77, 6, 0.51, 2.38, 0.95, 1.05};
-    const SillBasinResult sill = sillBasin(flow, ToeJump{0.44, 3.2}, 0.0);
-    QVERIFY(!sill.basin);
-    QVERIFY(sill.error);
-    QCOMPARE(sill.error->kind(), ErrorKind::DivisionByZero);
+    const SillBasinResult sillResult = sillBasin(flow, ToeJump{0.44, 3.2}, 0.0);
+    QVERIFY(!sillResult.basin);
+    QVERIFY(sillResult.error);
+    QCOMPARE(sillResult.error->kind(), ErrorKind::DivisionByZero);
 
-    const CombinedBasinResult combined = combinedBasin(flow, 0.0);
-    QVERIFY(!combined.basin);
-    QVERIFY(combined.error);
-    QCOMPARE(combined.error->kind(), ErrorKind::DivisionByZero);
+    const CombinedBasinResult combinedResult = combinedBasin(flow, 0.0);
+    QVERIFY(!combinedResult.basin);
+    QVERIFY(combinedResult.error);
+    QCOMPARE(combinedResult.error->kind(), ErrorKind::DivisionByZero);
 }
 
 void TestSillBasin::basinTypeKeys_data()

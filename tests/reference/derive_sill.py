@@ -176,9 +176,10 @@ def row(*cells):
 
 
 SIGMA_S = [('free', 0.2), ('tailwater below the crest', -0.3), ('end of free flow', 0.45),
-           ('between 0.45 and 0.50', 0.475), ('table row 0.50', 0.5), ('between 0.72 and 0.74', 0.73),
-           ('table row 0.86', 0.86), ('between 0.92 and 0.95', 0.935),
-           ('between 0.95 and 1', 0.99), ('at the total head', 1.0), ('above the total head', 1.2)]
+           ('between 0.45 and 0.50', 0.475), ('table row 0.50', 0.5),
+           ('between 0.72 and 0.74', 0.73), ('table row 0.86', 0.86),
+           ('between 0.92 and 0.95', 0.935), ('between 0.95 and 1', 0.99),
+           ('at the total head', 1.0), ('above the total head', 1.2)]
 
 # name, q, H, a1, v, ht, phi, sigma, m
 SILLS = [
