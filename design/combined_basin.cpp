@@ -47,9 +47,7 @@ public:
         const std::optional<double> hco
                 = standardContractedDepth(lowering.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
-            throw CalcError(ErrorKind::NoSolution,
-                    u"按综合式消力池求池深时，总水头 E0 = %1 m 下收缩水深无解。"_s.arg(
-                            lowering.E0, 0, 'g', 6));
+            throw CalcError(ErrorReason::HeadTooSmall);
         }
         lowering.hco = *hco;
         lowering.hco2 = formulas::exact::conjugateDepth(m_flow.q, lowering.hco);
@@ -75,8 +73,9 @@ Lowering solveLowering(const LoweringBalance &balance)
         low = high;
         const double deeper = c::mul(high.d, 2.0);
         if (deeper > deepestLowering) {
-            throw CalcError(ErrorKind::NoSolution,
-                    u"按综合式消力池求池深时，深至 %1 m 仍不能满足平衡。"_s.arg(deepestLowering));
+            ErrorFigures figures;
+            figures.deepest = deepestLowering;
+            throw CalcError(ErrorReason::NoBasinDeepEnough, figures);
         }
         high = balance.at(deeper);
     }

@@ -41,9 +41,7 @@ public:
         const std::optional<double> hco
                 = standardContractedDepth(balance.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
-            throw CalcError(ErrorKind::NoSolution,
-                    u"按能量平衡求消力池深度时，总水头 E0 = %1 m 下收缩水深无解。"_s.arg(
-                            balance.E0, 0, 'g', 6));
+            throw CalcError(ErrorReason::HeadTooSmall);
         }
         balance.hco = *hco;
         balance.hco2 = formulas::exact::conjugateDepth(m_flow.q, balance.hco);
@@ -79,8 +77,9 @@ ExactBasin solve(const BasinBalance &balance)
         atLow = atHigh;
         high = checked::mul(high, 2.0);
         if (high > deepestBasin) {
-            throw CalcError(ErrorKind::NoSolution,
-                    u"按能量平衡求消力池深度时，深至 %1 m 仍不能满足平衡。"_s.arg(deepestBasin));
+            ErrorFigures figures;
+            figures.deepest = deepestBasin;
+            throw CalcError(ErrorReason::NoBasinDeepEnough, figures);
         }
         atHigh = balance.at(high);
     }
