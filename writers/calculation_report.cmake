@@ -3,10 +3,18 @@
 # Markdown. Kept apart from the table, CSV, JSON and XLSX writers so that it
 # builds and tests on its own.
 add_library(varnolt_report_html STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/formula_numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/markdown_report.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_basin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_basis.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_blocks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_case.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_formulas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_summary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_svg.cpp
 )
