@@ -1,6 +1,7 @@
 #include "design/case_fields.h"
 
 #include "design/case_reader.h"
+#include "model/quoted_excerpt.h"
 
 #include <QStringDecoder>
 
@@ -47,7 +48,7 @@ std::optional<double> parseNumber(QString text, char separator, QString &fault)
     ascii.reserve(std::size_t(text.size()));
     for (const QChar c : text) {
         if (c.unicode() > 0x7F) {
-            fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text));
+            fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text, ControlCharacters::Replaced));
             return std::nullopt;
         }
         ascii.push_back(char(c.unicode()));
@@ -74,7 +75,7 @@ std::optional<double> parseNumber(QString text, char separator, QString &fault)
         good = digits() > 0;
     }
     if (!good || i != ascii.size()) {
-        fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text));
+        fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text, ControlCharacters::Replaced));
         return std::nullopt;
     }
     // from_chars takes no leading plus.
@@ -82,7 +83,8 @@ std::optional<double> parseNumber(QString text, char separator, QString &fault)
     double value = 0;
     const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
     if (error != std::errc() || end != ascii.data() + ascii.size()) {
-        fault = u"'%1' is beyond the range of numbers"_s.arg(quotedExcerpt(text));
+        fault = u"'%1' is beyond the range of numbers"_s.arg(
+                quotedExcerpt(text, ControlCharacters::Replaced));
         return std::nullopt;
     }
     return value;

@@ -3,6 +3,7 @@
 #include "design/case_fields.h"
 #include "design/case_file_columns.h"
 #include "design/row_scanner.h"
+#include "model/quoted_excerpt.h"
 
 #include <algorithm>
 #include <array>
@@ -39,15 +40,16 @@ std::optional<ReadError> readHeader(
                     return name.compare(s.key, Qt::CaseInsensitive) == 0;
                 });
         if (known == knownColumns.end()) {
-            return ReadError{row.line, quotedExcerpt(name),
+            return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
                     u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma)"_s};
         }
         const auto index = std::size_t(known - knownColumns.begin());
         if (seen[index])
-            return ReadError{row.line, quotedExcerpt(name), u"column given twice"_s};
+            return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
+                    u"column given twice"_s};
         seen[index] = true;
         columns.push_back(known->column);
-        names.push_back(quotedExcerpt(name));
+        names.push_back(quotedExcerpt(name, ControlCharacters::Replaced));
     }
     for (std::size_t i = 0; i < knownColumns.size(); ++i) {
         if (knownColumns[i].required && !seen[i]) {
@@ -122,20 +124,6 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
 }
 
 } // namespace
-
-QString quotedExcerpt(const QString &text, qsizetype length)
-{
-    QString shown;
-    shown.reserve(std::min(text.size(), length) + 1);
-    for (const QChar c : text) {
-        if (shown.size() >= length) {
-            shown.append(u'…');
-            break;
-        }
-        shown.append(c.unicode() < 0x20 || c.unicode() == 0x7F ? QChar(0xFFFD) : c);
-    }
-    return shown;
-}
 
 CaseFile readCases(QByteArrayView bytes)
 {

@@ -2,6 +2,7 @@
 
 #include "design/bed_class.h"
 #include "design/case_reader.h"
+#include "model/quoted_excerpt.h"
 
 #include <QCoreApplication>
 
@@ -98,7 +99,8 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         }
         const OptionDefinition *known = findOption(name);
         if (!known) {
-            error = u"unknown option '%1'"_s.arg(design::quotedExcerpt(argument));
+            error = u"unknown option '%1'"_s.arg(
+                    quotedExcerpt(argument, ControlCharacters::Replaced));
             return std::nullopt;
         }
         if (known->kind == Kind::Flag) {
@@ -221,7 +223,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             for (const design::BedClass &b : design::bedClasses)
                 keywords << QString::fromLatin1(b.keyword);
             error = u"option --bed: unknown bed class '%1' (one of %2)"_s.arg(
-                    design::quotedExcerpt(*bed), keywords.join(u", "_s));
+                    quotedExcerpt(*bed, ControlCharacters::Replaced), keywords.join(u", "_s));
             return std::nullopt;
         }
     }
@@ -231,7 +233,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.format = writers::formatNamed(*format);
         if (!options.format) {
             error = u"option --format: unknown format '%1' (table, csv, json, md, html, xlsx)"_s
-                            .arg(design::quotedExcerpt(*format));
+                            .arg(quotedExcerpt(*format, ControlCharacters::Replaced));
             return std::nullopt;
         }
     } else if (!options.outputPath.isEmpty()) {
@@ -239,7 +241,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         if (!options.format) {
             error = u"cannot tell the format of '%1' from its extension "
                     "(.csv, .json, .md, .html, .xlsx); give --format"_s.arg(
-                            design::quotedExcerpt(options.outputPath));
+                            quotedExcerpt(options.outputPath, ControlCharacters::Replaced));
             return std::nullopt;
         }
     } else {
@@ -252,7 +254,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             options.language = writers::ReportLanguage::English;
         } else {
             error = u"option --lang: unknown language '%1' (zh, en)"_s.arg(
-                    design::quotedExcerpt(*language));
+                    quotedExcerpt(*language, ControlCharacters::Replaced));
             return std::nullopt;
         }
     }
