@@ -50,8 +50,4 @@ CaseFile readCases(QByteArrayView bytes);
 // `fault` saying why for anything else, or beyond the range of a double.
 std::optional<double> parseCaseNumber(const QString &text, QChar separator, QString &fault);
 
-// A text from outside made safe to quote in a message: control characters
-// shown as U+FFFD, at most `length` characters with an ellipsis after.
-QString quotedExcerpt(const QString &text, qsizetype length = 40);
-
 } // namespace varnolt::design

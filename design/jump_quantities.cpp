@@ -39,7 +39,7 @@ double specificEnergy(double q, double hco)
 
 double freeJumpLength(double hco, double hco2)
 {
-    return c::mul(6.9, c::sub(hco2, hco));
+    return c::mul(formulas::freeJumpFactor, c::sub(hco2, hco));
 }
 
 BasinAdvice basinAdviceOf(double froude, double q, double hco)

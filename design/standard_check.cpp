@@ -92,7 +92,8 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
                 result.conjugate = conjugate;
                 result.deltaZ = deltaZ;
                 result.length = c::add(options.slopeLength,
-                        c::mul(c::mul(options.beta, 6.9), c::sub(conjugate, *hco)));
+                        c::mul(c::mul(options.beta, formulas::freeJumpFactor),
+                                c::sub(conjugate, *hco)));
                 return result;
             }
         }

@@ -28,11 +28,6 @@ RememberedReadings &remembered()
     return readings;
 }
 
-std::size_t indexOf(Field field)
-{
-    return static_cast<std::size_t>(field) - 1;
-}
-
 } // namespace
 
 FieldReadings::FieldReadings(const FormModel &form)

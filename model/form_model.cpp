@@ -6,11 +6,6 @@ namespace varnolt {
 
 namespace {
 
-std::size_t indexOf(Field field)
-{
-    return static_cast<std::size_t>(field) - 1;
-}
-
 // A preset coefficient in the locale's notation, so that the strict reading
 // of the field accepts it unchanged ("0,95" where the separator is a comma).
 QString preset(const char *whole, const char *fraction)

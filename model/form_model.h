@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 
 namespace varnolt {
 
@@ -23,6 +24,12 @@ enum class Field {
 };
 
 inline constexpr int FieldCount = 12;
+
+// A field's place in an array of the FieldCount fields: Text1 at 0.
+constexpr std::size_t indexOf(Field field)
+{
+    return static_cast<std::size_t>(field) - 1;
+}
 
 // What the commands see of the window: its field texts, the verdict line, the
 // basin button's enabled flag and a way to move the keyboard focus.

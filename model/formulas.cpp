@@ -10,6 +10,19 @@ using checked::mul;
 using checked::pow;
 using checked::sub;
 
+namespace {
+
+// The basin factors are the free jump's shortened to 0.7 and 0.8 of it.
+constexpr bool nearly(double a, double b)
+{
+    return a - b < 1e-12 && b - a < 1e-12;
+}
+
+} // namespace
+
+static_assert(nearly(shortBasinFactor, 0.7 * freeJumpFactor));
+static_assert(nearly(longBasinFactor, 0.8 * freeJumpFactor));
+
 double weirHeightPlusHead(float a1, float H)
 {
     return add(a1, H);

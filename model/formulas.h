@@ -9,8 +9,12 @@ namespace varnolt::formulas {
 inline constexpr double g = 9.81;
 inline constexpr double twoG = 19.62;
 
+// Length of a free jump as a multiple of hco2 − hco: Lj = 6.9 (hco2 − hco).
+inline constexpr double freeJumpFactor = 6.9;
+
 // Basin length as multiples of the jump length hco2 − hco: the basin is 0.7
-// to 0.8 of a free jump of 6.9 (hco2 − hco).
+// to 0.8 of a free jump, 0.7 · 6.9 and 0.8 · 6.9 written with the two
+// decimals the window has always multiplied by.
 inline constexpr double shortBasinFactor = 4.83;
 inline constexpr double longBasinFactor = 5.52;
 

@@ -2,6 +2,7 @@
 
 #include "model/errors.h"
 #include "model/number_text.h"
+#include "model/quoted_excerpt.h"
 
 #include <utility>
 

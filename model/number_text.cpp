@@ -2,6 +2,7 @@
 
 #include "model/decimal_digits.h"
 #include "model/errors.h"
+#include "model/quoted_excerpt.h"
 
 #include <QLocale>
 
@@ -247,16 +248,6 @@ float strictSingle(const QString &text, const Source &source)
 }
 
 } // namespace
-
-QString quotedExcerpt(const QString &text)
-{
-    constexpr qsizetype longest = 40;
-    if (text.size() <= longest)
-        return text;
-    // Never cut a character written as a surrogate pair in two.
-    const qsizetype kept = text[longest - 1].isHighSurrogate() ? longest - 1 : longest;
-    return text.left(kept) + QStringLiteral("…");
-}
 
 double StrictNumberUnrounded(const QString &text, const QString &source)
 {

@@ -30,11 +30,6 @@ float StrictNumber(const QString &text, Field field);
 double StrictNumberUnrounded(const QString &text, const QString &source = {});
 double StrictNumberUnrounded(const QString &text, Field field);
 
-// A text from outside as a message quotes it: at most 40 characters, then an
-// ellipsis, so that a long paste cannot make a message box taller than the
-// screen.
-QString quotedExcerpt(const QString &text);
-
 // The leading number of a text, blanks, tabs and line feeds ignored wherever
 // they stand, always with a full stop as the decimal point: "3.5m" is 3.5,
 // "abc" is 0, "3,5" is 3. Throws CalcError(Overflow) beyond the double range.

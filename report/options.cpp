@@ -2,6 +2,7 @@
 
 #include "design/bed_class.h"
 #include "design/case_reader.h"
+#include "model/quoted_excerpt.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -101,7 +102,8 @@ QString refusalOf(const QCommandLineParser &parser, const QStringList &arguments
             return a.startsWith(u'-') && optionNameIn(a) == unknown.front();
         });
         const QString shown = given != arguments.end() ? *given : u"--"_s + unknown.front();
-        return OptionTexts::tr("unknown option '%1'").arg(design::quotedExcerpt(shown));
+        return OptionTexts::tr("unknown option '%1'")
+                .arg(quotedExcerpt(shown, ControlCharacters::Replaced));
     }
     // A value is missing only after the last option found: it ran out of
     // arguments to take.
@@ -280,7 +282,8 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             for (const design::BedClass &b : design::bedClasses)
                 keywords << QString::fromLatin1(b.keyword);
             error = OptionTexts::tr("option --bed: unknown bed class '%1' (one of %2)")
-                            .arg(design::quotedExcerpt(*bed), keywords.join(u", "_s));
+                            .arg(quotedExcerpt(*bed, ControlCharacters::Replaced),
+                                    keywords.join(u", "_s));
             return std::nullopt;
         }
     }
@@ -291,7 +294,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         if (!options.format) {
             error = OptionTexts::tr(
                     "option --format: unknown format '%1' (table, csv, json, md, html, xlsx)")
-                            .arg(design::quotedExcerpt(*format));
+                            .arg(quotedExcerpt(*format, ControlCharacters::Replaced));
             return std::nullopt;
         }
     } else if (!options.outputPath.isEmpty() && options.outputPath != u"-"_s) {
@@ -299,7 +302,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         if (!options.format) {
             error = OptionTexts::tr("cannot tell the format of '%1' from its extension "
                                     "(.csv, .json, .md, .html, .xlsx); give --format")
-                            .arg(design::quotedExcerpt(options.outputPath));
+                            .arg(quotedExcerpt(options.outputPath, ControlCharacters::Replaced));
             return std::nullopt;
         }
     } else {
@@ -312,7 +315,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             options.language = writers::ReportLanguage::English;
         } else {
             error = OptionTexts::tr("option --lang: unknown language '%1' (zh, en)")
-                            .arg(design::quotedExcerpt(*language));
+                            .arg(quotedExcerpt(*language, ControlCharacters::Replaced));
             return std::nullopt;
         }
     }

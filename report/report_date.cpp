@@ -1,6 +1,7 @@
 #include "report/report_date.h"
 
 #include "design/case_reader.h"
+#include "model/quoted_excerpt.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,7 +17,7 @@ std::optional<QDate> reportDate(const QString &sourceDateEpoch, QDate today, QSt
     if (!ok || seconds < 0 || seconds > latestSourceDateEpoch) {
         error = QCoreApplication::translate("varnolt::report::Options",
                 "SOURCE_DATE_EPOCH: '%1' is not a number of seconds since 1970 from 0 to %2")
-                        .arg(design::quotedExcerpt(sourceDateEpoch),
+                        .arg(quotedExcerpt(sourceDateEpoch, ControlCharacters::Replaced),
                                 QString::number(latestSourceDateEpoch));
         return std::nullopt;
     }

@@ -10,11 +10,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-std::size_t indexOf(Field field)
-{
-    return static_cast<std::size_t>(field) - 1;
-}
-
 template <typename T> T *child(QWidget *client, const QString &name)
 {
     auto *widget = client->findChild<T *>(name, Qt::FindDirectChildrenOnly);

@@ -4,11 +4,21 @@
 # builds and tests on its own.
 add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/error_words.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/formula_numbers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/html_escape.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/markdown_report.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_basin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_basis.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_blocks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_case.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_formulas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_summary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_words.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sketch_scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_svg.cpp
 )
 target_link_libraries(varnolt_report_html PUBLIC varnolt_design varnolt_core Qt6::Core)

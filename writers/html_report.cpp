@@ -1,6 +1,6 @@
 #include "writers/html_report.h"
 
-#include "writers/html_entities.h"
+#include "writers/html_escape.h"
 #include "writers/sketch_svg.h"
 
 namespace varnolt::writers {
@@ -152,22 +152,6 @@ QString blockHtml(const ReportBlock &b, const design::DesignResult &design, Repo
 }
 
 } // namespace
-
-QString htmlEscaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + text.size() / 8);
-    for (const QChar ch : text) {
-        const QStringView entity = htmlEntity(ch, HtmlQuotes::AsEntities);
-        if (!entity.isEmpty())
-            out += entity;
-        else if (ch.category() == QChar::Other_Control && ch != u'\n' && ch != u'\t')
-            out += QChar(0xFFFD);
-        else
-            out += ch;
-    }
-    return out;
-}
 
 QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings)
 {

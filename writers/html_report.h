@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "writers/html_escape.h"
 #include "writers/report_document.h"
 
 #include <QByteArray>
@@ -12,9 +13,5 @@ namespace varnolt::writers {
 // CSS and inline SVG sketches, no scripts and no external resources, laid
 // out for A4 portrait with every case on a page of its own.
 QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings);
-
-// Text made safe for HTML element content and attribute values: the five
-// markup characters as entities, control characters as U+FFFD.
-QString htmlEscaped(const QString &text);
 
 } // namespace varnolt::writers

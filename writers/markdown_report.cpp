@@ -1,6 +1,6 @@
 #include "writers/markdown_report.h"
 
-#include "writers/html_entities.h"
+#include "writers/html_escape.h"
 
 namespace varnolt::writers {
 

@@ -42,8 +42,8 @@ Pair pairOf(Word w)
                 u"standard SL 265 (appendix on energy dissipation and scour protection); the "
                 u"floor slab thickness and the apron extension follow the same appendix."};
     case Word::BasisConstants:
-        return {u"重力加速度 g = 9.81 m/s²，2g 取 19.62 m/s²；长度单位 m，时间单位 s。",
-                u"Gravity g = 9.81 m/s², 2g taken as 19.62 m/s²; lengths in m, time in s."};
+        return {u"重力加速度 g = %1 m/s²，2g 取 %2 m/s²；长度单位 m，时间单位 s。",
+                u"Gravity g = %1 m/s², 2g taken as %2 m/s²; lengths in m, time in s."};
     case Word::BasisFormulasCaption:
         return {u"计算公式", u"Formulas"};
     case Word::BasisOptionsCaption:

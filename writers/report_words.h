@@ -19,7 +19,7 @@ enum class Word {
     BasisHeading,
     BasisMethod,
     BasisStandard,
-    BasisConstants,
+    BasisConstants, // %1 gravity g, %2 twice gravity, as the formulas compute with them
     BasisFormulasCaption,
     BasisOptionsCaption,
     SummaryHeading,

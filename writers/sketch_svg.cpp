@@ -1,6 +1,8 @@
 #include "writers/sketch_svg.h"
 
+#include "writers/html_escape.h"
 #include "writers/report_numbers.h"
+#include "writers/sketch_scene.h"
 
 #include <QLocale>
 
@@ -11,6 +13,10 @@
 namespace varnolt::writers {
 
 using namespace Qt::StringLiterals;
+using sketch::nappeReaches;
+using sketch::niceRatio;
+using sketch::Scene;
+using sketch::sceneOf;
 
 namespace {
 
@@ -34,82 +40,6 @@ QString mm(double v)
     return QString::number(v, 'f', 2);
 }
 
-// The smallest ratio 1:N of the series 1, 2, 2.5, 5 × 10^k with N ≥ minimum.
-double niceRatio(double minimum)
-{
-    static constexpr std::array<double, 5> steps{1.0, 2.0, 2.5, 5.0, 10.0};
-    const double decade = std::pow(10.0, std::floor(std::log10(std::max(minimum, 1e-9))));
-    // The decade's own step 1 is at most the minimum, its next decade's 1
-    // above it; the tolerance keeps 1:200 from becoming 1:250 by rounding.
-    const auto step = std::find_if(steps.begin(), steps.end(),
-            [&](double s) { return s * decade >= minimum * (1 - 1e-12); });
-    return (step == steps.end() ? steps.back() : *step) * decade;
-}
-
-// Where the nappe's surface, the curve from the crest's end (x0, y0) with
-// controls (x1, y1), (x2, y2) to the contracted section (0, y3), comes down
-// to the level y: found along the curve, as the curve has no closed inverse.
-double nappeReaches(double y, double x0, double y0, double x1, double y1, double x2, double y3)
-{
-    if (y >= y0)
-        return x0;
-    constexpr int samples = 400;
-    for (int i = 1; i <= samples; ++i) {
-        const double t = double(i) / samples;
-        const double u = 1 - t;
-        const double by = u * u * u * y0 + 3 * u * u * t * y1 + 3 * u * t * t * y3 + t * t * t * y3;
-        if (by <= y)
-            return u * u * u * x0 + 3 * u * u * t * x1 + 3 * u * t * t * x2;
-    }
-    return 0;
-}
-
-// What the sketch shows, in metres with the toe of the weir on the
-// downstream floor as origin and heights upwards.
-struct Scene {
-    double a1 = 0;
-    double H = 0;
-    double floor = 0; // −d with a basin, 0 without
-    double hco = 0; // contracted depth above the floor in use
-    double top = 0; // σ·hco2 in the basin, hco2 at the toe
-    double ht = 0;
-    double length = 0; // the basin (upper length) or the free jump
-    bool basin = false;
-    QString topLabel;
-    QString lengthLabel;
-};
-
-Scene sceneOf(const design::CaseResult &r, ReportLanguage language)
-{
-    Scene s;
-    s.a1 = r.inputs.a1;
-    s.H = r.inputs.H;
-    s.ht = r.inputs.ht;
-    if (r.basin) {
-        const design::BasinResult &b = *r.basin;
-        s.basin = true;
-        s.floor = -b.d;
-        s.hco = b.hco;
-        s.top = r.inputs.sigma * b.hco2;
-        s.length = b.lengthMax;
-        s.topLabel = u"σ·hco2=%1"_s.arg(figure(s.top));
-        s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language),
-                figure(b.lengthMin), word(Word::RangeTo, language), figure(b.lengthMax));
-    } else {
-        const design::CheckResult &c = *r.check;
-        s.hco = c.hco;
-        s.top = c.hco2;
-        s.length = c.jumpLength;
-        s.topLabel = u"hco2=%1"_s.arg(figure(s.top));
-        s.lengthLabel
-                = u"%1 Lj=%2"_s.arg(word(Word::SketchJumpLength, language), figure(c.jumpLength));
-    }
-    // A degenerate jump still needs room to be drawn.
-    const double heightScale = std::max({s.a1 + s.H, s.ht, s.top, 1e-3});
-    s.length = std::max(s.length, 0.5 * heightScale);
-    return s;
-}
-
 class Sketch {
 public:
     Sketch(const Scene &s, ReportLanguage language, QString prefix)
@@ -123,7 +53,29 @@ public:
     QString svg() const;
 
 private:
+    // Where the water's profile runs, in metres.
+    struct Profile {
+        double crestEnd = 0;
+        double run = 0; // horizontal run of the downstream face
+        double approach = 0; // where the pool's level starts to draw down
+        double drop = 0; // the run from the jump's end down to the tailwater
+        double jumpTop = 0;
+        double crestLevel = 0; // the nappe's surface at the crest's end
+        double onwardFall = 0; // its fall from there along the face
+        bool drowned = false;
+        double tailwaterStart = 0;
+    };
+
     void layOut();
+    Profile profile() const;
+    QString opening() const;
+    QString patterns() const;
+    QString water(const Profile &w) const;
+    QString weir(const Profile &w) const;
+    QString ground() const;
+    QString edgesAndLevels(const Profile &w) const;
+    QString dimensions(const Profile &w) const;
+    QString scaleNote() const;
     double X(double x) const { return m_originX + x * m_sx; }
     double Y(double y) const { return m_originY - y * m_sy; }
     QString pt(double x, double y) const { return mm(X(x)) + u',' + mm(Y(y)); }
@@ -199,7 +151,7 @@ QString Sketch::line(
 QString Sketch::label(double xMm, double yMm, const QString &text, const QString &anchor) const
 {
     return u"<text x=\"%1\" y=\"%2\" text-anchor=\"%3\">%4</text>\n"_s.arg(
-            mm(xMm), mm(yMm), anchor, text.toHtmlEscaped());
+            mm(xMm), mm(yMm), anchor, htmlEscaped(text));
 }
 
 QString Sketch::verticalDimension(
@@ -232,26 +184,52 @@ QString Sketch::levelMark(double x, double y) const
             mm(cx), mm(cy), mm(cx - 1.2), mm(cy - 1.8), mm(cx + 1.2));
 }
 
-QString Sketch::svg() const
+// The points of the water's profile every part of the drawing refers to.
+Sketch::Profile Sketch::profile() const
 {
     const Scene &s = m_s;
-    const QString &p = m_prefix;
-    const double f = s.floor;
-    const double L = s.length;
-    const double crestEnd = m_heel + m_crest;
-    const double run = -crestEnd; // horizontal run of the downstream face
-    const double approach = std::max(m_heel - s.H, m_xStart + 0.3 * (m_heel - m_xStart));
-    const double drop = std::min(0.08 * (L - m_heel), 0.5 * (m_xEnd - L));
-    const double jumpTop = f + s.top;
+    Profile w;
+    w.crestEnd = m_heel + m_crest;
+    w.run = -w.crestEnd;
+    w.approach = std::max(m_heel - s.H, m_xStart + 0.3 * (m_heel - m_xStart));
+    w.drop = std::min(0.08 * (s.length - m_heel), 0.5 * (m_xEnd - s.length));
+    w.jumpTop = s.floor + s.top;
+    // The nappe draws down over the crest, then follows the face to the
+    // contracted section.
+    w.crestLevel = s.a1 + 0.6 * s.H;
+    const double slopeOverCrest = 0.16 * s.H / m_crest; // fall per metre at the crest's end
+    w.onwardFall = std::min(slopeOverCrest * 0.45 * w.run, 0.5 * (w.crestLevel - s.floor));
+    // A tailwater at or above the conjugate depth drowns the jump at the toe:
+    // its level reaches back to the nappe.
+    w.drowned = !s.basin && s.ht >= s.top;
+    w.tailwaterStart = s.basin ? s.length : s.length + w.drop;
+    if (w.drowned) {
+        w.tailwaterStart = nappeReaches(s.ht, w.crestEnd, w.crestLevel, w.crestEnd + 0.45 * w.run,
+                w.crestLevel - w.onwardFall, -0.35 * w.run, s.floor + s.hco);
+    }
+    return w;
+}
 
+QString Sketch::svg() const
+{
+    const Profile w = profile();
+    QString out = opening();
+    out += patterns();
+    out += water(w);
+    out += weir(w);
+    out += ground();
+    out += edgesAndLevels(w);
+    out += dimensions(w);
+    out += scaleNote();
+    out += u"</svg>\n"_s;
+    return out;
+}
+
+QString Sketch::opening() const
+{
     const QString ratio = QString::number(m_ratio, 'f', QLocale::FloatingPointShortest);
     const QString verticalRatio
             = QString::number(m_ratio / m_exaggeration, 'f', QLocale::FloatingPointShortest);
-    const QString scaleNote = m_exaggeration == 1
-            ? word(Word::SketchScale, m_language).arg(ratio)
-            : word(Word::SketchExaggeration, m_language)
-                      .arg(ratio, verticalRatio, QString::number(m_exaggeration));
-
     QString out;
     // The paper size goes in the style: an HTML validator knows the width
     // and height attributes of an inline SVG only in CSS pixels.
@@ -262,11 +240,17 @@ QString Sketch::svg() const
                    mm(paperWidth), mm(m_height), QString::number(m_sx, 'g', 17),
                    QString::number(m_sy, 'g', 17), QString::number(m_originX, 'g', 17),
                    QString::number(m_originY, 'g', 17), ratio, verticalRatio);
-    out += u"<title>%1</title>\n"_s.arg(word(Word::SketchCaption, m_language).toHtmlEscaped());
+    out += u"<title>%1</title>\n"_s.arg(htmlEscaped(word(Word::SketchCaption, m_language)));
+    return out;
+}
 
-    // Hatchings instead of colours, so that the sketch prints in black and
-    // white: sparse level strokes for water, dense diagonals for concrete,
-    // crossing diagonals for the ground.
+// Hatchings instead of colours, so that the sketch prints in black and
+// white: sparse level strokes for water, dense diagonals for concrete,
+// crossing diagonals for the ground.
+QString Sketch::patterns() const
+{
+    const QString &p = m_prefix;
+    QString out;
     out += u"<defs>\n"_s;
     out += u"<pattern id=\"%1-water\" width=\"4\" height=\"1.6\" patternUnits=\"userSpaceOnUse\">"
            u"<line x1=\"0.3\" y1=\"0.8\" x2=\"2.3\" y2=\"0.8\" stroke=\"#777\" "
@@ -281,78 +265,101 @@ QString Sketch::svg() const
            u"<line x1=\"0\" y1=\"0.8\" x2=\"0.8\" y2=\"0.8\" stroke=\"#000\" "
            u"stroke-width=\"0.12\"/></pattern>\n"_s.arg(p);
     out += u"</defs>\n"_s;
+    return out;
+}
 
-    // The water body: the pool, the nappe, the jump and the tailwater.
+// The water body: the pool, the nappe, the jump and the tailwater, and the
+// water's surface over it.
+QString Sketch::water(const Profile &w) const
+{
+    const Scene &s = m_s;
+    const QString &p = m_prefix;
+    const double f = s.floor;
+    const double L = s.length;
+    QString out;
     QString water = u"M"_s + pt(m_xStart, 0) + u" L"_s + pt(m_xStart, s.a1 + s.H);
-    water += u" L"_s + pt(approach, s.a1 + s.H);
-    // The nappe: the surface draws down over the crest, then follows the
-    // face to the contracted section. The two curves share their tangent at
-    // the end of the crest, so the surface has no kink there.
-    const double crestLevel = s.a1 + 0.6 * s.H;
-    const double slopeOverCrest = 0.16 * s.H / m_crest; // fall per metre at the crest's end
-    const double onwardFall = std::min(slopeOverCrest * 0.45 * run, 0.5 * (crestLevel - f));
+    water += u" L"_s + pt(w.approach, s.a1 + s.H);
+    // The two curves of the nappe share their tangent at the end of the
+    // crest, so the surface has no kink there.
     const QString nappe = u" C"_s + pt(m_heel, s.a1 + s.H) + u' '
-            + pt(crestEnd - 0.5 * m_crest, crestLevel + 0.08 * s.H) + u' '
-            + pt(crestEnd, crestLevel) + u" C"_s
-            + pt(crestEnd + 0.45 * run, crestLevel - onwardFall) + u' ' + pt(-0.35 * run, f + s.hco)
-            + u' ' + pt(0, f + s.hco);
-    const QString freeJump = u" C"_s + pt(0.15 * L, f + s.hco) + u' ' + pt(0.3 * L, jumpTop) + u' '
-            + pt(L, jumpTop);
-    const QString toTailwater = u" C"_s + pt(L + 0.5 * drop, jumpTop) + u' '
-            + pt(L + 0.5 * drop, s.ht) + u' ' + pt(L + drop, s.ht);
+            + pt(w.crestEnd - 0.5 * m_crest, w.crestLevel + 0.08 * s.H) + u' '
+            + pt(w.crestEnd, w.crestLevel) + u" C"_s
+            + pt(w.crestEnd + 0.45 * w.run, w.crestLevel - w.onwardFall) + u' '
+            + pt(-0.35 * w.run, f + s.hco) + u' ' + pt(0, f + s.hco);
+    const QString freeJump = u" C"_s + pt(0.15 * L, f + s.hco) + u' ' + pt(0.3 * L, w.jumpTop)
+            + u' ' + pt(L, w.jumpTop);
+    const QString toTailwater = u" C"_s + pt(L + 0.5 * w.drop, w.jumpTop) + u' '
+            + pt(L + 0.5 * w.drop, s.ht) + u' ' + pt(L + w.drop, s.ht);
     water += nappe + freeJump + toTailwater + u" L"_s + pt(m_xEnd, s.ht) + u" L"_s + pt(m_xEnd, 0);
     if (s.basin)
         water += u" L"_s + pt(L, 0) + u" L"_s + pt(L, f);
     water += u" L"_s + pt(0, f) + u" L"_s + pt(m_heel, f) + u" Z"_s;
     out += u"<path class=\"water\" fill=\"url(#%1-water)\" d=\"%2\"/>\n"_s.arg(p, water);
 
-    // A tailwater at or above the conjugate depth drowns the jump at the toe:
-    // its level reaches back to the nappe, and the free jump it replaces is
-    // only a dashed reference.
-    const bool drowned = !s.basin && s.ht >= s.top;
-    double tailwaterStart = s.basin ? L : L + drop;
-    if (drowned) {
-        tailwaterStart = nappeReaches(s.ht, crestEnd, crestLevel, crestEnd + 0.45 * run,
-                crestLevel - onwardFall, -0.35 * run, f + s.hco);
+    // A drowned jump: the free jump the tailwater replaces is only a dashed
+    // reference.
+    if (w.drowned) {
         out += u"<rect class=\"water\" fill=\"url(#%1-water)\" x=\"%2\" y=\"%3\" width=\"%4\" "
-               u"height=\"%5\"/>\n"_s.arg(p, mm(X(tailwaterStart)), mm(Y(s.ht)),
-                       mm(X(m_xEnd) - X(tailwaterStart)), mm(s.ht * m_sy));
+               u"height=\"%5\"/>\n"_s.arg(p, mm(X(w.tailwaterStart)), mm(Y(s.ht)),
+                       mm(X(m_xEnd) - X(w.tailwaterStart)), mm(s.ht * m_sy));
         out += u"<path class=\"surface\" d=\"M%1 L%2%3\"/>\n"_s.arg(
-                pt(m_xStart, s.a1 + s.H), pt(approach, s.a1 + s.H), nappe);
+                pt(m_xStart, s.a1 + s.H), pt(w.approach, s.a1 + s.H), nappe);
         out += u"<path class=\"reference\" fill=\"none\" d=\"M%1%2\"/>\n"_s.arg(
                 pt(0, f + s.hco), freeJump);
     } else {
         out += u"<path class=\"surface\" d=\"M%1 L%2%3%4%5 L%6\"/>\n"_s.arg(
-                pt(m_xStart, s.a1 + s.H), pt(approach, s.a1 + s.H), nappe, freeJump, toTailwater,
+                pt(m_xStart, s.a1 + s.H), pt(w.approach, s.a1 + s.H), nappe, freeJump, toTailwater,
                 pt(m_xEnd, s.ht));
     }
+    return out;
+}
 
-    // The weir in concrete, its downstream face an S-curve from the crest
-    // into the floor at the toe.
-    const QString face = u" C"_s + pt(crestEnd + 0.45 * run, s.a1) + u' ' + pt(-0.35 * run, f)
+// The weir in concrete, its downstream face an S-curve from the crest into
+// the floor at the toe.
+QString Sketch::weir(const Profile &w) const
+{
+    const Scene &s = m_s;
+    const double f = s.floor;
+    const QString face = u" C"_s + pt(w.crestEnd + 0.45 * w.run, s.a1) + u' ' + pt(-0.35 * w.run, f)
             + u' ' + pt(0, f);
-    out += u"<path class=\"concrete\" fill=\"url(#%1-concrete)\" d=\"M%2 L%3 L%4%5 L%6 Z\"/>\n"_s
-                   .arg(p, pt(m_heel, f), pt(m_heel, s.a1), pt(crestEnd, s.a1), face,
-                           pt(m_heel, f));
+    return u"<path class=\"concrete\" fill=\"url(#%1-concrete)\" d=\"M%2 L%3 L%4%5 L%6 Z\"/>\n"_s
+            .arg(m_prefix, pt(m_heel, f), pt(m_heel, s.a1), pt(w.crestEnd, s.a1), face,
+                    pt(m_heel, f));
+}
 
-    // The ground under the floors, a band of hatching below each.
-    auto ground = [&](double x1, double x2, double y) {
+// The ground under the floors, a band of hatching below each.
+QString Sketch::ground() const
+{
+    const Scene &s = m_s;
+    const QString &p = m_prefix;
+    const double f = s.floor;
+    const double L = s.length;
+    auto band = [&](double x1, double x2, double y) {
         return u"<rect class=\"ground\" fill=\"url(#%1-ground)\" x=\"%2\" y=\"%3\" width=\"%4\" "
                u"height=\"%5\"/>\n"_s.arg(
                        p, mm(X(x1)), mm(Y(y)), mm((x2 - x1) * m_sx), mm(groundBand));
     };
-    out += ground(m_xStart, m_heel, 0);
-    out += ground(m_heel, s.basin ? L : m_xEnd, f);
+    QString out;
+    out += band(m_xStart, m_heel, 0);
+    out += band(m_heel, s.basin ? L : m_xEnd, f);
     if (s.basin) {
-        out += ground(L, m_xEnd, 0);
+        out += band(L, m_xEnd, 0);
         out += u"<rect class=\"ground\" fill=\"url(#%1-ground)\" x=\"%2\" y=\"%3\" width=\"%4\" "
                u"height=\"%5\"/>\n"_s.arg(
                        p, mm(X(L)), mm(Y(0)), mm(groundBand), mm((0 - f) * m_sy));
     }
+    return out;
+}
 
-    // The lines a reader measures: crest, levels and floors.
-    out += line(m_heel, s.a1, crestEnd, s.a1, u"edge"_s, u"weir-crest"_s);
-    out += line(m_xStart, s.a1 + s.H, approach, s.a1 + s.H, u"level"_s, u"upstream-level"_s);
+// The lines a reader measures: crest, levels and floors.
+QString Sketch::edgesAndLevels(const Profile &w) const
+{
+    const Scene &s = m_s;
+    const double f = s.floor;
+    const double L = s.length;
+    QString out;
+    out += line(m_heel, s.a1, w.crestEnd, s.a1, u"edge"_s, u"weir-crest"_s);
+    out += line(m_xStart, s.a1 + s.H, w.approach, s.a1 + s.H, u"level"_s, u"upstream-level"_s);
     out += line(m_xStart, 0, m_heel, 0, u"edge"_s);
     if (s.basin) {
         out += line(0, f, L, f, u"edge"_s, u"basin-floor"_s);
@@ -361,17 +368,26 @@ QString Sketch::svg() const
     } else {
         out += line(0, 0, m_xEnd, 0, u"edge"_s, u"downstream-floor"_s);
     }
-    out += line(0, jumpTop, L, jumpTop, u"reference"_s, u"jump-level"_s);
-    out += line(tailwaterStart, s.ht, m_xEnd, s.ht, u"level"_s, u"tailwater"_s);
-    out += levelMark(m_xStart + 0.4 * (approach - m_xStart), s.a1 + s.H);
-    out += levelMark(m_xEnd - 0.3 * (m_xEnd - L - drop), s.ht);
+    out += line(0, w.jumpTop, L, w.jumpTop, u"reference"_s, u"jump-level"_s);
+    out += line(w.tailwaterStart, s.ht, m_xEnd, s.ht, u"level"_s, u"tailwater"_s);
+    out += levelMark(m_xStart + 0.4 * (w.approach - m_xStart), s.a1 + s.H);
+    out += levelMark(m_xEnd - 0.3 * (m_xEnd - L - w.drop), s.ht);
+    return out;
+}
 
-    // Dimension lines with their values.
+// Dimension lines with their values: the heights at the sides, the length
+// of the basin or the jump below the floor.
+QString Sketch::dimensions(const Profile &w) const
+{
+    const Scene &s = m_s;
+    const double f = s.floor;
+    const double L = s.length;
+    QString out;
     const double left = X(m_xStart) + 3;
     out += verticalDimension(left, 0, s.a1, u"a1=%1"_s.arg(figure(s.a1)), false);
     out += verticalDimension(left, s.a1, s.a1 + s.H, u"H=%1"_s.arg(figure(s.H)), false);
     out += verticalDimension(X(0) + 1.5, f, f + s.hco, u"hco=%1"_s.arg(figure(s.hco)), false);
-    out += verticalDimension(X(L) - 2.5, f, jumpTop, s.topLabel, true);
+    out += verticalDimension(X(L) - 2.5, f, w.jumpTop, s.topLabel, true);
     if (s.basin)
         out += verticalDimension(X(L) + 4.0, f, 0, u"d=%1"_s.arg(figure(-f)), false);
     out += verticalDimension(X(m_xEnd) - 3, 0, s.ht, u"ht=%1"_s.arg(figure(s.ht)), true);
@@ -387,12 +403,22 @@ QString Sketch::svg() const
     }
     out += u"</g>\n"_s;
     out += label((X(0) + X(L)) / 2, dimY - 1.0, s.lengthLabel, u"middle"_s);
-
-    out += u"<text class=\"note\" x=\"%1\" y=\"%2\" text-anchor=\"start\">%3</text>\n"_s.arg(
-            mm(sideMargin), mm(m_height - 1.5),
-            (scaleNote + word(Word::SketchUnits, m_language)).toHtmlEscaped());
-    out += u"</svg>\n"_s;
     return out;
+}
+
+// The scale, stated: one ratio, or two with the heights' exaggeration.
+QString Sketch::scaleNote() const
+{
+    const QString ratio = QString::number(m_ratio, 'f', QLocale::FloatingPointShortest);
+    const QString verticalRatio
+            = QString::number(m_ratio / m_exaggeration, 'f', QLocale::FloatingPointShortest);
+    const QString note = m_exaggeration == 1
+            ? word(Word::SketchScale, m_language).arg(ratio)
+            : word(Word::SketchExaggeration, m_language)
+                      .arg(ratio, verticalRatio, QString::number(m_exaggeration));
+    return u"<text class=\"note\" x=\"%1\" y=\"%2\" text-anchor=\"start\">%3</text>\n"_s.arg(
+            mm(sideMargin), mm(m_height - 1.5),
+            htmlEscaped(note + word(Word::SketchUnits, m_language)));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The case reader on files as spreadsheets and people write them: one table
 // of inputs, each with the cases it must give or the located errors.
 #include "design/case_reader.h"
+#include "model/quoted_excerpt.h"
 
 #include <QTest>
 
@@ -153,10 +154,12 @@ void TestCaseReader::readCases()
 
 void TestCaseReader::quotedExcerptIsBounded()
 {
-    const QString shown = quotedExcerpt(QString(1000, u'x') + u'\n', 40);
+    const QString shown = varnolt::quotedExcerpt(
+            QString(1000, u'x') + u'\n', varnolt::ControlCharacters::Replaced);
     QCOMPARE(shown.size(), 41);
     QVERIFY(shown.endsWith(u'…'));
-    QCOMPARE(quotedExcerpt(QStringLiteral("a\tb")), QStringLiteral("a\uFFFDb"));
+    QCOMPARE(varnolt::quotedExcerpt(QStringLiteral("a\tb"), varnolt::ControlCharacters::Replaced),
+            QStringLiteral("a\uFFFDb"));
 }
 
 QTEST_GUILESS_MAIN(TestCaseReader)

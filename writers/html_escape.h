@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 #include <QStringView>
 
 namespace varnolt::writers {
@@ -28,5 +29,11 @@ inline QStringView htmlEntity(QChar ch, HtmlQuotes quotes)
         return {};
     }
 }
+
+// Text made safe for HTML element content and attribute values, and so for
+// the SVG sketches inside the report too: the five markup characters as
+// entities, control characters as U+FFFD. The one escaping of HTML and SVG
+// text; Markdown adds its own markup characters to the same entities.
+QString htmlEscaped(const QString &text);
 
 } // namespace varnolt::writers

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <vector>
+
+namespace varnolt::design::case_file {
+
+// One row as it stands in the file: its fields' raw bytes and where it starts.
+struct RawRow {
+    int line = 0;
+    std::vector<QByteArray> fields;
+    QString fault; // unreadable as a row: too long, an unclosed quotation
+};
+
+// Splits the bytes into rows of fields, RFC 4180 style, line by line.
+class RowScanner {
+public:
+    explicit RowScanner(QByteArrayView bytes)
+        : m_bytes(bytes)
+    {
+        if (m_bytes.startsWith("\xEF\xBB\xBF"))
+            m_pos = 3;
+    }
+
+    // The header line up to its end outside quotes, for finding the separator.
+    QByteArrayView peekLine();
+    bool atEnd();
+    RawRow next(char separator);
+
+private:
+    // A quoted field from its opening quote; a doubled quote stands for one.
+    bool readQuoted(QByteArray &field, RawRow &row);
+    void consumeLineEnd();
+    void skipRestOfRow();
+    // Blank lines (spaces and tabs only) and lines starting with #.
+    void skipBlankAndComment();
+
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+    int m_line = 1;
+};
+
+// The separator the header uses most, outside quotes; ties go to tab, then
+// semicolon, then comma.
+char detectSeparator(QByteArrayView header);
+
+} // namespace varnolt::design::case_file

@@ -1,0 +1,52 @@
+// How a text from outside is quoted in a message: the window's messages and
+// the companion's row and option messages share one excerpt, bounded
+// without cutting a character in two, controls kept or shown as U+FFFD.
+#include "model/quoted_excerpt.h"
+
+#include <QTest>
+
+using namespace varnolt;
+
+class TestQuotedExcerpt : public QObject {
+    Q_OBJECT
+
+private slots:
+    void quotedExcerpt_data();
+    void quotedExcerpt();
+};
+
+void TestQuotedExcerpt::quotedExcerpt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("replaceControls");
+    QTest::addColumn<QString>("shown");
+
+    const QString forty(40, u'x');
+    const QString grin = QStringLiteral("\U0001F600"); // a surrogate pair
+    QTest::newRow("short") << QStringLiteral("3.5m") << false << QStringLiteral("3.5m");
+    QTest::newRow("forty kept whole") << forty << false << forty;
+    QTest::newRow("forty-one cut") << forty + u'y' << false << forty + u'…';
+    QTest::newRow("pair across the cut kept whole")
+            << QString(39, u'x') + grin + u'z' << false << QString(39, u'x') + u'…';
+    QTest::newRow("pair before the cut kept")
+            << QString(38, u'x') + grin + u'z' << false << QString(38, u'x') + grin + u'…';
+    QTest::newRow("window keeps a tab")
+            << QStringLiteral("1\t2") << false << QStringLiteral("1\t2");
+    QTest::newRow("file shows a line feed")
+            << QStringLiteral("a\nb\x7F") << true << QStringLiteral("a\uFFFDb\uFFFD");
+    QTest::newRow("controls counted, then replaced")
+            << QString(45, u'\r') << true << QString(40, QChar(0xFFFD)) + u'…';
+}
+
+void TestQuotedExcerpt::quotedExcerpt()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, replaceControls);
+    QFETCH(QString, shown);
+    QCOMPARE(varnolt::quotedExcerpt(
+                     text, replaceControls ? ControlCharacters::Replaced : ControlCharacters::Kept),
+            shown);
+}
+
+QTEST_GUILESS_MAIN(TestQuotedExcerpt)
+#include "tst_quoted_excerpt.moc"

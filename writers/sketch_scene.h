@@ -1,0 +1,37 @@
+#pragma once
+
+#include "design/case_result.h"
+#include "writers/report_words.h"
+
+#include <QString>
+
+namespace varnolt::writers::sketch {
+
+// What the sketch shows, in metres with the toe of the weir on the
+// downstream floor as origin and heights upwards.
+struct Scene {
+    double a1 = 0;
+    double H = 0;
+    double floor = 0; // −d with a basin, 0 without
+    double hco = 0; // contracted depth above the floor in use
+    double top = 0; // σ·hco2 in the basin, hco2 at the toe
+    double ht = 0;
+    double length = 0; // the basin (upper length) or the free jump
+    bool basin = false;
+    QString topLabel;
+    QString lengthLabel;
+};
+
+// The scene of a case whose check ran: with the basin where one was sized,
+// else the free jump at the toe.
+Scene sceneOf(const design::CaseResult &r, ReportLanguage language);
+
+// The smallest ratio 1:N of the series 1, 2, 2.5, 5 × 10^k with N ≥ minimum.
+double niceRatio(double minimum);
+
+// Where the nappe's surface, the curve from the crest's end (x0, y0) with
+// controls (x1, y1), (x2, y2) to the contracted section (0, y3), comes down
+// to the level y: found along the curve, as the curve has no closed inverse.
+double nappeReaches(double y, double x0, double y0, double x1, double y1, double x2, double y3);
+
+} // namespace varnolt::writers::sketch
