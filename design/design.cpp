@@ -21,23 +21,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Full-stop notation for the commands' conversions while it lives; the
-// user's locale comes back afterwards.
-class FullStopNotation {
-public:
-    FullStopNotation()
-        : m_saved(QLocale())
-    {
-        QLocale::setDefault(QLocale::c());
-    }
-    ~FullStopNotation() { QLocale::setDefault(m_saved); }
-    FullStopNotation(const FullStopNotation &) = delete;
-    FullStopNotation &operator=(const FullStopNotation &) = delete;
-
-private:
-    QLocale m_saved;
-};
-
 CaseError errorOf(const QString &command, const CalcError &error)
 {
     return CaseError{command, error.kind(), error.message()};
@@ -104,7 +87,9 @@ CaseResult evaluateInFullStop(const CaseInputs &inputs, const DesignOptions &opt
     CaseResult result;
     result.inputs = inputs;
 
-    MemoryFormModel form;
+    // The form of the window's commands, in the full-stop notation of
+    // inputText whatever the user's locale.
+    MemoryFormModel form(QLocale::c());
     form.setText(Field::Text1, inputText(inputs.q));
     form.setText(Field::Text2, inputText(inputs.H));
     form.setText(Field::Text3, inputText(inputs.a1));
@@ -145,13 +130,11 @@ QString inputText(double value)
 
 CaseResult evaluateCase(const CaseInputs &inputs, const DesignOptions &options)
 {
-    const FullStopNotation notation;
     return evaluateInFullStop(inputs, options);
 }
 
 DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOptions &options)
 {
-    const FullStopNotation notation;
     DesignResult design;
     design.options = options;
     design.cases.resize(cases.size());

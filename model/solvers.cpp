@@ -129,14 +129,14 @@ double ExactContractedDepth(FormState &state)
 // the tailwater is subcritical; a tailwater shallower than the critical
 // depth is supercritical flow, which holds no jump at all, and no basin can
 // be sized from it.
-void detail::noBasinNeeded(const FormState &state)
+void detail::noBasinNeeded(const FormState &state, const QLocale &locale)
 {
     const float hc = toSingle(formulas::criticalDepth(state.q));
     if (state.ht < hc) {
         throw CalcError(ErrorKind::NoSolution,
                 QStringLiteral("下游水深 %1 m 小于临界水深 %2 m:下游为急流,不能形成水跃,"
                                "无法据此尾水设计消力池。")
-                        .arg(SingleText(state.ht), SingleText(hc)));
+                        .arg(SingleText(state.ht, locale), SingleText(hc, locale)));
     }
     throw CalcError(ErrorKind::NoSolution,
             QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));

@@ -177,8 +177,8 @@ void TestDesign::windowTexts_data()
     QVERIFY2(used > 0, "no full-stop scenarios found");
 }
 
-// The design's texts are the window's: the same commands on a form under the
-// full-stop locale give exactly the texts the design records, and where the
+// The design's texts are the window's: the same commands on a form in the
+// full-stop notation of en_US give exactly the texts the design records, and where the
 // scenario table states exact texts the design gives those too.
 void TestDesign::windowTexts()
 {
@@ -199,9 +199,7 @@ void TestDesign::windowTexts()
     inputs.sigma = number(typed.value(10, QStringLiteral("1.05")));
     const CaseResult result = evaluateCase(inputs, DesignOptions{});
 
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale(QStringLiteral("en_US")));
     for (auto it = typed.cbegin(); it != typed.cend(); ++it)
         form.setText(static_cast<Field>(it.key()), it.value());
     FormState state;
@@ -220,7 +218,6 @@ void TestDesign::windowTexts()
         QCOMPARE(result.error->kind, error.kind());
         QCOMPARE(result.error->message, error.message());
     }
-    QLocale::setDefault(saved);
 
     if (stopped.isEmpty())
         QVERIFY(!result.error);
