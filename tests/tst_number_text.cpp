@@ -397,7 +397,7 @@ void TestNumberText::givenLocaleNotTheUsers()
 // symbols, so neither ever writes or reads with the other's separator.
 void TestNumberText::threadsInTwoLocalesKeepTheirOwn()
 {
-    auto convert = [](QLocale locale, QString half, int &wrong) {
+    auto convert = [](const QLocale &locale, const QString &half, int &wrong) {
         for (int i = 0; i < 20000; ++i) {
             if (SingleText(2.5f, locale) != half || StrictNumber(half, locale) != 2.5f)
                 ++wrong;
