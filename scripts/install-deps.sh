@@ -11,7 +11,7 @@ packages=(
     xvfb xauth fonts-wqy-zenhei
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
-    libxlsxwriter-dev unzip
+    libxlsxwriter-dev libtomlplusplus-dev unzip
     chromium poppler-utils tidy
     "$@"
 )
