@@ -356,6 +356,11 @@ void TestDesignFile::badFile_data()
     add("control character in a name",
             goodWeir + goodTable + "[[flood]]\nname = \"a\\u0007b\"\ndischarge = 5\n", F::BadName,
             "11:8", "flood[1].name", "control characters");
+    // Letters the parser once took for unlisted whitespace: U+0375, U+00E9, U+3001.
+    add("Greek sign between tokens", all + "[[\xcd\xb5 flood]]\n", F::Syntax, "13:3", "", "TOML");
+    add("accented key", all + "[project]\n\xc3\xa9 = 1\n", F::Syntax, "14:1", "", "TOML");
+    add("ideographic comma after a value", all + "[project]\nname = \"a\"\xe3\x80\x81\n", F::Syntax,
+            "14:11", "", "TOML");
     add("project number as a number", all + "[project]\nnumber = 7\n", F::WrongType, "14:10",
             "project.number", "text in quotes");
 }
@@ -448,6 +453,13 @@ void TestDesignFile::overridesAndSettings()
     QCOMPARE(basin.design->basin.ks, std::optional<double>(12));
     QCOMPARE(basin.design->basin.slopeLength, std::optional<double>(0));
     QVERIFY(!basin.design->basin.beta);
+
+    // A line-ending backslash, then a letter beyond ASCII: part of the name.
+    const DesignFileReading named = readDesignFile(goodWeir + goodTable + goodFlood
+                    + "[project]\nname = \"\"\"Rivi\\\n   \xc3\xa8re \"\"\"\n",
+            u"n.toml"_qs);
+    QVERIFY2(named.design, qPrintable(firstMessage(named)));
+    QCOMPARE(named.design->project.name, u"Rivi\u00e8re"_qs);
 }
 
 void TestDesignFile::exampleFile()
