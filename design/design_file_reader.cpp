@@ -72,7 +72,9 @@ public:
             for (const std::string_view name : allowed)
                 known = known || key.str() == name;
             if (!known) {
-                const QString name = quotedExcerpt(fromUtf8(key.str()));
+                // An empty key ("" = …) is named by its quotes.
+                const QString name
+                        = key.str().empty() ? u"\"\""_s : quotedExcerpt(fromUtf8(key.str()));
                 fault(key.source(), DesignFileFault::UnknownKey, joined(path, name),
                         u"unknown key; the keys here are %1"_s.arg(listed(allowed)));
             }

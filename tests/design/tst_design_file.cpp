@@ -288,6 +288,7 @@ void TestDesignFile::badFile_data()
             F::WrongType, "2:9", "weir.crest", "must be a number");
     add("typo in the weir", all + "[basin]\nsubmergance = 1.1\n", F::UnknownKey, "14:1",
             "basin.submergance", "unknown key");
+    add("empty key", all + "\"\" = 1\n", F::UnknownKey, "13:1", "flood[1].\"\"", "unknown key");
     add("unknown table", "[wier]\ncrest = 1\n" + all, F::UnknownKey, "1:2", "wier", "unknown key");
     add("typo in a flood", all + "[[flood]]\ndischarge = 5\ndischarg = 6\n", F::UnknownKey, "15:1",
             "flood[2].discharg", "unknown key");
