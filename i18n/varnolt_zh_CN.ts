@@ -608,87 +608,87 @@
     <name>varnolt::report::Options</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>未知选项“%1”</translation>
     </message>
     <message>
         <source>option --%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --%1 需要一个值</translation>
     </message>
     <message>
         <source>option --%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --%1 不带值</translation>
     </message>
     <message>
         <source>option --%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --%1：%2</translation>
     </message>
     <message>
         <source>option --%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --%1 给了不止一次</translation>
     </message>
     <message>
         <source>one case file at most, given %1</source>
-        <translation type="unfinished"></translation>
+        <translation>最多一个工况文件，给了 %1 个</translation>
     </message>
     <message>
         <source>give either a case file or one case by --q --H --a1 --v --ht, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>请给出工况文件，或用 --q --H --a1 --v --ht 给出一个工况，不能两者都给</translation>
     </message>
     <message>
         <source>no cases: give a case file, or one case by --q --H --a1 --v --ht</source>
-        <translation type="unfinished"></translation>
+        <translation>没有工况：请给出工况文件，或用 --q --H --a1 --v --ht 给出一个工况</translation>
     </message>
     <message>
         <source>one case needs --q, --H, --a1, --v and --ht; --%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>单个工况需要 --q、--H、--a1、--v 和 --ht；缺少 --%1</translation>
     </message>
     <message>
         <source>option --name: contains a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --name：含有控制字符</translation>
     </message>
     <message>
         <source>option --name: give 1 to %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --name：请给出 1 至 %1 个字符</translation>
     </message>
     <message>
         <source>option --%1: must be greater than 0</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --%1：必须大于 0</translation>
     </message>
     <message>
         <source>option --ls: must not be negative</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --ls：不能为负</translation>
     </message>
     <message>
         <source>give --ks or --bed, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--ks 与 --bed 只能给一个</translation>
     </message>
     <message>
         <source>option --ks: must be greater than 0</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --ks：必须大于 0</translation>
     </message>
     <message>
         <source>option --bed: unknown bed class &apos;%1&apos; (one of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --bed：未知的河床类别“%1”（可选 %2）</translation>
     </message>
     <message>
         <source>option --format: unknown format &apos;%1&apos; (table, csv, json, md, html, xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --format：未知的格式“%1”（table、csv、json、md、html、xlsx）</translation>
     </message>
     <message>
         <source>cannot tell the format of &apos;%1&apos; from its extension (.csv, .json, .md, .html, .xlsx); give --format</source>
-        <translation type="unfinished"></translation>
+        <translation>无法由扩展名确定“%1”的格式（.csv、.json、.md、.html、.xlsx）；请给出 --format</translation>
     </message>
     <message>
         <source>option --lang: unknown language &apos;%1&apos; (zh, en)</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --lang：未知的语言“%1”（zh、en）</translation>
     </message>
     <message>
         <source>option --title: give at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>选项 --title：最多 %1 个字符</translation>
     </message>
     <message>
         <source>a workbook is written to a file: give -o FILE.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>工作簿只能写入文件：请给出 -o 文件.xlsx</translation>
     </message>
     <message>
         <source>Usage: varnolt-report [OPTION]... CASES.csv
@@ -742,18 +742,85 @@ each bad row is reported as FILE:LINE: column NAME: what is wrong);
 2 for a usage error, a missing or unknown column, or a file that cannot be
 read or written (nothing is written then).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>用法：varnolt-report [选项]... 工况.csv
+  或：varnolt-report [选项]... --q Q --H H --a1 A1 --v V --ht HT
+对一个设计的每个流量计算溢流堰下游的消力池：逐个工况进行窗口的水跃形式判别
+和消力池水力计算，求跃前弗劳德数、水跃形式和水跃消能量，按水闸设计规范复核
+池深和池长，计算护坦厚度和海漫长度，并给出控制工况。
+
+工况.csv 的表头列出 q、H、a1、v、ht（必填）及 name、phi、sigma（可选；
+phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、分号或制表符
+分隔。用 - 从标准输入读取。
+长度单位 m，时间单位 s。
+
+单个工况：
+  --q Q             单宽流量（m²/s）
+  --H H             堰上水头（m）
+  --a1 A1           下游堰高（m）
+  --v V             行进流速（m/s）
+  --ht HT           下游水深（m）
+  --phi PHI         流速系数（默认 0.95）
+  --sigma SIGMA     消力池淹没系数（默认 1.05）
+  --name NAME       工况名称（默认“case 1”）
+
+全设计通用：
+  --alpha A         动能修正系数（默认 1.0）
+  --b-ratio R       b1/b2，收缩断面宽度与池宽之比（默认 1）
+  --beta B          池长取自由水跃长度的比例（默认 0.75）
+  --ls LS           消力池斜坡段水平投影长度（m，默认 0）
+  --k1 K1           护坦厚度计算系数（默认 0.20；规范 0.15～0.20）
+  --ks KS           海漫长度计算系数；不给定则不计算海漫长度
+  --bed CLASS       按河床类别取 Ks，代替 --ks：
+%1
+输出：
+  -o, --output FILE 写入 FILE，格式由扩展名确定
+                    （.csv、.json、.md、.html、.xlsx）；要么完整写入，要么不写，
+                    并保留其权限；经链接写入时写其指向的文件；设备或 FIFO
+                    按原样写入；- 表示标准输出
+  --format FORMAT   table、csv、json、md、html 或 xlsx（优先于扩展名）
+
+计算书（.html，可用 A4 纸打印，每个工况附计算简图；.md）：
+  --lang LANG       计算书的语言：zh（默认）或 en
+  --title TITLE     计算书标题（默认“消能计算书”），日期为当天
+                    （设置了 SOURCE_DATE_EPOCH 时按其取日期）
+  --help            显示本帮助并退出
+  --version         显示版本并退出
+
+退出状态：0 表示每一行都已读入（无解的工况也是一个结果）；1 表示有些行无法
+读入（其余各行照常写出，每个错误行报告为“文件:行号: 列 列名：错误说明”）；
+2 表示用法错误、缺少列或有未知列，或文件无法读写（此时不写出任何内容）。
+</translation>
     </message>
     <message>
         <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a number of seconds since 1970 from 0 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURCE_DATE_EPOCH：“%1”不是自 1970 年起 0 至 %2 的秒数</translation>
     </message>
 </context>
 <context>
     <name>varnolt::report::Program</name>
     <message>
         <source>%1:%2: column %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: 列 %3：%4</translation>
+    </message>
+    <message>
+        <source>Try &apos;varnolt-report --help&apos; for more information.</source>
+        <translation>请用“varnolt-report --help”查看更多信息。</translation>
+    </message>
+    <message>
+        <source>the %1 format is not part of this build</source>
+        <translation>本版本不含 %1 格式</translation>
+    </message>
+    <message>
+        <source>%1: cannot write: %2</source>
+        <translation>%1：无法写入：%2</translation>
+    </message>
+    <message>
+        <source>%1: refusing to write over the case file</source>
+        <translation>%1：拒绝覆盖工况文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1：无法读取：%2</translation>
     </message>
 </context>
 </TS>
