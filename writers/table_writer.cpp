@@ -63,7 +63,7 @@ QString stoppedWords(const design::CaseError &stopped, ReportLanguage language)
 {
     const ErrorKind kind = stopped.error.kind();
     const QString kindWords = language == ReportLanguage::Chinese
-            ? errorKindName(kind) + u" ("_s + errorKindKey(kind) + u')'
+            ? errorKindWords(kind, ReportLanguage::Chinese) + u" ("_s + errorKindKey(kind) + u')'
             : errorKindKey(kind);
     return design::stageKey(stopped.stage) + u" stopped, "_s + kindWords + u": "_s
             + errorWords(stopped.error, language);
@@ -76,8 +76,9 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
             QString::fromUtf8(shortestText(result.inputs.q)),
             QString::fromUtf8(shortestText(result.inputs.ht))};
     if (const auto &check = result.check) {
-        row << check->text7 << check->text8 << check->text9 << design::jumpKindName(check->jump)
-            << two(check->Fr1) << (check->form ? design::jumpFormName(*check->form) : none);
+        row << check->text7 << check->text8 << check->text9
+            << jumpKindWords(check->jump, ReportLanguage::Chinese) << two(check->Fr1)
+            << (check->form ? jumpFormWords(*check->form, ReportLanguage::Chinese) : none);
     } else {
         row << u"error"_s << none << none << none << none << none;
     }
