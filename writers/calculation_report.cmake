@@ -17,6 +17,7 @@ add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/report_formulas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_summary.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_types.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_svg.cpp

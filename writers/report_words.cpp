@@ -205,6 +205,46 @@ Pair pairOf(Word w)
                 u"The tailwater holds the jump: no stilling basin is needed."};
     case Word::NoBasinSized:
         return {u"未求得消力池。", u"No basin was sized."};
+    case Word::TypesCaption:
+        return {u"消力池型式比较", u"The basin types compared"};
+    case Word::ColumnBasinType:
+        return {u"型式", u"Type"};
+    case Word::ColumnTypeNote:
+        return {u"说明", u"Note"};
+    case Word::TypeSunk:
+        return {u"降低护坦式消力池", u"Sunk basin (floor lowered)"};
+    case Word::TypeSill:
+        return {u"消力坎式消力池", u"Sill basin"};
+    case Word::TypeCombined:
+        return {u"综合式消力池", u"Combined basin"};
+    case Word::SillHeld:
+        return {u"H10 = %1 m，H1 = %2 m，σs = %3；坎后 hc1″ = %4 m ≤ ht = %5 m，坎后水跃被淹没",
+                u"H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m ≤ ht = %5 m: "
+                u"the jump after the sill is held"};
+    case Word::SillRemote:
+        return {u"H10 = %1 m，H1 = %2 m，σs = %3；坎后 hc1″ = %4 m > ht = %5 m，"
+                u"坎后发生远离水跃，需设第二道坎或采用综合式消力池",
+                u"H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m > ht = %5 m: a "
+                u"remote jump follows the sill; a second sill or the combined basin is needed"};
+    case Word::SillNone:
+        return {u"无法设坎（%1）", u"no sill (%1)"};
+    case Word::CombinedNone:
+        return {u"无法求得", u"not sized"};
+    case Word::ScourDepthLine:
+        return {u"海漫末端冲刷深度 dm = 1.1 × %1 / %2 − %3 = %4 m",
+                u"Scour depth at the end of the apron dm = 1.1 × %1 / %2 − %3 = %4 m"};
+    case Word::ScourNone:
+        return {u"未给定床面允许流速，不计算冲刷深度。",
+                u"No allowable velocity of the bed given: the scour depth is not computed."};
+    case Word::GoverningSill:
+        return {u"消力坎高度由%1控制：c = %2 m。", u"The sill height is governed by %1: c = %2 m."};
+    case Word::GoverningCombined:
+        return {u"综合式消力池由%1控制：d = %2 m，c = %3 m。",
+                u"The combined basin is governed by %1: d = %2 m, c = %3 m."};
+    case Word::GoverningScour:
+        return {u"冲刷深度由%1控制：dm = %2 m。", u"The scour depth is governed by %1: dm = %2 m."};
+    case Word::AdoptedType:
+        return {u"采用%1。", u"Adopted: %1."};
     case Word::CaseStopped:
         return {u"在「%1」一步停止（%2）：", u"Stopped at the %1 (%2): "};
     case Word::StepCheck:

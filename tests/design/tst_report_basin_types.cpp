@@ -48,6 +48,8 @@ private slots:
     void scourByBed_data();
     void scourByBed();
     void governingAndAdoptedType();
+    void reportComparesTheTypes_data();
+    void reportComparesTheTypes();
 };
 
 void TestReportBasinTypes::sillInJson_data()
@@ -169,6 +171,48 @@ void TestReportBasinTypes::governingAndAdoptedType()
     QVERIFY(submerged[u"sill"_s].isNull());
     QVERIFY(submerged[u"combined"_s].isNull());
     QCOMPARE(fourDigits(submerged[u"scour_depth"_s].toDouble()), u"16"_s);
+}
+
+void TestReportBasinTypes::reportComparesTheTypes_data()
+{
+    QTest::addColumn<QString>("inputs");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("expected"); // lines or parts of lines of the report
+
+    QTest::newRow("the sill holds, adopted")
+            << u"5 1.77 6 0.51 2.38"_s << u"sill"_s
+            << QStringList{u"#### The basin types compared"_s, u"| **Sill basin** | — | 1.537 |"_s,
+                       u"H10 = 1.933 m, H1 = 1.820 m, σs = 1.000; after the sill hc1″ = 2.334 m "
+                       "≤ ht = 2.38 m: the jump after the sill is held"_s,
+                       u"**Adopted: Sill basin.**"_s,
+                       u"**The sill height is governed by case 1: c = 1.537 m.**"_s,
+                       u"Scour depth at the end of the apron dm = 1.1 × 5.000 / 0.3500 − 2.380 = "
+                       "13.334 m"_s};
+    QTest::newRow("a remote jump after the sill, the combined basin adopted")
+            << u"10 3 5 1 3"_s << u"combined"_s
+            << QStringList{u"| Sunk basin (floor lowered) | 1.467 | — |"_s,
+                       // The Markdown escapes the comparison sign.
+                       u"after the sill hc1″ = 3.447 m &gt; ht = 3 m: a remote jump follows the "
+                       "sill; a second sill or the combined basin is needed"_s,
+                       u"| **Combined basin** | 1.025 | 0.9237 |"_s,
+                       u"**The combined basin is governed by case 1: d = 1.025 m, c = 0.9237 m.**"_s,
+                       u"**Adopted: Combined basin.**"_s};
+}
+
+// The calculation report sets the three types side by side and says which
+// one is adopted.
+void TestReportBasinTypes::reportComparesTheTypes()
+{
+    QFETCH(QString, inputs);
+    QFETCH(QString, type);
+    QFETCH(QStringList, expected);
+    const ReportRun run = runReportProgram(caseArguments(inputs,
+            {u"--bed"_s, u"fine-sand"_s, u"--basin"_s, type, u"--lang"_s, u"en"_s, u"--format"_s,
+                    u"md"_s}));
+    QCOMPARE(run.status, 0);
+    const QString report = QString::fromUtf8(run.out);
+    for (const QString &part : expected)
+        QVERIFY2(report.contains(part), qPrintable(part));
 }
 
 QTEST_GUILESS_MAIN(TestReportBasinTypes)
