@@ -603,6 +603,86 @@
         <comment>error</comment>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>The basin types compared</source>
+        <comment>TypesCaption</comment>
+        <translation>消力池型式比较</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>ColumnBasinType</comment>
+        <translation>型式</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <comment>ColumnTypeNote</comment>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Sunk basin (floor lowered)</source>
+        <comment>TypeSunk</comment>
+        <translation>降低护坦式消力池</translation>
+    </message>
+    <message>
+        <source>Sill basin</source>
+        <comment>TypeSill</comment>
+        <translation>消力坎式消力池</translation>
+    </message>
+    <message>
+        <source>Combined basin</source>
+        <comment>TypeCombined</comment>
+        <translation>综合式消力池</translation>
+    </message>
+    <message>
+        <source>H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m ≤ ht = %5 m: the jump after the sill is held</source>
+        <comment>SillHeld</comment>
+        <translation>H10 = %1 m，H1 = %2 m，σs = %3；坎后 hc1″ = %4 m ≤ ht = %5 m，坎后水跃被淹没</translation>
+    </message>
+    <message>
+        <source>H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m &gt; ht = %5 m: a remote jump follows the sill; a second sill or the combined basin is needed</source>
+        <comment>SillRemote</comment>
+        <translation>H10 = %1 m，H1 = %2 m，σs = %3；坎后 hc1″ = %4 m &gt; ht = %5 m，坎后发生远离水跃，需设第二道坎或采用综合式消力池</translation>
+    </message>
+    <message>
+        <source>no sill (%1)</source>
+        <comment>SillNone</comment>
+        <translation>无法设坎（%1）</translation>
+    </message>
+    <message>
+        <source>not sized</source>
+        <comment>CombinedNone</comment>
+        <translation>无法求得</translation>
+    </message>
+    <message>
+        <source>Scour depth at the end of the apron dm = 1.1 × %1 / %2 − %3 = %4 m</source>
+        <comment>ScourDepthLine</comment>
+        <translation>海漫末端冲刷深度 dm = 1.1 × %1 / %2 − %3 = %4 m</translation>
+    </message>
+    <message>
+        <source>No allowable velocity of the bed given: the scour depth is not computed.</source>
+        <comment>ScourNone</comment>
+        <translation>未给定床面允许流速，不计算冲刷深度。</translation>
+    </message>
+    <message>
+        <source>The sill height is governed by %1: c = %2 m.</source>
+        <comment>GoverningSill</comment>
+        <translation>消力坎高度由%1控制：c = %2 m。</translation>
+    </message>
+    <message>
+        <source>The combined basin is governed by %1: d = %2 m, c = %3 m.</source>
+        <comment>GoverningCombined</comment>
+        <translation>综合式消力池由%1控制：d = %2 m，c = %3 m。</translation>
+    </message>
+    <message>
+        <source>The scour depth is governed by %1: dm = %2 m.</source>
+        <comment>GoverningScour</comment>
+        <translation>冲刷深度由%1控制：dm = %2 m。</translation>
+    </message>
+    <message>
+        <source>Adopted: %1.</source>
+        <comment>AdoptedType</comment>
+        <translation>采用%1。</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::report::Options</name>
@@ -720,8 +800,17 @@ Design-wide:
   --ls LS           length of the sloping part of the basin (m, default 0)
   --k1 K1           slab-thickness coefficient (default 0.20; code 0.15-0.20)
   --ks KS           apron-length coefficient; without it no apron length
-  --bed CLASS       Ks by the bed class, instead of --ks:
-%1
+  --bed CLASS       Ks and the allowable velocity [v0] by the bed class,
+                    instead of --ks:
+%1  --basin TYPE      the adopted basin: sunk (default; the floor lowered), sill
+                    (a sill at the basin&apos;s end) or combined (both); every
+                    case with a remote jump is sized all three ways
+  --sill-m M        discharge coefficient of the sill (default 0.42)
+  --allowable-velocity V
+                    [v0], the velocity the bed beyond the apron bears (m/s),
+                    for the scour depth dm = 1.1·q·b1/b2/[v0] − ht; default by
+                    --bed, no scour depth without either
+
 Output:
   -o, --output FILE write to FILE, the format from its extension
                     (.csv, .json, .md, .html, .xlsx); written whole or not at all,
@@ -770,8 +859,15 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
   --ls LS           消力池斜坡段水平投影长度（m，默认 0）
   --k1 K1           护坦厚度计算系数（默认 0.20；规范 0.15～0.20）
   --ks KS           海漫长度计算系数；不给定则不计算海漫长度
-  --bed CLASS       按河床类别取 Ks，代替 --ks：
-%1
+  --bed CLASS       按河床类别取 Ks 及允许流速 [v0]，
+                    代替 --ks：
+%1  --basin TYPE      采用的消力池型式：sunk（默认，降低护坦）、sill（池末设消力坎）
+                    或 combined（综合式）；远离水跃的工况三种型式均计算
+  --sill-m M        消力坎流量系数（默认 0.42）
+  --allowable-velocity V
+                    [v0]，海漫末端河床允许流速（m/s），用于冲刷深度
+                    dm = 1.1·q·b1/b2/[v0] − ht；默认按 --bed 取值，两者均未给定则不计算
+
 输出：
   -o, --output FILE 写入 FILE，格式由扩展名确定
                     （.csv、.json、.md、.html、.xlsx）；要么完整写入，要么不写，

@@ -18,6 +18,7 @@ add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_summary.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_translator.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_types.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/sketch_svg.cpp

@@ -4,6 +4,7 @@
 #include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
+#include "writers/report_types.h"
 
 namespace varnolt::writers::report {
 
@@ -76,6 +77,7 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     }
     if (!design.governingDepth && !design.governingLength)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict, word(Word::GoverningNone, lang)));
+    addBasinTypesSummary(s, design, lang);
     doc.sections.push_back(std::move(s));
 }
 

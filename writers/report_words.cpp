@@ -229,6 +229,51 @@ Entry entryOf(Word w)
                 "The tailwater holds the jump: no stilling basin is needed.", "NoBasinNeeded");
     case Word::NoBasinSized:
         return QT_TRANSLATE_NOOP3("ReportWords", "No basin was sized.", "NoBasinSized");
+    case Word::TypesCaption:
+        return QT_TRANSLATE_NOOP3("ReportWords", "The basin types compared", "TypesCaption");
+    case Word::ColumnBasinType:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Type", "ColumnBasinType");
+    case Word::ColumnTypeNote:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Note", "ColumnTypeNote");
+    case Word::TypeSunk:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sunk basin (floor lowered)", "TypeSunk");
+    case Word::TypeSill:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sill basin", "TypeSill");
+    case Word::TypeCombined:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Combined basin", "TypeCombined");
+    case Word::SillHeld:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m ≤ ht = %5 m: the jump "
+                "after the sill is held",
+                "SillHeld");
+    case Word::SillRemote:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m > ht = %5 m: a remote "
+                "jump follows the sill; a second sill or the combined basin is needed",
+                "SillRemote");
+    case Word::SillNone:
+        return QT_TRANSLATE_NOOP3("ReportWords", "no sill (%1)", "SillNone");
+    case Word::CombinedNone:
+        return QT_TRANSLATE_NOOP3("ReportWords", "not sized", "CombinedNone");
+    case Word::ScourDepthLine:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Scour depth at the end of the apron dm = 1.1 × %1 / %2 − %3 = %4 m",
+                "ScourDepthLine");
+    case Word::ScourNone:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "No allowable velocity of the bed given: the scour depth is not computed.",
+                "ScourNone");
+    case Word::GoverningSill:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The sill height is governed by %1: c = %2 m.", "GoverningSill");
+    case Word::GoverningCombined:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The combined basin is governed by %1: d = %2 m, c = %3 m.", "GoverningCombined");
+    case Word::GoverningScour:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The scour depth is governed by %1: dm = %2 m.", "GoverningScour");
+    case Word::AdoptedType:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Adopted: %1.", "AdoptedType");
     case Word::CaseStopped:
         return QT_TRANSLATE_NOOP3("ReportWords", "Stopped at the %1 (%2): ", "CaseStopped");
     case Word::StepCheck:

@@ -50,7 +50,7 @@ void TestReportLocale::messagesFollowTheLocale_data()
                                  << u"用法：varnolt-report [选项]... 工况.csv"_s;
     QTest::newRow("help's bed class, zh_CN")
             << u"zh_CN.UTF-8"_s << help << 0
-            << u"  --bed CLASS       按河床类别取 Ks，代替 --ks："_s;
+            << u"  --bed CLASS       按河床类别取 Ks 及允许流速 [v0]，"_s;
     QTest::newRow("unknown option, C")
             << u"C"_s << unknown << 2 << u"varnolt-report: unknown option '--bogus'"_s;
     QTest::newRow("unknown option, zh_CN")
