@@ -141,6 +141,8 @@ int main(int argc, char *argv[])
         }
         for (const design::ReadError &rowError : file.rowErrors)
             printError(located(rowError));
+        for (const design::ReadError &warning : file.warnings)
+            printError(located(warning));
         if (!file.rowErrors.empty())
             status = someRowsUnread;
         cases = std::move(file.cases);
