@@ -147,6 +147,9 @@ int main(int argc, char *argv[])
             status = someRowsUnread;
         cases = std::move(file.cases);
     }
+    // Nothing read, nothing to write: the messages above said why.
+    if (cases.empty())
+        return status;
 
     const design::DesignResult result = design::evaluateDesign(cases, options->design);
     writers::ReportSettings settings;
