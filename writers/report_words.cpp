@@ -232,6 +232,8 @@ Pair pairOf(Word w)
         return {u"跃长", u"jump"};
     case Word::RangeTo:
         return {u"～", u" to "};
+    case Word::CaseRow:
+        return {u"（第 %1 行）", u" (line %1)"};
     case Word::UnnamedCase:
         return {u"工况 %1", u"case %1"};
     }

@@ -41,6 +41,8 @@ private slots:
     void rowMessageKeepsThePath_data();
     void rowMessageKeepsThePath();
     void oneCaseByOptions();
+    void lineBreakInAName_data();
+    void lineBreakInAName();
     void workbookReadBack();
     void helpAndVersion();
 
@@ -192,6 +194,46 @@ void TestReportProgram::rowMessageKeepsThePath()
 
 // One case by options, read from standard output: the README's worked
 // example, figure for figure as the window shows it.
+void TestReportProgram::lineBreakInAName_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected"); // what the output must hold
+    QTest::addColumn<QString>("absent"); // what it must not
+
+    QTest::newRow("table: a blank, and the row") << "table"
+                                                 << "governed by: high weir (line 3; d = "
+                                                 << "high\nweir";
+    QTest::newRow("report: a blank, and the row") << "markdown"
+                                                  << "high weir (line 3)"
+                                                  << "high\nweir";
+    QTest::newRow("JSON keeps it") << "json"
+                                   << "\"high\\u000aweir\""
+                                   << "high weir";
+    QTest::newRow("CSV keeps it") << "csv"
+                                  << "\"high\nweir\""
+                                  << "high weir";
+}
+
+// A line break typed in a spreadsheet cell is part of the name: kept where
+// the output can hold it, a blank where a line is a line, and the governing
+// case named by its row as well.
+void TestReportProgram::lineBreakInAName()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    QFETCH(QString, absent);
+    const QString casesPath = path("cases.csv");
+    QVERIFY(writeFile(
+            casesPath, "name,q,H,a1,v,ht\nworked,10,3,5,1,3\n\"high\r\nweir\",5,2,30,1,3\n"));
+    const ReportRun run
+            = runReportProgram({casesPath, QStringLiteral("--format"), format, "--lang", "en"});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    const QString out = QString::fromUtf8(run.out);
+    QVERIFY2(out.contains(expected), qPrintable(out));
+    QVERIFY2(!out.contains(absent), qPrintable(out));
+}
+
 void TestReportProgram::oneCaseByOptions()
 {
     const ReportRun run = runReportProgram({QStringLiteral("--q"), QStringLiteral("10"),
