@@ -683,6 +683,11 @@
         <comment>AdoptedType</comment>
         <translation>采用%1。</translation>
     </message>
+    <message>
+        <source> (line %1)</source>
+        <comment>CaseRow</comment>
+        <translation>（第 %1 行）</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::report::Options</name>

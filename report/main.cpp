@@ -157,10 +157,15 @@ int main(int argc, char *argv[])
         }
         for (const design::ReadError &rowError : file.rowErrors)
             printError(located(rowError));
+        for (const design::ReadError &warning : file.warnings)
+            printError(located(warning));
         if (!file.rowErrors.empty())
             status = someRowsUnread;
         cases = std::move(file.cases);
     }
+    // Nothing read, nothing to write: the messages above said why.
+    if (cases.empty())
+        return status;
 
     const design::DesignResult result = design::evaluateDesign(cases, options->design);
     writers::ReportSettings settings;

@@ -2,8 +2,10 @@
 
 #include "design/basin_type.h"
 #include "design/bed_class.h"
+#include "design/case_fields.h"
 #include "design/case_reader.h"
 #include "design/scour_depth.h"
+#include "model/input_ranges.h"
 #include "model/quoted_excerpt.h"
 
 #include <QCommandLineOption>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 
 namespace varnolt::report {
 
@@ -235,10 +238,30 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                 || !number("v", inputs.v) || !number("ht", inputs.ht) || !number("phi", inputs.phi)
                 || !number("sigma", inputs.sigma))
             return std::nullopt;
+        // An impossible input is refused as an unreadable one is.
+        const std::tuple<const char *, Field, double> ranged[] = {{"q", Field::Text1, inputs.q},
+                {"H", Field::Text2, inputs.H}, {"a1", Field::Text3, inputs.a1},
+                {"v", Field::Text4, inputs.v}, {"ht", Field::Text5, inputs.ht},
+                {"phi", Field::Text6, inputs.phi}, {"sigma", Field::Text10, inputs.sigma}};
+        for (const auto &[name, field, value] : ranged) {
+            const auto range = inputRange(field);
+            if (range && !range->holds(value)) {
+                error = OptionTexts::tr("option --%1: '%2' is impossible: the value must be %3")
+                                .arg(QString::fromLatin1(name),
+                                        take(name).value_or(QString()).trimmed(), range->text());
+                return std::nullopt;
+            }
+        }
         inputs.name = take("name").value_or(u"case 1"_s).trimmed();
         if (std::any_of(inputs.name.begin(), inputs.name.end(),
                     [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; })) {
             error = OptionTexts::tr("option --name: contains a control character");
+            return std::nullopt;
+        }
+        if (std::any_of(inputs.name.begin(), inputs.name.end(),
+                    [](QChar c) { return design::case_file::isBidiControl(c.unicode()); })) {
+            error = OptionTexts::tr("option --name: contains a bidirectional control, which would "
+                                    "reorder the figures printed beside the name");
             return std::nullopt;
         }
         if (inputs.name.isEmpty() || inputs.name.size() > design::maxNameLength) {

@@ -301,6 +301,8 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3("ReportWords", "jump", "SketchJumpLength");
     case Word::RangeTo:
         return QT_TRANSLATE_NOOP3("ReportWords", " to ", "RangeTo");
+    case Word::CaseRow:
+        return QT_TRANSLATE_NOOP3("ReportWords", " (line %1)", "CaseRow");
     case Word::UnnamedCase:
         return QT_TRANSLATE_NOOP3("ReportWords", "case %1", "UnnamedCase");
     }

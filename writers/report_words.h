@@ -127,6 +127,7 @@ enum class Word {
     SketchBasinLength,
     SketchJumpLength,
     UnnamedCase,
+    CaseRow, // where a named case stands in its file, after its name
     RangeTo,
 };
 

@@ -93,9 +93,6 @@ void TestReportOptions::acceptedOptions_data()
     QTest::newRow("one case, values after =") << QStringList{u"--q=10"_s, u"--H=3"_s, u"--a1=5"_s,
             u"--v=1"_s, u"--ht=3"_s, u"--sigma=1.1"_s,
             u"--name= flood "_s} << u"q=10; H=3; a1=5; v=1; ht=3; sigma=1.1; name=flood"_s;
-    QTest::newRow("a negative value is a value") << QStringList{u"--q"_s, u"-10"_s, u"--H"_s,
-            u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"-1"_s, u"--ht"_s, u"3"_s}
-                                                 << u"q=-10; v=-1"_s;
     QTest::newRow("design-wide options") << QStringList{u"cases.csv"_s, u"--alpha"_s, u"1.05"_s,
             u"--b-ratio"_s, u"0.8"_s, u"--beta"_s, u"0.8"_s, u"--ls"_s, u"2"_s, u"--k1"_s,
             u"0.15"_s, u"--ks"_s,
@@ -168,6 +165,22 @@ void TestReportOptions::refusedOptions_data()
     const QStringList file{u"cases.csv"_s};
     QTest::newRow("unknown option")
             << file + QStringList{u"--sigmaa"_s, u"1"_s} << u"unknown option '--sigmaa'"_s;
+    // A leading minus is a value's sign, not an option: the value is read,
+    // then refused as impossible, like an unreadable one.
+    const QStringList oneCase{u"--q"_s, u"10"_s, u"--H"_s, u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s,
+            u"1"_s, u"--ht"_s, u"3"_s};
+    QTest::newRow("a negative value is a value, and impossible") << QStringList{u"--q"_s, u"-10"_s,
+            u"--H"_s, u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"-1"_s, u"--ht"_s,
+            u"3"_s} << u"option --q: '-10' is impossible: the value must be ≥ 0"_s;
+    QTest::newRow("phi above 1") << oneCase + QStringList{u"--phi"_s, u"1.2"_s}
+                                 << u"option --phi: '1.2' is impossible: the value must be 0 ~ 1"_s;
+    QTest::newRow("sigma below 1")
+            << oneCase + QStringList{u"--sigma=0.5"_s}
+            << u"option --sigma: '0.5' is impossible: the value must be ≥ 1"_s;
+    QTest::newRow("a bidirectional control in the name")
+            << oneCase + QStringList{u"--name"_s, u"a\u202Eb"_s}
+            << u"option --name: contains a bidirectional control, which would reorder the "
+               u"figures printed beside the name"_s;
     QTest::newRow("unknown single-dash option")
             << file + QStringList{u"-x"_s} << u"unknown option '-x'"_s;
     QTest::newRow("unknown option with a value")
