@@ -234,6 +234,39 @@ Pair pairOf(Word w)
         return {u"～", u" to "};
     case Word::UnnamedCase:
         return {u"工况 %1", u"case %1"};
+    case Word::FloodsHeading:
+        return {u"洪水与水位", u"Floods and levels"};
+    case Word::FloodsNote:
+        return {u"堰顶水头 H 由堰的泄流能力公式求得，下游水位由下游水位流量关系插值求得；"
+                u"高程单位 m。",
+                u"The head H over the crest follows from the weir's discharge capacity, the "
+                u"tailwater level from the river's stage–discharge table; levels in m."};
+    case Word::ColumnDischarge:
+        return {u"流量 Q (m³/s)", u"Q (m³/s)"};
+    case Word::ColumnUpstreamLevel:
+        return {u"上游水位", u"Upstream level"};
+    case Word::ColumnTailwaterLevel:
+        return {u"下游水位", u"Tailwater level"};
+    case Word::ColumnBasinFloorLevel:
+        return {u"池底高程", u"Basin floor level"};
+    case Word::ColumnJumpLevel:
+        return {u"跃后水位", u"Jump level"};
+    case Word::ScanDepth:
+        return {u"在最小与最大洪水流量之间均匀取 %1 个流量计算：池深最大时 Q = %2 m³/s"
+                u"（q = %3 m²/s），d = %4 m。",
+                u"%1 discharges evenly spaced between the smallest and the largest flood: the "
+                u"deepest basin at Q = %2 m³/s (q = %3 m²/s), d = %4 m."};
+    case Word::ScanLength:
+        return {u"池长最大时 Q = %1 m³/s（q = %2 m²/s），池长 %3 m。",
+                u"The longest basin at Q = %1 m³/s (q = %2 m²/s), length %3 m."};
+    case Word::ScanNoDepth:
+        return {u"该流量范围内均无需降低池底。",
+                u"No discharge of the range needs the floor lowered."};
+    case Word::ScanGoverning:
+        return {u"最不利流量 Q = %1 m³/s：其所需池深 d = %2 m 大于各计算洪水，"
+                u"采用池深应予满足。",
+                u"The governing discharge (最不利流量) Q = %1 m³/s needs a basin d = %2 m deeper "
+                u"than every listed flood's; the adopted depth must cover it."};
     }
     return {u"", u""};
 }
