@@ -75,16 +75,16 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
     return bytes;
 }
 
-// A design file's fault as FILE:LINE:COLUMN: KEY: what is wrong; without
-// a place, FILE: KEY: what is wrong.
+// A design file's fault as FILE:LINE:COLUMN: what is wrong (the message
+// names the key itself); without a place, FILE: what is wrong.
 QString locatedDesignError(const design::DesignFileError &e)
 {
-    const QString what = e.key.isEmpty() ? e.message : e.key + u": "_s + e.message;
     if (e.position.line <= 0)
-        return QCoreApplication::translate("varnolt::report::Program", "%1: %2").arg(e.file, what);
+        return QCoreApplication::translate("varnolt::report::Program", "%1: %2")
+                .arg(e.file, e.message);
     return QCoreApplication::translate("varnolt::report::Program", "%1:%2:%3: %4")
             .arg(e.file, QString::number(e.position.line), QString::number(e.position.column),
-                    what);
+                    e.message);
 }
 
 // A design file read and evaluated; none with the status where it cannot be
