@@ -5,6 +5,7 @@
 #include "design/scour_depth.h"
 #include "design/sill_basin_result.h"
 #include "design/sill_discharge.h"
+#include "design/design_file.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 
@@ -137,6 +138,19 @@ struct CaseError {
     CalcError error;
 };
 
+// A case that came from a flood of a design file: the discharge, the head
+// the weir's capacity gives for it and the levels as the design is drawn.
+struct FloodFigures {
+    double discharge = 0; // Q (m³/s)
+    double H = 0; // head over the crest (m)
+    double v0 = 0; // approach velocity (m/s)
+    double H0 = 0; // total head H + α·v0²/2g (m)
+    double upstreamLevel = 0; // crest + H (m)
+    double tailwaterLevel = 0; // downstream floor + ht (m)
+    double basinFloorLevel = 0; // downstream floor − basin depth (m)
+    std::optional<double> jumpLevel; // basin floor + the jump's conjugate depth (m)
+};
+
 struct CaseResult {
     CaseInputs inputs;
     std::optional<CheckResult> check; // none where the check stopped
@@ -148,6 +162,31 @@ struct CaseResult {
     std::optional<CombinedBasinResult> combined;
     // The scour beyond the apron; none without an allowable velocity.
     std::optional<ScourDepth> scour;
+    std::optional<FloodFigures> flood; // none for a case given by q, H, v and ht
+};
+
+// The point of the floods' range needing the deepest basin …
+struct ScannedDepth {
+    double discharge = 0;
+    double q = 0;
+    double d = 0;
+};
+
+// … and the one needing the longest.
+struct ScannedLength {
+    double discharge = 0;
+    double q = 0;
+    double length = 0;
+};
+
+// What the scan between the floods found, as the outputs show it.
+struct ScanSummary {
+    int count = 0; // evenly spaced discharges asked for
+    std::optional<ScannedDepth> depth; // none where no discharge needs the floor lowered
+    std::optional<ScannedLength> length; // none where no discharge needs a basin
+    // The scan's deepest basin is deeper than every listed flood's: the
+    // governing discharge lies between the floods (最不利流量).
+    bool depthBeyondFloods = false;
 };
 
 struct DesignResult {
@@ -160,6 +199,8 @@ struct DesignResult {
     std::optional<std::size_t> governingSill;
     std::optional<std::size_t> governingCombined;
     std::optional<std::size_t> governingScour;
+    std::optional<ProjectInfo> project; // a design file's [project], for the title block
+    std::optional<ScanSummary> scan; // a design file scanned between its floods
 };
 
 } // namespace varnolt::design

@@ -20,19 +20,8 @@ struct ScanPoint {
     double length = 0; // 5.52·(hco2 − hco) at that depth (m)
 };
 
-// The point of the range needing the deepest basin …
-struct ScannedDepth {
-    double discharge = 0;
-    double q = 0;
-    double d = 0;
-};
-
-// … and the one needing the longest.
-struct ScannedLength {
-    double discharge = 0;
-    double q = 0;
-    double length = 0;
-};
+// ScannedDepth and ScannedLength, the scan's two answers, stand in
+// case_result.h, where a design's result carries them.
 
 struct DischargeScan {
     // None where no discharge of the range needs the floor lowered (d > 0).

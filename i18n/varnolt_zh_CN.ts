@@ -688,6 +688,61 @@
         <comment>CaseRow</comment>
         <translation>（第 %1 行）</translation>
     </message>
+    <message>
+        <source>Floods and levels</source>
+        <comment>FloodsHeading</comment>
+        <translation>洪水与水位</translation>
+    </message>
+    <message>
+        <source>The head H over the crest follows from the weir&apos;s discharge capacity, the tailwater level from the river&apos;s stage–discharge table; levels in m.</source>
+        <comment>FloodsNote</comment>
+        <translation>堰顶水头 H 由堰的泄流能力公式求得，下游水位由下游水位流量关系插值求得；高程单位 m。</translation>
+    </message>
+    <message>
+        <source>Q (m³/s)</source>
+        <comment>ColumnDischarge</comment>
+        <translation>流量 Q (m³/s)</translation>
+    </message>
+    <message>
+        <source>Upstream level</source>
+        <comment>ColumnUpstreamLevel</comment>
+        <translation>上游水位</translation>
+    </message>
+    <message>
+        <source>Tailwater level</source>
+        <comment>ColumnTailwaterLevel</comment>
+        <translation>下游水位</translation>
+    </message>
+    <message>
+        <source>Basin floor level</source>
+        <comment>ColumnBasinFloorLevel</comment>
+        <translation>池底高程</translation>
+    </message>
+    <message>
+        <source>Jump level</source>
+        <comment>ColumnJumpLevel</comment>
+        <translation>跃后水位</translation>
+    </message>
+    <message>
+        <source>%1 discharges evenly spaced between the smallest and the largest flood: the deepest basin at Q = %2 m³/s (q = %3 m²/s), d = %4 m.</source>
+        <comment>ScanDepth</comment>
+        <translation>在最小与最大洪水流量之间均匀取 %1 个流量计算：池深最大时 Q = %2 m³/s（q = %3 m²/s），d = %4 m。</translation>
+    </message>
+    <message>
+        <source>The longest basin at Q = %1 m³/s (q = %2 m²/s), length %3 m.</source>
+        <comment>ScanLength</comment>
+        <translation>池长最大时 Q = %1 m³/s（q = %2 m²/s），池长 %3 m。</translation>
+    </message>
+    <message>
+        <source>No discharge of the range needs the floor lowered.</source>
+        <comment>ScanNoDepth</comment>
+        <translation>该流量范围内均无需降低池底。</translation>
+    </message>
+    <message>
+        <source>The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every listed flood&apos;s; the adopted depth must cover it.</source>
+        <comment>ScanGoverning</comment>
+        <translation>最不利流量 Q = %1 m³/s：其所需池深 d = %2 m 大于各计算洪水，采用池深应予满足。</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::report::Options</name>
@@ -777,6 +832,7 @@
     </message>
     <message>
         <source>Usage: varnolt-report [OPTION]... CASES.csv
+  or:  varnolt-report [OPTION]... DESIGN.toml
   or:  varnolt-report [OPTION]... --q Q --H H --a1 A1 --v V --ht HT
 Design the stilling basin below an overflow weir for every discharge of a
 design: the window&apos;s jump check and basin sizing for each case, the jump&apos;s
@@ -787,6 +843,15 @@ CASES.csv has a header naming the columns q, H, a1, v, ht (required) and
 name, phi, sigma (optional; phi 0.95, sigma 1.05), in any order and case,
 separated by commas, semicolons or tabs. Use - to read standard input.
 Quantities are in metres and seconds.
+
+DESIGN.toml gives the weir ([weir]), the river&apos;s stage-discharge table
+([tailwater]), the floods ([[flood]] with a discharge each), and optionally
+[project] and [basin]; each flood&apos;s head comes from the weir&apos;s capacity and
+its tailwater from the table (see the manual for every key). An option on
+the command line overrides the file&apos;s [basin] value.
+  --scan N          discharges evaluated between the smallest and largest
+                    flood to find the one needing the deepest and the
+                    longest basin (default 200; needs a [tailwater] table)
 
 One case:
   --q Q             discharge per unit width (m²/s)
@@ -834,9 +899,12 @@ Exit status: 0 when every row was read (a case without a solution is a
 result); 1 when some rows could not be read (the others are written, and
 each bad row is reported as FILE:LINE: column NAME: what is wrong);
 2 for a usage error, a missing or unknown column, or a file that cannot be
-read or written (nothing is written then).
+read or written (nothing is written then). For a design file: 1 when some
+floods could not be evaluated (FILE:LINE:COLUMN: KEY: what is wrong; the
+others are written), 2 when the file cannot be used at all.
 </source>
         <translation>用法：varnolt-report [选项]... 工况.csv
+  或：varnolt-report [选项]... 设计.toml
   或：varnolt-report [选项]... --q Q --H H --a1 A1 --v V --ht HT
 对一个设计的每个流量计算溢流堰下游的消力池：逐个工况进行窗口的水跃形式判别
 和消力池水力计算，求跃前弗劳德数、水跃形式和水跃消能量，按水闸设计规范复核
@@ -846,6 +914,13 @@ read or written (nothing is written then).
 phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、分号或制表符
 分隔。用 - 从标准输入读取。
 长度单位 m，时间单位 s。
+
+设计.toml 给出堰（[weir]）、下游水位流量关系（[tailwater]）、各次洪水（[[flood]]，
+各给一个流量），以及可选的 [project] 和 [basin]；各次洪水的堰上水头由堰的泄流
+能力求得，下游水位由水位流量关系插值求得（各键见手册）。命令行选项优先于文件的
+[basin] 取值。
+  --scan N          在最小与最大洪水流量之间均匀取 N 个流量计算，求池深最大和
+                    池长最大的流量（默认 200；需要 [tailwater] 表）
 
 单个工况：
   --q Q             单宽流量（m²/s）
@@ -889,7 +964,8 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
 
 退出状态：0 表示每一行都已读入（无解的工况也是一个结果）；1 表示有些行无法
 读入（其余各行照常写出，每个错误行报告为“文件:行号: 列 列名：错误说明”）；
-2 表示用法错误、缺少列或有未知列，或文件无法读写（此时不写出任何内容）。
+2 表示用法错误、缺少列或有未知列，或文件无法读写（此时不写出任何内容）。对设计文件：1 表示有些洪水
+无法计算（文件:行:列: 键：错误说明；其余照常写出），2 表示文件完全不能使用。
 </translation>
     </message>
     <message>

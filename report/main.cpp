@@ -3,7 +3,10 @@
 // workbook, or a calculation report in HTML or Markdown.
 #include "design/case_reader.h"
 #include "design/design.h"
+#include "design/design_file_evaluation.h"
+#include "design/design_file_reader.h"
 #include "report/atomic_output.h"
+#include "report/design_settings.h"
 #include "report/options.h"
 #include "report/report_date.h"
 #include "writers/format.h"
@@ -27,6 +30,9 @@ namespace {
 constexpr int allRowsRead = 0;
 constexpr int someRowsUnread = 1;
 constexpr int usageOrFileError = 2;
+
+// Discharges scanned between a design file's floods unless --scan says.
+constexpr int defaultScanCount = 200;
 
 // Largest case file read, so a wrong file named by mistake fails fast.
 constexpr qint64 maxInputBytes = qint64(1) << 30;
@@ -71,6 +77,46 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
         return std::nullopt;
     }
     return bytes;
+}
+
+// A design file's fault as FILE:LINE:COLUMN: what is wrong (the message
+// names the key itself); without a place, FILE: what is wrong.
+QString locatedDesignError(const design::DesignFileError &e)
+{
+    if (e.position.line <= 0)
+        return QCoreApplication::translate("varnolt::report::Program", "%1: %2")
+                .arg(e.file, e.message);
+    return QCoreApplication::translate("varnolt::report::Program", "%1:%2:%3: %4")
+            .arg(e.file, QString::number(e.position.line), QString::number(e.position.column),
+                    e.message);
+}
+
+// A design file read and evaluated; none with the status where it cannot be
+// used at all.
+std::optional<design::DesignResult> designOfFile(const QByteArray &bytes, const QString &shownPath,
+        const report::ReportOptions &options, int &status)
+{
+    const design::DesignFileReading reading = design::readDesignFile(bytes, shownPath);
+    for (const design::DesignFileError &e : reading.errors)
+        printError(locatedDesignError(e));
+    if (!reading.design) {
+        status = usageOrFileError;
+        return std::nullopt;
+    }
+    const report::ResolvedSettings settings
+            = report::resolveSettings(reading.design->basin, options);
+    const bool scannable = !reading.design->tailwater.discharges.empty();
+    if (options.scanCount && !scannable) {
+        printError(u"varnolt-report: %1: --scan needs a [tailwater] table"_s.arg(shownPath));
+        status = usageOrFileError;
+        return std::nullopt;
+    }
+    design::DesignFileEvaluation evaluation = design::evaluateDesignFile(*reading.design,
+            settings.design, settings.sigma, options.scanCount.value_or(defaultScanCount));
+    for (const design::DesignFileError &e : evaluation.floodErrors)
+        printError(locatedDesignError(e));
+    status = evaluation.floodErrors.empty() ? allRowsRead : someRowsUnread;
+    return std::move(evaluation.result);
 }
 
 } // namespace
@@ -132,6 +178,7 @@ int main(int argc, char *argv[])
     }
 
     std::vector<design::CaseInputs> cases;
+    std::optional<design::DesignResult> fileDesign;
     int status = allRowsRead;
     if (options->singleCase) {
         cases.push_back(*options->singleCase);
@@ -144,7 +191,12 @@ int main(int argc, char *argv[])
                               .arg(shownPath, error));
             return usageOrFileError;
         }
-        design::CaseFile file = design::readCases(*bytes);
+        if (report::isDesignFilePath(options->casesPath)) {
+            fileDesign = designOfFile(*bytes, shownPath, *options, status);
+            if (!fileDesign)
+                return status;
+        }
+        design::CaseFile file = fileDesign ? design::CaseFile{} : design::readCases(*bytes);
         const auto located = [&shownPath](const design::ReadError &e) {
             // One arg() for every part: a path or a message with "%1" in
             // it stays as it is.
@@ -164,10 +216,11 @@ int main(int argc, char *argv[])
         cases = std::move(file.cases);
     }
     // Nothing read, nothing to write: the messages above said why.
-    if (cases.empty())
+    if (cases.empty() && !fileDesign)
         return status;
 
-    const design::DesignResult result = design::evaluateDesign(cases, options->design);
+    const design::DesignResult result
+            = fileDesign ? std::move(*fileDesign) : design::evaluateDesign(cases, options->design);
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;

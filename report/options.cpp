@@ -62,6 +62,7 @@ constexpr OptionDefinition optionDefinitions[] = {
         {"format", nullptr, Kind::Value},
         {"lang", nullptr, Kind::Value},
         {"title", nullptr, Kind::Value},
+        {"scan", nullptr, Kind::Value},
 };
 
 const OptionDefinition *definitionNamed(const QString &name)
@@ -272,6 +273,26 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.singleCase = inputs;
     }
 
+    for (const char *name : {"alpha", "b-ratio", "beta", "ls", "k1", "ks", "bed"}) {
+        if (take(name))
+            options.designOptionsGiven << QLatin1String(name);
+    }
+    if (const auto scan = take("scan")) {
+        bool isNumber = false;
+        const int count = scan->trimmed().toInt(&isNumber);
+        if (!isNumber || count < 2 || count > maxScanCount) {
+            error = OptionTexts::tr("option --scan: give a whole number of discharges from 2 to %1")
+                            .arg(maxScanCount);
+            return std::nullopt;
+        }
+        if (!isDesignFilePath(options.casesPath)) {
+            error = OptionTexts::tr("option --scan: only a design file (.toml) with a "
+                                    "[tailwater] table can be scanned");
+            return std::nullopt;
+        }
+        options.scanCount = count;
+    }
+
     design::DesignOptions &d = options.design;
     if (!number("alpha", d.alpha) || !number("b-ratio", d.widthRatio) || !number("beta", d.beta)
             || !number("ls", d.slopeLength) || !number("k1", d.k1))
@@ -388,6 +409,11 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
     return options;
 }
 
+bool isDesignFilePath(const QString &path)
+{
+    return path.endsWith(u".toml"_s, Qt::CaseInsensitive);
+}
+
 QString helpText()
 {
     QString bedLines;
@@ -402,6 +428,7 @@ QString helpText()
     // stand in for %1.
     return OptionTexts::tr(
             "Usage: varnolt-report [OPTION]... CASES.csv\n"
+            "  or:  varnolt-report [OPTION]... DESIGN.toml\n"
             "  or:  varnolt-report [OPTION]... --q Q --H H --a1 A1 --v V --ht HT\n"
             "Design the stilling basin below an overflow weir for every discharge of a\n"
             "design: the window's jump check and basin sizing for each case, the jump's\n"
@@ -412,6 +439,15 @@ QString helpText()
             "name, phi, sigma (optional; phi 0.95, sigma 1.05), in any order and case,\n"
             "separated by commas, semicolons or tabs. Use - to read standard input.\n"
             "Quantities are in metres and seconds.\n"
+            "\n"
+            "DESIGN.toml gives the weir ([weir]), the river's stage-discharge table\n"
+            "([tailwater]), the floods ([[flood]] with a discharge each), and optionally\n"
+            "[project] and [basin]; each flood's head comes from the weir's capacity and\n"
+            "its tailwater from the table (see the manual for every key). An option on\n"
+            "the command line overrides the file's [basin] value.\n"
+            "  --scan N          discharges evaluated between the smallest and largest\n"
+            "                    flood to find the one needing the deepest and the\n"
+            "                    longest basin (default 200; needs a [tailwater] table)\n"
             "\n"
             "One case:\n"
             "  --q Q             discharge per unit width (m²/s)\n"
@@ -460,7 +496,9 @@ QString helpText()
             "result); 1 when some rows could not be read (the others are written, and\n"
             "each bad row is reported as FILE:LINE: column NAME: what is wrong);\n"
             "2 for a usage error, a missing or unknown column, or a file that cannot be\n"
-            "read or written (nothing is written then).\n")
+            "read or written (nothing is written then). For a design file: 1 when some\n"
+            "floods could not be evaluated (FILE:LINE:COLUMN: KEY: what is wrong; the\n"
+            "others are written), 2 when the file cannot be used at all.\n")
             .arg(bedLines);
 }
 

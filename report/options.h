@@ -22,7 +22,18 @@ struct ReportOptions {
     std::optional<writers::Format> format; // --format, or from -o FILE's extension
     writers::ReportLanguage language = writers::ReportLanguage::Chinese; // --lang
     QString title; // --title of the calculation report; empty for the default
+    // The design-wide options given on the command line, by name ("alpha",
+    // "ks", "bed" …): a design file's [basin] value yields to each of them.
+    QStringList designOptionsGiven;
+    std::optional<int> scanCount; // --scan N; only with a design file
 };
+
+// Most discharges --scan evaluates, so a slip of the finger fails fast.
+inline constexpr int maxScanCount = 1000000;
+
+// Whether a path names a design file in TOML (by its extension, .toml in
+// any case) rather than a case file.
+bool isDesignFilePath(const QString &path);
 
 // Parses the arguments after the program's name. Returns nullopt with
 // `error` set on a usage error.

@@ -14,6 +14,7 @@ add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/report_case.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_check.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_floods.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_formulas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_summary.cpp

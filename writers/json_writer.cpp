@@ -82,6 +82,12 @@ public:
         string(value);
     }
 
+    void boolean(bool value)
+    {
+        separate();
+        bytes += value ? "true" : "false";
+    }
+
     void null()
     {
         separate();
@@ -300,6 +306,34 @@ void writeCaseName(
         out.null();
 }
 
+// What a case from a design file adds: its discharge, the head the weir's
+// capacity gives and the levels as the design is drawn.
+void writeFlood(JsonOut &out, const design::FloodFigures &flood)
+{
+    out.key("discharge");
+    out.number(flood.discharge);
+    out.key("head");
+    out.open('{');
+    out.key("H");
+    out.number(flood.H);
+    out.key("v0");
+    out.number(flood.v0);
+    out.key("H0");
+    out.number(flood.H0);
+    out.close('}');
+    out.key("levels");
+    out.open('{');
+    out.key("upstream");
+    out.number(flood.upstreamLevel);
+    out.key("tailwater");
+    out.number(flood.tailwaterLevel);
+    out.key("basin_floor");
+    out.number(flood.basinFloorLevel);
+    out.key("jump");
+    out.optionalNumber(flood.jumpLevel);
+    out.close('}');
+}
+
 void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
 {
     out.open('{');
@@ -339,6 +373,58 @@ void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
         out.null();
     }
     writeBasinTypes(out, result);
+    if (result.flood)
+        writeFlood(out, *result.flood);
+    out.close('}');
+}
+
+void writeProject(JsonOut &out, const design::ProjectInfo &project)
+{
+    out.key("project");
+    out.open('{');
+    out.key("name");
+    out.text(project.name);
+    out.key("stage");
+    out.text(project.stage);
+    out.key("number");
+    out.text(project.number);
+    out.close('}');
+}
+
+void writeScan(JsonOut &out, const design::ScanSummary &scan)
+{
+    out.key("scan");
+    out.open('{');
+    out.key("count");
+    out.number(scan.count);
+    out.key("depth");
+    if (scan.depth) {
+        out.open('{');
+        out.key("discharge");
+        out.number(scan.depth->discharge);
+        out.key("q");
+        out.number(scan.depth->q);
+        out.key("d");
+        out.number(scan.depth->d);
+        out.close('}');
+    } else {
+        out.null();
+    }
+    out.key("length");
+    if (scan.length) {
+        out.open('{');
+        out.key("discharge");
+        out.number(scan.length->discharge);
+        out.key("q");
+        out.number(scan.length->q);
+        out.key("length");
+        out.number(scan.length->length);
+        out.close('}');
+    } else {
+        out.null();
+    }
+    out.key("depth_beyond_floods");
+    out.boolean(scan.depthBeyondFloods);
     out.close('}');
 }
 
@@ -378,6 +464,10 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     out.close('}');
     out.key("basin_type");
     out.text(design::basinTypeKey(design.options.basinType));
+    if (design.project)
+        writeProject(out, *design.project);
+    if (design.scan)
+        writeScan(out, *design.scan);
     out.close('}');
     out.bytes += "\n";
     return out.bytes;

@@ -42,6 +42,7 @@ ReportDocument buildReport(const design::DesignResult &design, const ReportSetti
             + (settings.language == ReportLanguage::Chinese ? u"："_s : u": "_s) + dateText;
     report::addBasis(doc, design.options);
     report::addSummary(doc, design);
+    report::addFloods(doc, design);
     for (std::size_t i = 0; i < design.cases.size(); ++i)
         doc.sections.push_back(report::caseSection(design, i, settings.language));
     return doc;

@@ -13,6 +13,9 @@ namespace varnolt::writers::report {
 // governing ones, and each case's own section.
 void addBasis(ReportDocument &doc, const design::DesignOptions &o);
 void addSummary(ReportDocument &doc, const design::DesignResult &design);
+// A design file's floods with their heads and levels, and the scan between
+// them; nothing for a design of case rows.
+void addFloods(ReportDocument &doc, const design::DesignResult &design);
 ReportSection caseSection(const design::DesignResult &design, std::size_t i, ReportLanguage lang);
 
 // The parts of a case's section: the jump check below the weir, and the

@@ -129,6 +129,17 @@ enum class Word {
     UnnamedCase,
     CaseRow, // where a named case stands in its file, after its name
     RangeTo,
+    FloodsHeading,
+    FloodsNote,
+    ColumnDischarge,
+    ColumnUpstreamLevel,
+    ColumnTailwaterLevel,
+    ColumnBasinFloorLevel,
+    ColumnJumpLevel,
+    ScanDepth, // %1 count, %2 Q, %3 q, %4 d
+    ScanLength, // %1 Q, %2 q, %3 length
+    ScanNoDepth,
+    ScanGoverning, // %1 Q, %2 d
 };
 
 // The caption in the report's language. Captions with %1, %2 … take

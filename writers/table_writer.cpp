@@ -107,6 +107,77 @@ void appendPadded(QString &line, const QString &cell, int width, bool right)
     line += right ? padding + cell : cell + padding;
 }
 
+// Rows of cells as lines, each column as wide as its widest cell; the first
+// row is the header, underlined, and every column but the first is right
+// aligned below it.
+QString alignedLines(const std::vector<QStringList> &rows)
+{
+    std::vector<int> widths(std::size_t(rows.front().size()), 0);
+    for (const QStringList &row : rows) {
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            widths[c] = std::max(widths[c], displayWidth(row[qsizetype(c)]));
+    }
+    QString text;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        QString line;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (c > 0)
+                line += u"  "_s;
+            appendPadded(line, rows[r][qsizetype(c)], widths[c], r > 0 && c > 0);
+        }
+        while (line.endsWith(u' '))
+            line.chop(1);
+        text += line + u'\n';
+        if (r == 0) {
+            const int total = std::accumulate(widths.begin(), widths.end(), 0);
+            text += QString(total + 2 * int(widths.size() - 1), u'-') + u'\n';
+        }
+    }
+    return text;
+}
+
+// The floods of a design file: each discharge with the head, velocity and
+// tailwater derived for it and its levels; then what the scan between the
+// floods found. Empty for a design of case rows.
+QString floodSection(const DesignResult &design)
+{
+    std::vector<QStringList> rows{{u"flood"_s, u"Q m³/s"_s, u"H m"_s, u"v m/s"_s, u"ht m"_s,
+            u"upstream m"_s, u"tailwater m"_s, u"basin floor m"_s, u"jump level m"_s}};
+    for (const CaseResult &result : design.cases) {
+        if (const auto &flood = result.flood) {
+            rows.push_back({fitWidth(result.inputs.name, nameWidth),
+                    QString::fromUtf8(shortestText(flood->discharge)), tableNumberText(flood->H, 3),
+                    tableNumberText(flood->v0, 3), tableNumberText(result.inputs.ht, 3),
+                    two(flood->upstreamLevel), two(flood->tailwaterLevel),
+                    two(flood->basinFloorLevel), optionalTwo(flood->jumpLevel)});
+        }
+    }
+    QString text;
+    if (rows.size() > 1)
+        text += u'\n' + alignedLines(rows);
+    if (const auto &scan = design.scan) {
+        text += u"\nScan of %1 discharges between the floods:\n"_s.arg(scan->count);
+        if (scan->depth) {
+            text += u"  deepest basin at Q = %1 m³/s (q = %2 m²/s): d = %3 m\n"_s.arg(
+                    tableNumberText(scan->depth->discharge, 2), tableNumberText(scan->depth->q, 3),
+                    tableNumberText(scan->depth->d, 3));
+        } else {
+            text += u"  no discharge of the range needs the floor lowered\n"_s;
+        }
+        if (scan->length) {
+            text += u"  longest basin at Q = %1 m³/s (q = %2 m²/s): length %3 m\n"_s.arg(
+                    tableNumberText(scan->length->discharge, 2),
+                    tableNumberText(scan->length->q, 3), tableNumberText(scan->length->length, 2));
+        }
+        if (scan->depthBeyondFloods) {
+            text += u"最不利流量 (governing discharge) Q = %1 m³/s: its basin (d = %2 m) is deeper "
+                    u"than every listed flood's\n"_s.arg(tableNumberText(scan->depth->discharge, 2),
+                            tableNumberText(scan->depth->d, 3));
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray tableText(const DesignResult &design, ReportLanguage language)
@@ -182,6 +253,7 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
         if (result.error)
             text += result.inputs.name + u": "_s + stoppedWords(*result.error, language) + u'\n';
     }
+    text += floodSection(design);
     return text.toUtf8();
 }
 

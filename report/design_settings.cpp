@@ -1,0 +1,37 @@
+#include "report/design_settings.h"
+
+namespace varnolt::report {
+
+using namespace Qt::StringLiterals;
+
+ResolvedSettings resolveSettings(const design::BasinSettings &file, const ReportOptions &options)
+{
+    ResolvedSettings resolved;
+    resolved.design = options.design;
+    design::DesignOptions &d = resolved.design;
+    const auto given
+            = [&](const QString &name) { return options.designOptionsGiven.contains(name); };
+    // A file's value where the command line gave none of its own.
+    const auto fromFile
+            = [&](const std::optional<double> &value, double &target, const QString &option) {
+                  if (value && (option.isEmpty() || !given(option)))
+                      target = *value;
+              };
+    fromFile(file.alpha, d.alpha, u"alpha"_s);
+    fromFile(file.widthRatio, d.widthRatio, u"b-ratio"_s);
+    fromFile(file.beta, d.beta, u"beta"_s);
+    fromFile(file.slopeLength, d.slopeLength, u"ls"_s);
+    fromFile(file.k1, d.k1, u"k1"_s);
+    // No command-line option of their own: the file decides where it speaks.
+    fromFile(file.exitVelocityCoefficient, d.exitPhi, QString());
+    fromFile(file.depthStep, d.depthStep, QString());
+    fromFile(file.lengthStep, d.lengthStep, QString());
+    fromFile(file.k2, d.k2, QString());
+    fromFile(file.slabUnitWeight, d.slabUnitWeight, QString());
+    fromFile(file.submergence, resolved.sigma, QString());
+    if (file.ks && !given(u"ks"_s) && !given(u"bed"_s))
+        d.ks = file.ks;
+    return resolved;
+}
+
+} // namespace varnolt::report

@@ -1,0 +1,267 @@
+// A design file in TOML through the real program: the example's five floods
+// with their derived heads and levels, the scan between the floods, located
+// messages and exit statuses for bad files, and the order in which the
+// file's [basin] and the command line decide the settings.
+#include "report/design_settings.h"
+#include "report/options.h"
+#include "report_program_run.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray weirAndTable = R"(
+[weir]
+crest = 106.0
+approach_bed = 98.0
+floor = 100.0
+width = 20.0
+discharge_coefficient = 0.48
+
+[tailwater]
+discharges = [0, 40, 100, 200, 300, 400]
+levels = [100.0, 101.6, 102.0, 102.3, 104.5, 105.9]
+)";
+
+// The river rises slowly between 100 and 200 m³/s: the deepest basin is
+// needed there, between the two floods.
+const QByteArray governedBetween = weirAndTable + R"(
+[[flood]]
+name = "low"
+discharge = 40.0
+
+[[flood]]
+name = "high"
+discharge = 400.0
+)";
+
+const QByteArray floodOutsideTable = weirAndTable + R"(
+[[flood]]
+name = "inside"
+discharge = 100.0
+
+[[flood]]
+name = "beyond the table"
+discharge = 500.0
+
+[[flood]]
+name = "also inside"
+discharge = 300.0
+)";
+
+QJsonObject jsonOf(const QByteArray &bytes)
+{
+    return QJsonDocument::fromJson(bytes).object();
+}
+
+} // namespace
+
+class TestReportDesignFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exampleEndToEnd();
+    void levelsFollowTheFigures();
+    void governingDischargeBetweenFloods();
+    void scanCount();
+    void refusedFiles_data();
+    void refusedFiles();
+    void floodOutsideTheTable();
+    void settingsPrecedence_data();
+    void settingsPrecedence();
+
+private:
+    QTemporaryDir m_dir;
+    QString written(const char *name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return {};
+        return path;
+    }
+};
+
+void TestReportDesignFile::exampleEndToEnd()
+{
+    const ReportRun run = runReportProgram({QStringLiteral(VARNOLT_EXAMPLE_DESIGN)});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const QString out = QString::fromUtf8(run.out);
+    for (const char *flood :
+            {"frequent flood", "5-year flood", "20-year flood", "design flood", "check flood"}) {
+        // Each flood on two rows: its row of the cases and its row of the levels.
+        const QRegularExpression row(
+                u"^"_s + QString::fromUtf8(flood) + u" "_s, QRegularExpression::MultilineOption);
+        QCOMPARE(out.count(row), 2);
+    }
+    QVERIFY(out.contains(u"upstream m"_s));
+    QVERIFY(out.contains(u"Scan of 200 discharges between the floods:"_s));
+    QVERIFY(out.contains(u"deepest basin at Q = "_s));
+    // The example's check flood governs: nothing between the floods is worse.
+    QVERIFY(!out.contains(u"最不利流量"_s));
+
+    const ReportRun html
+            = runReportProgram({QStringLiteral(VARNOLT_EXAMPLE_DESIGN), u"--format"_s, u"html"_s});
+    QCOMPARE(html.status, 0);
+    QVERIFY(html.out.contains("id=\"floods\""));
+    QVERIFY(html.out.contains("上游水位"));
+}
+
+void TestReportDesignFile::levelsFollowTheFigures()
+{
+    const ReportRun run
+            = runReportProgram({QStringLiteral(VARNOLT_EXAMPLE_DESIGN), u"--format"_s, u"json"_s});
+    QCOMPARE(run.status, 0);
+    const QJsonObject json = jsonOf(run.out);
+    const QJsonArray cases = json[u"cases"].toArray();
+    QCOMPARE(cases.size(), 5);
+    const double discharges[] = {40, 100, 200, 300, 400};
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        const QJsonObject c = cases[i].toObject();
+        QCOMPARE(c[u"discharge"].toDouble(), discharges[i]);
+        const QJsonObject levels = c[u"levels"].toObject();
+        const QJsonObject inputs = c[u"inputs"].toObject();
+        // q = Q/B with B = 20 m; the levels from crest 106, floor 100.
+        QCOMPARE(inputs[u"q"].toDouble(), discharges[i] / 20);
+        QVERIFY(qAbs(levels[u"upstream"].toDouble() - (106 + inputs[u"H"].toDouble())) < 1e-9);
+        QVERIFY(qAbs(levels[u"tailwater"].toDouble() - (100 + inputs[u"ht"].toDouble())) < 1e-9);
+        const double d = c[u"basin"].toObject()[u"d"].toDouble();
+        QVERIFY(d > 0);
+        QVERIFY(qAbs(levels[u"basin_floor"].toDouble() - (100 - d)) < 1e-9);
+        QVERIFY(levels[u"jump"].toDouble() > levels[u"basin_floor"].toDouble());
+        QVERIFY(c[u"head"].toObject()[u"H0"].toDouble() > inputs[u"H"].toDouble());
+    }
+    QCOMPARE(json[u"project"].toObject()[u"number"].toString(), u"EX-001"_s);
+    const QJsonObject depth = json[u"scan"].toObject()[u"depth"].toObject();
+    QVERIFY(depth[u"discharge"].toDouble() >= 40 && depth[u"discharge"].toDouble() <= 400);
+    QCOMPARE(depth[u"q"].toDouble(), depth[u"discharge"].toDouble() / 20);
+    QVERIFY(json[u"scan"].toObject()[u"length"].toObject()[u"length"].toDouble() > 0);
+}
+
+void TestReportDesignFile::governingDischargeBetweenFloods()
+{
+    const QString path = written("between.toml", governedBetween);
+    const ReportRun table = runReportProgram({path});
+    QCOMPARE(table.status, 0);
+    QVERIFY2(table.out.contains("最不利流量"), table.out.constData());
+    const ReportRun json = runReportProgram({path, u"--format"_s, u"json"_s});
+    const QJsonObject scan = jsonOf(json.out)[u"scan"].toObject();
+    QVERIFY(scan[u"depth_beyond_floods"].toBool());
+    const double between = scan[u"depth"].toObject()[u"discharge"].toDouble();
+    QVERIFY2(between > 100 && between < 300, qPrintable(QString::number(between)));
+    double deepestFlood = 0;
+    for (const auto c : jsonOf(json.out)[u"cases"].toArray())
+        deepestFlood = qMax(deepestFlood, c.toObject()[u"basin"].toObject()[u"d"].toDouble());
+    QVERIFY(scan[u"depth"].toObject()[u"d"].toDouble() > deepestFlood);
+}
+
+void TestReportDesignFile::scanCount()
+{
+    const QString path = written("count.toml", governedBetween);
+    const ReportRun run = runReportProgram({path, u"--scan"_s, u"10"_s, u"--format"_s, u"json"_s});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(jsonOf(run.out)[u"scan"].toObject()[u"count"].toInt(), 10);
+    // A case file cannot be scanned, and says nothing about a scan.
+    const QString csv = written("cases.csv", "name,q,H,a1,v,ht\nworked,10,3,5,1,3\n");
+    QCOMPARE(runReportProgram({csv, u"--scan"_s, u"10"_s}).status, 2);
+    const ReportRun plain = runReportProgram({csv, u"--format"_s, u"json"_s});
+    QCOMPARE(plain.status, 0);
+    QVERIFY(!jsonOf(plain.out).contains(u"scan"_s));
+    QVERIFY(!plain.out.contains("levels"));
+}
+
+void TestReportDesignFile::refusedFiles_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message"); // a pattern after the file's name
+
+    const QByteArray flood = "\n[[flood]]\nname = \"f\"\ndischarge = 100.0\n";
+    QTest::newRow("unknown key") << QByteArray(weirAndTable + flood + "dischrge = 5\n")
+                                 << u":\\d+:\\d+: flood\\[1\\]\\.dischrge"_s;
+    QTest::newRow("syntax") << QByteArray("[weir\ncrest = 1\n") << u":1:\\d+: "_s;
+    QTest::newRow("wrong type") << QByteArray(
+            weirAndTable + "\n[[flood]]\nname = \"f\"\ndischarge = \"many\"\n")
+                                << u":\\d+:\\d+: flood\\[1\\]\\.discharge"_s;
+    QTest::newRow("no flood") << weirAndTable << u":\\d+:\\d+: flood: missing"_s;
+}
+
+void TestReportDesignFile::refusedFiles()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    const QString path = written("bad.toml", text);
+    const ReportRun run = runReportProgram({path});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(QRegularExpression(u"^"_s + QRegularExpression::escape(path) + message)
+                     .match(run.err)
+                     .hasMatch(),
+            qPrintable(run.err));
+}
+
+void TestReportDesignFile::floodOutsideTheTable()
+{
+    const QString path = written("outside.toml", floodOutsideTable);
+    const ReportRun run = runReportProgram({path, u"--format"_s, u"json"_s});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(run.err.contains(u"flood 'beyond the table'"_s), qPrintable(run.err));
+    QVERIFY(QRegularExpression(u"^"_s + QRegularExpression::escape(path) + u":\\d+:\\d+: "_s)
+                    .match(run.err)
+                    .hasMatch());
+    const QJsonArray cases = jsonOf(run.out)[u"cases"].toArray();
+    QCOMPARE(cases.size(), 2);
+    QCOMPARE(cases[0].toObject()[u"name"].toString(), u"inside"_s);
+    QCOMPARE(cases[1].toObject()[u"name"].toString(), u"also inside"_s);
+}
+
+void TestReportDesignFile::settingsPrecedence_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<double>("beta");
+    QTest::addColumn<double>("ks");
+    QTest::addColumn<double>("exitPhi");
+
+    // The file gives beta 0.6, ks 4 and φ′ 0.9.
+    QTest::newRow("file over defaults") << QStringList{} << 0.6 << 4.0 << 0.9;
+    QTest::newRow("command line over file")
+            << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s} << 0.8 << 7.0 << 0.9;
+    QTest::newRow("--bed over the file's ks")
+            << QStringList{u"--bed"_s, u"fine-sand"_s} << 0.6 << -1.0 << 0.9;
+}
+
+void TestReportDesignFile::settingsPrecedence()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(double, beta);
+    QFETCH(double, ks);
+    QFETCH(double, exitPhi);
+    QString error;
+    const auto options
+            = varnolt::report::parseArguments(QStringList{u"d.toml"_s} + arguments, error);
+    QVERIFY2(options, qPrintable(error));
+    varnolt::design::BasinSettings file;
+    file.beta = 0.6;
+    file.ks = 4.0;
+    file.exitVelocityCoefficient = 0.9;
+    const auto resolved = varnolt::report::resolveSettings(file, *options);
+    QCOMPARE(resolved.design.beta, beta);
+    QCOMPARE(resolved.design.exitPhi, exitPhi);
+    QVERIFY(resolved.design.ks);
+    if (ks > 0)
+        QCOMPARE(*resolved.design.ks, ks);
+    else
+        QCOMPARE(*resolved.design.ks, *options->design.ks); // the bed class's own
+    QCOMPARE(resolved.sigma, 1.05); // the default: neither gives one
+}
+
+QTEST_GUILESS_MAIN(TestReportDesignFile)
+#include "tst_report_design_file.moc"

@@ -1,0 +1,67 @@
+// The floods of a design file: each discharge with its head and levels, and
+// what the scan between the floods found. Nothing for a design of case rows.
+#include "writers/report_sections.h"
+
+#include "writers/formula_numbers.h"
+#include "writers/report_blocks.h"
+#include "writers/report_numbers.h"
+
+namespace varnolt::writers::report {
+
+using namespace Qt::StringLiterals;
+
+void addFloods(ReportDocument &doc, const design::DesignResult &design)
+{
+    const ReportLanguage lang = doc.language;
+    ReportTable t;
+    t.style = ReportTable::Style::Data;
+    t.header = {word(Word::ColumnCase, lang), word(Word::ColumnDischarge, lang), u"H (m)"_s,
+            u"v0 (m/s)"_s, u"ht (m)"_s, word(Word::ColumnUpstreamLevel, lang),
+            word(Word::ColumnTailwaterLevel, lang), word(Word::ColumnBasinFloorLevel, lang),
+            word(Word::ColumnJumpLevel, lang)};
+    for (std::size_t i = 0; i < design.cases.size(); ++i) {
+        const design::CaseResult &r = design.cases[i];
+        if (!r.flood)
+            continue;
+        const design::FloodFigures &f = *r.flood;
+        t.rows.push_back({{caseTitle(r, i, lang)}, {given(f.discharge), true}, {figure(f.H), true},
+                {figure(f.v0), true}, {figure(r.inputs.ht), true}, {figure(f.upstreamLevel), true},
+                {figure(f.tailwaterLevel), true}, {figure(f.basinFloorLevel), true},
+                {optionalFigure(f.jumpLevel), true}});
+    }
+    if (t.rows.empty() && !design.scan)
+        return;
+
+    ReportSection s;
+    s.id = u"floods"_s;
+    s.blocks.push_back(heading(2, word(Word::FloodsHeading, lang)));
+    if (!t.rows.empty()) {
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph, word(Word::FloodsNote, lang)));
+        s.blocks.push_back(tableBlock(t));
+    }
+    if (const auto &scan = design.scan) {
+        if (scan->depth) {
+            s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
+                    word(Word::ScanDepth, lang)
+                            .arg(QString::number(scan->count), figure(scan->depth->discharge),
+                                    figure(scan->depth->q), figure(scan->depth->d))));
+        } else {
+            s.blocks.push_back(
+                    paragraph(ReportBlock::Kind::Paragraph, word(Word::ScanNoDepth, lang)));
+        }
+        if (scan->length) {
+            s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
+                    word(Word::ScanLength, lang)
+                            .arg(figure(scan->length->discharge), figure(scan->length->q),
+                                    figure(scan->length->length))));
+        }
+        if (scan->depthBeyondFloods) {
+            s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                    word(Word::ScanGoverning, lang)
+                            .arg(figure(scan->depth->discharge), figure(scan->depth->d))));
+        }
+    }
+    doc.sections.push_back(std::move(s));
+}
+
+} // namespace varnolt::writers::report
