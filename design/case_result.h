@@ -2,10 +2,10 @@
 
 #include "design/basin_type.h"
 #include "design/combined_basin_result.h"
+#include "design/design_file.h"
 #include "design/scour_depth.h"
 #include "design/sill_basin_result.h"
 #include "design/sill_discharge.h"
-#include "design/design_file.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 

@@ -100,10 +100,10 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
             s.blocks.push_back(
                     paragraph(ReportBlock::Kind::Paragraph, word(Word::NoBasinSized, lang)));
     }
-    if (r.check)
+    if (r.check) {
         addBasinTypes(s, r, design.options, lang);
-    if (r.check)
         addWindowTexts(s, *r.check, r.basin ? &*r.basin : nullptr, lang);
+    }
     if (r.error)
         addError(s, *r.error, lang);
     return s;

@@ -308,7 +308,10 @@ Entry entryOf(Word w)
     case Word::FloodsHeading:
         return QT_TRANSLATE_NOOP3("ReportWords", "Floods and levels", "FloodsHeading");
     case Word::FloodsNote:
-        return QT_TRANSLATE_NOOP3("ReportWords", "The head H over the crest follows from the weir's discharge capacity, the tailwater level from the river's stage–discharge table; levels in m.", "FloodsNote");
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The head H over the crest follows from the weir's discharge capacity, the "
+                "tailwater level from the river's stage–discharge table; levels in m.",
+                "FloodsNote");
     case Word::ColumnDischarge:
         return QT_TRANSLATE_NOOP3("ReportWords", "Q (m³/s)", "ColumnDischarge");
     case Word::ColumnUpstreamLevel:
@@ -320,13 +323,21 @@ Entry entryOf(Word w)
     case Word::ColumnJumpLevel:
         return QT_TRANSLATE_NOOP3("ReportWords", "Jump level", "ColumnJumpLevel");
     case Word::ScanDepth:
-        return QT_TRANSLATE_NOOP3("ReportWords", "%1 discharges evenly spaced between the smallest and the largest flood: the deepest basin at Q = %2 m³/s (q = %3 m²/s), d = %4 m.", "ScanDepth");
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "%1 discharges evenly spaced between the smallest and the largest flood: the "
+                "deepest basin at Q = %2 m³/s (q = %3 m²/s), d = %4 m.",
+                "ScanDepth");
     case Word::ScanLength:
-        return QT_TRANSLATE_NOOP3("ReportWords", "The longest basin at Q = %1 m³/s (q = %2 m²/s), length %3 m.", "ScanLength");
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The longest basin at Q = %1 m³/s (q = %2 m²/s), length %3 m.", "ScanLength");
     case Word::ScanNoDepth:
-        return QT_TRANSLATE_NOOP3("ReportWords", "No discharge of the range needs the floor lowered.", "ScanNoDepth");
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "No discharge of the range needs the floor lowered.", "ScanNoDepth");
     case Word::ScanGoverning:
-        return QT_TRANSLATE_NOOP3("ReportWords", "The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every listed flood's; the adopted depth must cover it.", "ScanGoverning");
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every "
+                "listed flood's; the adopted depth must cover it.",
+                "ScanGoverning");
     }
     return {"", nullptr};
 }

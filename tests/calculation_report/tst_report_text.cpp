@@ -11,6 +11,8 @@
 #include "writers/markdown_report.h"
 #include "writers/report_numbers.h"
 
+#include <algorithm>
+
 #include <QRegularExpression>
 #include <QTest>
 
@@ -326,9 +328,8 @@ void TestReportText::englishReportOfFailingCasesHasNoChinese()
                     designCase(names[6], 100, 0.01, 0.01, 0, 3),
                     designCase(names[7], 10, 3, 5, 1, 3, 1000)},
             options);
-    int stopped = 0;
-    for (const CaseResult &r : d.cases)
-        stopped += r.error ? 1 : 0;
+    const auto stopped = std::count_if(d.cases.begin(), d.cases.end(),
+            [](const CaseResult &r) { return r.error.has_value(); });
     QCOMPARE(stopped, 6);
     QVERIFY(d.cases[0].basin && d.cases[0].basin->standard.failure);
 
