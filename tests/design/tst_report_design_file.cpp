@@ -82,7 +82,7 @@ private:
     QTemporaryDir m_dir;
     QString written(const char *name, const QByteArray &bytes)
     {
-        const QString path = m_dir.filePath(QString::fromUtf8(name));
+        QString path = m_dir.filePath(QString::fromUtf8(name));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             return {};
