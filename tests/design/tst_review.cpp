@@ -15,6 +15,7 @@
 #include "model/form_model.h"
 #include "model/form_state.h"
 #include "model/formulas.h"
+#include "reference_table.h"
 
 #include <QFile>
 #include <QLocale>
@@ -27,38 +28,7 @@ using namespace varnolt::design;
 
 namespace {
 
-// The rows of one table of the reference, without their table's name.
-QList<QStringList> referenceRows(const QString &table)
-{
-    QList<QStringList> rows;
-    QFile file(QStringLiteral(VARNOLT_REVIEW_REFERENCE));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return rows;
-    while (!file.atEnd()) {
-        const QStringList cells = QString::fromUtf8(file.readLine()).chopped(1).split(u'\t');
-        if (cells.size() > 1 && cells[0] == table)
-            rows.append(cells.mid(1));
-    }
-    return rows;
-}
-
-void addRows(const QString &table, qsizetype columns)
-{
-    QTest::addColumn<QStringList>("row");
-    const QList<QStringList> rows = referenceRows(table);
-    QVERIFY2(!rows.isEmpty(), qPrintable(QStringLiteral("no rows of ") + table));
-    for (const QStringList &row : rows) {
-        QCOMPARE(row.size(), columns);
-        QTest::newRow(qPrintable(row[0])) << row;
-    }
-}
-
-double number(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? value : std::nan("");
-}
+const ReferenceTable reference(QStringLiteral(VARNOLT_REVIEW_REFERENCE));
 
 std::optional<double> optionalNumber(const QString &text)
 {
@@ -117,23 +87,23 @@ class TestReview : public QObject {
     Q_OBJECT
 
 private slots:
-    void basinDecision_data() { addRows(QStringLiteral("decision"), 13); }
+    void basinDecision_data() { reference.addRows(QStringLiteral("decision"), 13); }
     void basinDecision();
-    void exactRoot_data() { addRows(QStringLiteral("exact"), 15); }
+    void exactRoot_data() { reference.addRows(QStringLiteral("exact"), 15); }
     void exactRoot();
-    void standardWithExitCoefficient_data() { addRows(QStringLiteral("standard"), 11); }
+    void standardWithExitCoefficient_data() { reference.addRows(QStringLiteral("standard"), 11); }
     void standardWithExitCoefficient();
-    void adoptedDimensions_data() { addRows(QStringLiteral("adopt"), 12); }
+    void adoptedDimensions_data() { reference.addRows(QStringLiteral("adopt"), 12); }
     void adoptedDimensions();
-    void governingCase_data() { addRows(QStringLiteral("govern"), 3); }
+    void governingCase_data() { reference.addRows(QStringLiteral("govern"), 3); }
     void governingCase();
-    void apron_data() { addRows(QStringLiteral("apron"), 11); }
+    void apron_data() { reference.addRows(QStringLiteral("apron"), 11); }
     void apron();
-    void uplift_data() { addRows(QStringLiteral("uplift"), 11); }
+    void uplift_data() { reference.addRows(QStringLiteral("uplift"), 11); }
     void uplift();
-    void slab_data() { addRows(QStringLiteral("slab"), 12); }
+    void slab_data() { reference.addRows(QStringLiteral("slab"), 12); }
     void slab();
-    void warning_data() { addRows(QStringLiteral("warning"), 6); }
+    void warning_data() { reference.addRows(QStringLiteral("warning"), 6); }
     void warning();
     void warningsOfADesign();
     void exactRootWithoutContractedDepth();

@@ -13,6 +13,7 @@
 #include "design/sill_discharge.h"
 #include "model/form_model.h"
 #include "model/form_state.h"
+#include "reference_table.h"
 
 #include <QFile>
 #include <QLocale>
@@ -25,38 +26,7 @@ using namespace varnolt::design;
 
 namespace {
 
-// The rows of one table of the reference, without their table's name.
-QList<QStringList> referenceRows(const QString &table)
-{
-    QList<QStringList> rows;
-    QFile file(QStringLiteral(VARNOLT_SILL_REFERENCE));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return rows;
-    while (!file.atEnd()) {
-        const QStringList cells = QString::fromUtf8(file.readLine()).chopped(1).split(u'\t');
-        if (cells.size() > 1 && cells[0] == table)
-            rows.append(cells.mid(1));
-    }
-    return rows;
-}
-
-void addRows(const QString &table, qsizetype columns)
-{
-    QTest::addColumn<QStringList>("row");
-    const QList<QStringList> rows = referenceRows(table);
-    QVERIFY2(!rows.isEmpty(), qPrintable(QStringLiteral("no rows of ") + table));
-    for (const QStringList &row : rows) {
-        QCOMPARE(row.size(), columns);
-        QTest::newRow(qPrintable(row[0])) << row;
-    }
-}
-
-double number(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? value : std::nan("");
-}
+const ReferenceTable reference(QStringLiteral(VARNOLT_SILL_REFERENCE));
 
 bool close(double value, const QString &expected, double relative = 1e-9)
 {
@@ -104,13 +74,13 @@ class TestSillBasin : public QObject {
     Q_OBJECT
 
 private slots:
-    void submergenceCoefficient_data() { addRows(QStringLiteral("sigma_s"), 3); }
+    void submergenceCoefficient_data() { reference.addRows(QStringLiteral("sigma_s"), 3); }
     void submergenceCoefficient();
-    void sill_data() { addRows(QStringLiteral("sill"), 23); }
+    void sill_data() { reference.addRows(QStringLiteral("sill"), 23); }
     void sill();
-    void combined_data() { addRows(QStringLiteral("combined"), 21); }
+    void combined_data() { reference.addRows(QStringLiteral("combined"), 21); }
     void combined();
-    void scour_data() { addRows(QStringLiteral("scour"), 9); }
+    void scour_data() { reference.addRows(QStringLiteral("scour"), 9); }
     void scour();
     void everyBedHasAnAllowableVelocity();
     void sillThatDoesNotSettle();
