@@ -21,7 +21,7 @@ using namespace varnolt::design;
 
 namespace {
 
-const ReferenceTable reference(QStringLiteral(VARNOLT_DESIGN_FILE_REFERENCE));
+const ReferenceTable referenceTable(QStringLiteral(VARNOLT_DESIGN_FILE_REFERENCE));
 
 bool close(double value, double reference, double relative)
 {
@@ -66,14 +66,14 @@ class TestDesignFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void capacityHead_data() { reference.addRows(u"capacity"_qs, 11); }
+    void capacityHead_data() { referenceTable.addRows(u"capacity"_qs, 11); }
     void capacityHead();
     void workedCheck();
-    void interpolation_data() { reference.addRows(u"interpolation"_qs, 3); }
+    void interpolation_data() { referenceTable.addRows(u"interpolation"_qs, 3); }
     void interpolation();
     void tableFaults_data();
     void tableFaults();
-    void scanMaximum_data() { reference.addRows(u"scan"_qs, 9); }
+    void scanMaximum_data() { referenceTable.addRows(u"scan"_qs, 9); }
     void scanMaximum();
     void scanWithoutBasin();
     void badFile_data();
@@ -162,7 +162,7 @@ void TestDesignFile::tableFaults()
 void TestDesignFile::scanMaximum()
 {
     QFETCH(QStringList, row);
-    const QList<QStringList> tables = reference.rows(u"scan table"_qs);
+    const QList<QStringList> tables = referenceTable.rows(u"scan table"_qs);
     QCOMPARE(tables.size(), 1);
     DesignFile file;
     file.weir = WeirGeometry{106, 98, 100, 20, 20, 0.48, 1, 0.95, {}};
@@ -444,7 +444,7 @@ void TestDesignFile::exampleFile()
     QCOMPARE(file.project.name, u"Example weir"_qs);
     QCOMPARE(file.basin.submergence, std::optional<double>(1.05));
 
-    const QList<QStringList> rows = reference.rows(u"example"_qs);
+    const QList<QStringList> rows = referenceTable.rows(u"example"_qs);
     QCOMPARE(qsizetype(file.floods.size()), rows.size());
     QString failure;
     for (std::size_t i = 0; i < file.floods.size(); ++i) {
@@ -472,7 +472,7 @@ void TestDesignFile::exampleFile()
         COMPARE_CLOSE(levels.basinFloor, 100.0 - number(row[8]), 1e-9);
         QVERIFY(!levels.jump);
     }
-    const QList<QStringList> scanRows = reference.rows(u"example scan"_qs);
+    const QList<QStringList> scanRows = referenceTable.rows(u"example scan"_qs);
     QCOMPARE(scanRows.size(), 1);
     const DischargeScan scan = scanDischarges(file, FloodSettings{}, 0.95);
     QVERIFY(scan.depth);

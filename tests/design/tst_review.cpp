@@ -28,7 +28,7 @@ using namespace varnolt::design;
 
 namespace {
 
-const ReferenceTable reference(QStringLiteral(VARNOLT_REVIEW_REFERENCE));
+const ReferenceTable referenceTable(QStringLiteral(VARNOLT_REVIEW_REFERENCE));
 
 std::optional<double> optionalNumber(const QString &text)
 {
@@ -87,23 +87,26 @@ class TestReview : public QObject {
     Q_OBJECT
 
 private slots:
-    void basinDecision_data() { reference.addRows(QStringLiteral("decision"), 13); }
+    void basinDecision_data() { referenceTable.addRows(QStringLiteral("decision"), 13); }
     void basinDecision();
-    void exactRoot_data() { reference.addRows(QStringLiteral("exact"), 15); }
+    void exactRoot_data() { referenceTable.addRows(QStringLiteral("exact"), 15); }
     void exactRoot();
-    void standardWithExitCoefficient_data() { reference.addRows(QStringLiteral("standard"), 11); }
+    void standardWithExitCoefficient_data()
+    {
+        referenceTable.addRows(QStringLiteral("standard"), 11);
+    }
     void standardWithExitCoefficient();
-    void adoptedDimensions_data() { reference.addRows(QStringLiteral("adopt"), 12); }
+    void adoptedDimensions_data() { referenceTable.addRows(QStringLiteral("adopt"), 12); }
     void adoptedDimensions();
-    void governingCase_data() { reference.addRows(QStringLiteral("govern"), 3); }
+    void governingCase_data() { referenceTable.addRows(QStringLiteral("govern"), 3); }
     void governingCase();
-    void apron_data() { reference.addRows(QStringLiteral("apron"), 11); }
+    void apron_data() { referenceTable.addRows(QStringLiteral("apron"), 11); }
     void apron();
-    void uplift_data() { reference.addRows(QStringLiteral("uplift"), 11); }
+    void uplift_data() { referenceTable.addRows(QStringLiteral("uplift"), 11); }
     void uplift();
-    void slab_data() { reference.addRows(QStringLiteral("slab"), 12); }
+    void slab_data() { referenceTable.addRows(QStringLiteral("slab"), 12); }
     void slab();
-    void warning_data() { reference.addRows(QStringLiteral("warning"), 6); }
+    void warning_data() { referenceTable.addRows(QStringLiteral("warning"), 6); }
     void warning();
     void warningsOfADesign();
     void exactRootWithoutContractedDepth();

@@ -26,7 +26,7 @@ using namespace varnolt::design;
 
 namespace {
 
-const ReferenceTable reference(QStringLiteral(VARNOLT_SILL_REFERENCE));
+const ReferenceTable referenceTable(QStringLiteral(VARNOLT_SILL_REFERENCE));
 
 bool close(double value, const QString &expected, double relative = 1e-9)
 {
@@ -74,13 +74,13 @@ class TestSillBasin : public QObject {
     Q_OBJECT
 
 private slots:
-    void submergenceCoefficient_data() { reference.addRows(QStringLiteral("sigma_s"), 3); }
+    void submergenceCoefficient_data() { referenceTable.addRows(QStringLiteral("sigma_s"), 3); }
     void submergenceCoefficient();
-    void sill_data() { reference.addRows(QStringLiteral("sill"), 23); }
+    void sill_data() { referenceTable.addRows(QStringLiteral("sill"), 23); }
     void sill();
-    void combined_data() { reference.addRows(QStringLiteral("combined"), 21); }
+    void combined_data() { referenceTable.addRows(QStringLiteral("combined"), 21); }
     void combined();
-    void scour_data() { reference.addRows(QStringLiteral("scour"), 9); }
+    void scour_data() { referenceTable.addRows(QStringLiteral("scour"), 9); }
     void scour();
     void everyBedHasAnAllowableVelocity();
     void sillThatDoesNotSettle();
