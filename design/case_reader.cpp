@@ -41,7 +41,7 @@ std::optional<ReadError> readHeader(
                 });
         if (known == knownColumns.end()) {
             return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
-                    u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma)"_s};
+                    u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma, uplift)"_s};
         }
         const auto index = std::size_t(known - knownColumns.begin());
         if (seen[index])
@@ -91,6 +91,8 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
             }
             continue;
         }
+        if (columns[i] == Column::Uplift && text->trimmed().isEmpty())
+            continue;
         const std::optional<double> value = parseNumber(*text, separator, fault);
         if (!value)
             return ReadError{row.line, names[i], fault};
@@ -115,6 +117,9 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
             break;
         case Column::Sigma:
             inputs.sigma = *value;
+            break;
+        case Column::Uplift:
+            inputs.uplift = *value;
             break;
         case Column::Name:
             break;

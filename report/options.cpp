@@ -50,6 +50,11 @@ constexpr OptionDefinition optionDefinitions[] = {
         {"k1", nullptr, Kind::Value},
         {"ks", nullptr, Kind::Value},
         {"bed", nullptr, Kind::Value},
+        {"phi-exit", nullptr, Kind::Value},
+        {"depth-step", nullptr, Kind::Value},
+        {"length-step", nullptr, Kind::Value},
+        {"k2", nullptr, Kind::Value},
+        {"slab-unit-weight", nullptr, Kind::Value},
         {"output", "o", Kind::Value},
         {"format", nullptr, Kind::Value},
         {"lang", nullptr, Kind::Value},
@@ -246,10 +251,14 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
 
     design::DesignOptions &d = options.design;
     if (!number("alpha", d.alpha) || !number("b-ratio", d.widthRatio) || !number("beta", d.beta)
-            || !number("ls", d.slopeLength) || !number("k1", d.k1))
+            || !number("ls", d.slopeLength) || !number("k1", d.k1) || !number("phi-exit", d.exitPhi)
+            || !number("depth-step", d.depthStep) || !number("length-step", d.lengthStep)
+            || !number("k2", d.k2) || !number("slab-unit-weight", d.slabUnitWeight))
         return std::nullopt;
-    const std::pair<const char *, double> positives[]
-            = {{"alpha", d.alpha}, {"b-ratio", d.widthRatio}, {"beta", d.beta}, {"k1", d.k1}};
+    const std::pair<const char *, double> positives[] = {{"alpha", d.alpha},
+            {"b-ratio", d.widthRatio}, {"beta", d.beta}, {"k1", d.k1}, {"phi-exit", d.exitPhi},
+            {"depth-step", d.depthStep}, {"length-step", d.lengthStep}, {"k2", d.k2},
+            {"slab-unit-weight", d.slabUnitWeight}};
     for (const auto &[name, value] : positives) {
         if (!(value > 0)) {
             error = OptionTexts::tr("option --%1: must be greater than 0")
@@ -375,6 +384,12 @@ QString helpText()
             "  --ks KS           apron-length coefficient; without it no apron length\n"
             "  --bed CLASS       Ks by the bed class, instead of --ks:\n"
             "%1"
+            "  --phi-exit PHI    velocity coefficient of the tailwater at the basin exit\n"
+            "                    for the exact depth and the standard's d' (default 0.95)\n"
+            "  --depth-step S    the adopted basin depth is rounded up to S (m, default 0.05)\n"
+            "  --length-step S   the adopted basin length is rounded up to S (m, default 0.5)\n"
+            "  --k2 K2           safety factor of the slab against uplift (default 1.2)\n"
+            "  --slab-unit-weight G  unit weight of the slab (kN/m³, default 24)\n"
             "\n"
             "Output:\n"
             "  -o, --output FILE write to FILE, the format from its extension\n"
