@@ -24,7 +24,10 @@ bool basinNeeded(std::optional<double> submergence, double sigma)
     // sizing then stops on it with its own error.
     const bool representable = std::abs(sigma) <= std::numeric_limits<float>::max();
     const double formSigma = representable ? static_cast<float>(sigma) : sigma;
-    return *submergence < formSigma;
+    // A remote jump (σ′ < 1) needs a basin whatever σ is given, as in the
+    // window; a factor below 1 (or none) then stops the sizing with its own
+    // error instead of passing the case as needing no basin.
+    return *submergence < 1 || *submergence < formSigma;
 }
 
 BasinDecisionOutcome decideAndSizeBasin(FormModel &form, FormState &state, double sigma)

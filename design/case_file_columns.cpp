@@ -23,6 +23,8 @@ QString canonicalName(Column column)
         return u"phi"_s;
     case Column::Sigma:
         return u"sigma"_s;
+    case Column::Uplift:
+        return u"uplift"_s;
     }
     return {};
 }

@@ -7,7 +7,7 @@
 namespace varnolt::design::case_file {
 
 // The columns a case file's header may name.
-enum class Column { Name, Q, H, A1, V, Ht, Phi, Sigma };
+enum class Column { Name, Q, H, A1, V, Ht, Phi, Sigma, Uplift };
 
 struct ColumnDefinition {
     Column column;
@@ -15,7 +15,7 @@ struct ColumnDefinition {
     bool required;
 };
 
-constexpr std::array<ColumnDefinition, 8> knownColumns{{
+constexpr std::array<ColumnDefinition, 9> knownColumns{{
         {Column::Name, u"name", false},
         {Column::Q, u"q", true},
         {Column::H, u"h", true},
@@ -24,6 +24,9 @@ constexpr std::array<ColumnDefinition, 8> knownColumns{{
         {Column::Ht, u"ht", true},
         {Column::Phi, u"phi", false},
         {Column::Sigma, u"sigma", false},
+        // U, the uplift under the slab (kPa), for the slab's uplift check;
+        // a blank field leaves the case without one.
+        {Column::Uplift, u"uplift", false},
 }};
 
 // The header's spelling of each known column, for messages.

@@ -44,7 +44,7 @@ std::optional<ReadError> readHeader(
                 });
         if (known == knownColumns.end()) {
             return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
-                    u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma)"_s};
+                    u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma, uplift)"_s};
         }
         const auto index = std::size_t(known - knownColumns.begin());
         if (seen[index])
@@ -80,6 +80,7 @@ varnolt::Field fieldOf(Column column)
     case Column::Phi:
         return Field::Text6;
     case Column::Sigma:
+    case Column::Uplift:
     case Column::Name:
         break;
     }
@@ -102,6 +103,7 @@ double &valueOf(CaseInputs &inputs, Column column)
     case Column::Phi:
         return inputs.phi;
     case Column::Sigma:
+    case Column::Uplift:
     case Column::Name:
         break;
     }
@@ -163,12 +165,21 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
             }
             continue;
         }
-        // A blank coefficient takes its default, as an absent column does.
-        if ((columns[i] == Column::Phi || columns[i] == Column::Sigma) && isBlank(row.fields[i]))
+        // A blank coefficient takes its default, as an absent column does,
+        // and a blank uplift means the case has no uplift check.
+        const bool optionalColumn = columns[i] == Column::Phi || columns[i] == Column::Sigma
+                || columns[i] == Column::Uplift;
+        if (optionalColumn && isBlank(row.fields[i]))
             continue;
         const std::optional<double> value = parseNumber(*text, notation, fault);
         if (!value)
             return ReadError{row.line, names[i], fault};
+        // The uplift under the slab has no window field and no range: any
+        // finite pressure, a suction included, is a load the slab can take.
+        if (columns[i] == Column::Uplift) {
+            inputs.uplift = *value;
+            continue;
+        }
         const auto range = inputRange(fieldOf(columns[i]));
         if (range && !range->holds(*value)) {
             return ReadError{row.line, names[i],

@@ -6,6 +6,10 @@
 #include "design/scour_depth.h"
 #include "design/sill_basin_result.h"
 #include "design/sill_discharge.h"
+#include "design/adopted_dimensions.h"
+#include "design/basin_decision.h"
+#include "design/coefficient_warning.h"
+#include "design/uplift_check.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 
@@ -124,6 +128,19 @@ struct BasinResult {
     double slabThickness = 0; // t = k1·√(q·√ΔH′) (m)
     std::optional<double> apronLength; // Lp = Ks·√(q·√ΔH′) (m)
     bool slabFormulaOutsideRange = false; // √(q·√ΔH′) outside 1–9
+    // The balance solved to double precision with the exit coefficient φ′;
+    // none where it has no root (the window's figure stands alone then).
+    std::optional<double> exactD;
+    double exactE0 = 0; // E0 + exact d (m)
+    double exactEt = 0; // Et with φ′ (m)
+    double exactHco = 0; // hco at the exact root (m)
+    double exactHco2 = 0; // hco2 at the exact root (m)
+    bool metWithoutLowering = false; // the balance holds with the floor unlowered
+    AdoptedValue adoptedDepth; // max(d, exact d, d′) rounded up (m)
+    AdoptedValue adoptedLength; // max(upper length, Lsj) rounded up (m)
+    double slabEndThickness = 0; // max(t/2, 0.5 m) of the slab
+    std::optional<UpliftThickness> uplift; // where the case gives an uplift
+    double slab = 0; // the slab adopted: the largest of t and the uplift's (m)
     QString text11, text8, text12; // the window's texts
 };
 
@@ -151,9 +168,22 @@ struct FloodFigures {
     std::optional<double> jumpLevel; // basin floor + the jump's conjugate depth (m)
 };
 
+// The apron extension Lp = Ks·√(qs·√ΔH′) of a case, qs = q·b1/b2.
+struct CaseApron {
+    double unitDischarge = 0; // qs (m²/s)
+    double parameter = 0; // √(qs·√ΔH′)
+    double length = 0; // Lp (m)
+    bool outsideRange = false; // the parameter outside the formula's 1–9
+};
+
 struct CaseResult {
     CaseInputs inputs;
     std::optional<CheckResult> check; // none where the check stopped
+    BasinDecision decision = BasinDecision::None;
+    std::optional<double> submergence; // σ′ = ht / hco2
+    // The apron beyond the basin with qs = q·b1/b2, for every case the check
+    // passed, with or without a basin; none without Ks.
+    std::optional<CaseApron> apron;
     std::optional<BasinResult> basin; // none where no basin was sized
     std::optional<CaseError> error;
     // The other ways of holding a remote jump at the toe, beside the sunk
@@ -201,6 +231,9 @@ struct DesignResult {
     std::optional<std::size_t> governingScour;
     std::optional<ProjectInfo> project; // a design file's [project], for the title block
     std::optional<ScanSummary> scan; // a design file scanned between its floods
+    std::optional<std::size_t> governingSlab; // the thickest adopted slab
+    std::optional<std::size_t> governingApron; // the longest apron
+    std::vector<CoefficientWarning> warnings;
 };
 
 } // namespace varnolt::design

@@ -2,8 +2,14 @@
 
 #include "commands/commands.h"
 #include "design/basin_types.h"
+#include "design/adopted_dimensions.h"
+#include "design/basin_decision.h"
+#include "design/coefficient_warnings.h"
+#include "design/exact_basin_depth.h"
 #include "design/jump_quantities.h"
+#include "design/slab_and_apron.h"
 #include "design/standard_check.h"
+#include "design/uplift_check.h"
 #include "model/checked_math.h"
 #include "model/errors.h"
 #include "model/form_model.h"
@@ -75,7 +81,59 @@ BasinResult basinOf(
     basin.slabThickness = slab.slabThickness;
     basin.apronLength = slab.apronLength;
     basin.slabFormulaOutsideRange = slab.outsideRange;
+
+    // The balance to double precision with φ′. Where it holds with the floor
+    // unlowered (a submerged jump short of σ whose exit velocity head makes
+    // up the missing depth) its root is d = 0: the σ rule still asks for a
+    // basin, so the basin stands with the depth the other methods give (at
+    // least zero) and its length, slab and apron apply as for any basin.
+    // This keeps one rule for the decision (σ′ < σ) and lets the balance
+    // report only what it shows, rather than overruling the standard.
+    const ExactBasinDepth exact = exactBasinDepth(flow, options.exitPhi);
+    if (exact.basin) {
+        basin.exactD = exact.basin->d;
+        basin.exactE0 = exact.basin->E0;
+        basin.exactEt = exact.basin->Et;
+        basin.exactHco = exact.basin->hco;
+        basin.exactHco2 = exact.basin->hco2;
+        basin.metWithoutLowering = exact.basin->metWithoutLowering;
+    }
+    basin.adoptedDepth = adoptedDepth(
+            std::max(0.0, basin.d), basin.exactD, basin.standard.d, options.depthStep);
+    basin.adoptedLength = adoptedLength(basin.lengthMax, basin.standard.length, options.lengthStep);
+
+    basin.slabEndThickness = slabEndThickness(basin.slabThickness);
+    basin.slab = basin.slabThickness;
     return basin;
+}
+
+// The uplift check of the slab under the window's basin: hc its contracted
+// depth, the water over the floor at its end ht + d.
+void addUplift(BasinResult &basin, const CaseInputs &inputs, const DesignOptions &options)
+{
+    if (!inputs.uplift)
+        return;
+    UpliftLoad load;
+    load.q = inputs.q;
+    load.hc = basin.hco;
+    load.tailwaterOverFloor = inputs.ht + basin.d;
+    load.uplift = *inputs.uplift;
+    load.k2 = options.k2;
+    load.slabUnitWeight = options.slabUnitWeight;
+    basin.uplift = upliftThickness(load);
+    basin.slab = slabThickness(basin.slabThickness, basin.uplift->governing());
+}
+
+// The apron for every case the check passed, with the unit discharge at the
+// basin's end.
+std::optional<CaseApron> apronOf(const FormState &state, const DesignOptions &options)
+{
+    if (!options.ks)
+        return std::nullopt;
+    const WeirFlow flow = flowOf(state);
+    const ApronExtension apron
+            = apronExtension(flow.q, options.widthRatio, headDifference(flow), *options.ks);
+    return CaseApron{apron.unitDischarge, apron.parameter, apron.length, apron.outsideRange};
 }
 
 CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &options)
@@ -102,17 +160,33 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
         const JumpKind jump = Command1_Click(form, state);
         result.check = checkOf(form, state, jump);
         addBasinTypes(result, flowOf(state), options);
+        result.apron = apronOf(state, options);
     } catch (const CalcError &error) {
         result.error = CaseError{Stage::Check, error};
         return result;
     }
-    if (result.check->jump != JumpKind::Remote)
+
+    // A basin wherever σ′ = ht/hco2 < σ, sized by the window's own sizing
+    // on the same form; a sizing that stops leaves the case unsizeable with
+    // the sizing's error.
+    const BasinDecisionOutcome outcome = decideAndSizeBasin(form, state, inputs.sigma);
+    result.decision = outcome.decision;
+    result.submergence = outcome.submergence;
+    if (outcome.reason) {
+        result.error = CaseError{Stage::Basin, *outcome.reason};
+        return result;
+    }
+    if (outcome.decision != BasinDecision::Basin)
         return result;
 
     try {
-        Command2_Click(form, state);
         result.basin = basinOf(form, state, options);
+        addUplift(*result.basin, inputs, options);
+        // The apron takes the unit discharge at the basin's end, qs = q·b1/b2.
+        result.basin->apronLength
+                = result.apron ? std::optional(result.apron->length) : std::nullopt;
     } catch (const CalcError &error) {
+        result.decision = BasinDecision::Unsizeable;
         result.error = CaseError{Stage::Basin, error};
     }
     return result;
@@ -164,18 +238,25 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
             design.cases[i] = evaluateOnItsOwnForm(cases[i], options);
     });
 
-    for (std::size_t i = 0; i < design.cases.size(); ++i) {
-        const CaseResult &result = design.cases[i];
-        if (result.error || !result.basin)
-            continue;
-        if (!design.governingDepth
-                || result.basin->d > design.cases[*design.governingDepth].basin->d)
-            design.governingDepth = i;
-        if (!design.governingLength
-                || result.basin->lengthMax > design.cases[*design.governingLength].basin->lengthMax)
-            design.governingLength = i;
+    // The governing cases on the adopted values; a case without a sized
+    // basin (or without an apron) governs nothing.
+    std::vector<std::optional<AdoptedValue>> depths, lengths, slabs, aprons;
+    for (const CaseResult &result : design.cases) {
+        const BasinResult *basin = result.basin ? &*result.basin : nullptr;
+        depths.push_back(basin ? std::optional(basin->adoptedDepth) : std::nullopt);
+        lengths.push_back(basin ? std::optional(basin->adoptedLength) : std::nullopt);
+        slabs.push_back(
+                basin ? std::optional(AdoptedValue{basin->slab, basin->slab}) : std::nullopt);
+        aprons.push_back(result.apron
+                        ? std::optional(AdoptedValue{result.apron->length, result.apron->length})
+                        : std::nullopt);
     }
     governBasinTypes(design);
+    design.governingDepth = governingCase(depths);
+    design.governingLength = governingCase(lengths);
+    design.governingSlab = governingCase(slabs);
+    design.governingApron = governingCase(aprons);
+    design.warnings = coefficientWarnings(options, cases);
     return design;
 }
 

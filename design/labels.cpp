@@ -58,4 +58,32 @@ QString stageKey(Stage stage)
     return stage == Stage::Basin ? u"Command2"_s : u"Command1"_s;
 }
 
+QString basinDecisionKey(BasinDecision decision)
+{
+    switch (decision) {
+    case BasinDecision::None:
+        return u"none"_s;
+    case BasinDecision::Basin:
+        return u"basin"_s;
+    case BasinDecision::Unsizeable:
+        return u"unsizeable"_s;
+    }
+    return {};
+}
+
+QString coefficientKey(Coefficient coefficient)
+{
+    switch (coefficient) {
+    case Coefficient::SlabCoefficient:
+        return u"k1"_s;
+    case Coefficient::SubmergenceFactor:
+        return u"sigma"_s;
+    case Coefficient::JumpLengthShare:
+        return u"beta"_s;
+    case Coefficient::VelocityCoefficient:
+        return u"phi"_s;
+    }
+    return {};
+}
+
 } // namespace varnolt::design

@@ -25,4 +25,11 @@ QString basinAdviceKey(BasinAdvice advice);
 // and JSON write it.
 QString stageKey(Stage stage);
 
+// "none", "basin", "unsizeable": the basin decision in files read by programs.
+QString basinDecisionKey(BasinDecision decision);
+
+// "k1", "sigma", "beta", "phi": a coefficient as the options and columns
+// name it.
+QString coefficientKey(Coefficient coefficient);
+
 } // namespace varnolt::design

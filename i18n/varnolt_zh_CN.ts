@@ -880,6 +880,12 @@ Design-wide:
                     [v0], the velocity the bed beyond the apron bears (m/s),
                     for the scour depth dm = 1.1·q·b1/b2/[v0] − ht; default by
                     --bed, no scour depth without either
+  --phi-exit PHI    velocity coefficient of the tailwater at the basin exit
+                    for the exact depth and the standard&apos;s d&apos; (default 0.95)
+  --depth-step S    the adopted basin depth is rounded up to S (m, default 0.05)
+  --length-step S   the adopted basin length is rounded up to S (m, default 0.5)
+  --k2 K2           safety factor of the slab against uplift (default 1.2)
+  --slab-unit-weight G  unit weight of the slab (kN/m³, default 24)
 
 Output:
   -o, --output FILE write to FILE, the format from its extension
@@ -947,6 +953,12 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
   --allowable-velocity V
                     [v0]，海漫末端河床允许流速（m/s），用于冲刷深度
                     dm = 1.1·q·b1/b2/[v0] − ht；默认按 --bed 取值，两者均未给定则不计算
+  --phi-exit PHI    消力池出口处下游水流的流速系数，用于精确池深和规范池深 d&apos;
+                    （默认 0.95）
+  --depth-step S    采用池深向上取整到 S 的倍数（m，默认 0.05）
+  --length-step S   采用池长向上取整到 S 的倍数（m，默认 0.5）
+  --k2 K2           护坦抗浮安全系数（默认 1.2）
+  --slab-unit-weight G  护坦材料重度（kN/m³，默认 24）
 
 输出：
   -o, --output FILE 写入 FILE，格式由扩展名确定

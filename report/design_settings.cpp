@@ -22,12 +22,12 @@ ResolvedSettings resolveSettings(const design::BasinSettings &file, const Report
     fromFile(file.beta, d.beta, u"beta"_s);
     fromFile(file.slopeLength, d.slopeLength, u"ls"_s);
     fromFile(file.k1, d.k1, u"k1"_s);
-    // No command-line option of their own: the file decides where it speaks.
-    fromFile(file.exitVelocityCoefficient, d.exitPhi, QString());
-    fromFile(file.depthStep, d.depthStep, QString());
-    fromFile(file.lengthStep, d.lengthStep, QString());
-    fromFile(file.k2, d.k2, QString());
-    fromFile(file.slabUnitWeight, d.slabUnitWeight, QString());
+    fromFile(file.exitVelocityCoefficient, d.exitPhi, u"phi-exit"_s);
+    fromFile(file.depthStep, d.depthStep, u"depth-step"_s);
+    fromFile(file.lengthStep, d.lengthStep, u"length-step"_s);
+    fromFile(file.k2, d.k2, u"k2"_s);
+    fromFile(file.slabUnitWeight, d.slabUnitWeight, u"slab-unit-weight"_s);
+    // No command-line option of its own: the file decides where it speaks.
     fromFile(file.submergence, resolved.sigma, QString());
     if (file.ks && !given(u"ks"_s) && !given(u"bed"_s))
         d.ks = file.ks;

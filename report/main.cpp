@@ -5,6 +5,7 @@
 #include "design/design.h"
 #include "design/design_file_evaluation.h"
 #include "design/design_file_reader.h"
+#include "design/labels.h"
 #include "report/atomic_output.h"
 #include "report/design_settings.h"
 #include "report/options.h"
@@ -41,6 +42,24 @@ void printError(const QString &text)
 {
     const QByteArray bytes = text.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
+}
+
+// "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)".
+QString warningText(const design::CoefficientWarning &warning, const design::DesignResult &result)
+{
+    const auto number = [](double value) { return QString::number(value, 'g', 6); };
+    QString range;
+    if (warning.low && warning.high)
+        range = number(*warning.low) + u"–"_s + number(*warning.high);
+    else if (warning.low)
+        range = number(*warning.low) + u" and above"_s;
+    else if (warning.high)
+        range = u"up to "_s + number(*warning.high);
+    QString text = design::coefficientKey(warning.coefficient) + u" = "_s + number(warning.value)
+            + u" outside its usual range "_s + range;
+    if (warning.caseIndex && *warning.caseIndex < result.cases.size())
+        text += u" (case "_s + result.cases[*warning.caseIndex].inputs.name + u')';
+    return text;
 }
 
 int usageError(const QString &text)
@@ -221,6 +240,10 @@ int main(int argc, char *argv[])
 
     const design::DesignResult result
             = fileDesign ? std::move(*fileDesign) : design::evaluateDesign(cases, options->design);
+    // A coefficient outside its usual range is used as given, and said so;
+    // the exit status stays as it is.
+    for (const design::CoefficientWarning &warning : result.warnings)
+        printError(u"varnolt-report: warning: "_s + warningText(warning, result));
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;

@@ -58,6 +58,11 @@ constexpr OptionDefinition optionDefinitions[] = {
         {"basin", nullptr, Kind::Value},
         {"sill-m", nullptr, Kind::Value},
         {"allowable-velocity", nullptr, Kind::Value},
+        {"phi-exit", nullptr, Kind::Value},
+        {"depth-step", nullptr, Kind::Value},
+        {"length-step", nullptr, Kind::Value},
+        {"k2", nullptr, Kind::Value},
+        {"slab-unit-weight", nullptr, Kind::Value},
         {"output", "o", Kind::Value},
         {"format", nullptr, Kind::Value},
         {"lang", nullptr, Kind::Value},
@@ -273,7 +278,8 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.singleCase = inputs;
     }
 
-    for (const char *name : {"alpha", "b-ratio", "beta", "ls", "k1", "ks", "bed"}) {
+    for (const char *name : {"alpha", "b-ratio", "beta", "ls", "k1", "ks", "bed", "phi-exit",
+                 "depth-step", "length-step", "k2", "slab-unit-weight"}) {
         if (take(name))
             options.designOptionsGiven << QLatin1String(name);
     }
@@ -295,10 +301,14 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
 
     design::DesignOptions &d = options.design;
     if (!number("alpha", d.alpha) || !number("b-ratio", d.widthRatio) || !number("beta", d.beta)
-            || !number("ls", d.slopeLength) || !number("k1", d.k1))
+            || !number("ls", d.slopeLength) || !number("k1", d.k1) || !number("phi-exit", d.exitPhi)
+            || !number("depth-step", d.depthStep) || !number("length-step", d.lengthStep)
+            || !number("k2", d.k2) || !number("slab-unit-weight", d.slabUnitWeight))
         return std::nullopt;
-    const std::pair<const char *, double> positives[]
-            = {{"alpha", d.alpha}, {"b-ratio", d.widthRatio}, {"beta", d.beta}, {"k1", d.k1}};
+    const std::pair<const char *, double> positives[] = {{"alpha", d.alpha},
+            {"b-ratio", d.widthRatio}, {"beta", d.beta}, {"k1", d.k1}, {"phi-exit", d.exitPhi},
+            {"depth-step", d.depthStep}, {"length-step", d.lengthStep}, {"k2", d.k2},
+            {"slab-unit-weight", d.slabUnitWeight}};
     for (const auto &[name, value] : positives) {
         if (!(value > 0)) {
             error = OptionTexts::tr("option --%1: must be greater than 0")
@@ -477,6 +487,12 @@ QString helpText()
             "                    [v0], the velocity the bed beyond the apron bears (m/s),\n"
             "                    for the scour depth dm = 1.1·q·b1/b2/[v0] − ht; default by\n"
             "                    --bed, no scour depth without either\n"
+            "  --phi-exit PHI    velocity coefficient of the tailwater at the basin exit\n"
+            "                    for the exact depth and the standard's d' (default 0.95)\n"
+            "  --depth-step S    the adopted basin depth is rounded up to S (m, default 0.05)\n"
+            "  --length-step S   the adopted basin length is rounded up to S (m, default 0.5)\n"
+            "  --k2 K2           safety factor of the slab against uplift (default 1.2)\n"
+            "  --slab-unit-weight G  unit weight of the slab (kN/m³, default 24)\n"
             "\n"
             "Output:\n"
             "  -o, --output FILE write to FILE, the format from its extension\n"

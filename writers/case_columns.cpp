@@ -4,6 +4,8 @@
 #include "model/errors.h"
 #include "writers/error_words.h"
 
+#include <QStringList>
+
 #include <array>
 
 namespace varnolt::writers {
@@ -45,7 +47,7 @@ Cell formCell(const std::optional<design::JumpForm> &form)
         return Cell::of(at(d, i).inputs.member);                                                   \
     }
 
-const std::array<CaseColumn, 38> columns{{
+const std::array<CaseColumn, 48> columns{{
         {u"name",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     return Cell::of(at(d, i).inputs.name);
@@ -67,6 +69,15 @@ const std::array<CaseColumn, 38> columns{{
                     return check ? Cell::of(jumpKindWords(check->jump, ReportLanguage::Chinese))
                                  : Cell::empty();
                 }},
+        {u"σ′ = ht/hco2",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    return optionalNumber(at(d, i).submergence);
+                }},
+        {u"decision",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    return at(d, i).check ? Cell::of(design::basinDecisionKey(at(d, i).decision))
+                                          : Cell::empty();
+                }},
         {u"Fr1", CHECK_NUMBER(Fr1)},
         {u"form",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
@@ -78,6 +89,13 @@ const std::array<CaseColumn, 38> columns{{
         {u"ΔE/E1", CHECK_NUMBER(relativeLoss)},
         {u"jump length (m)", CHECK_NUMBER(jumpLength)},
         {u"basin depth d (m)", BASIN_NUMBER(d)},
+        {u"exact d (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &basin = at(d, i).basin;
+                    return basin ? optionalNumber(basin->exactD) : Cell::empty();
+                }},
+        {u"adopted depth (m)", BASIN_NUMBER(adoptedDepth.adopted)},
+        {u"adopted length (m)", BASIN_NUMBER(adoptedLength.adopted)},
         {u"basin hco (m)", BASIN_NUMBER(hco)},
         {u"basin hco2 (m)", BASIN_NUMBER(hco2)},
         {u"basin length min (m)", BASIN_NUMBER(lengthMin)},
@@ -116,8 +134,8 @@ const std::array<CaseColumn, 38> columns{{
         {u"slab thickness t (m)", BASIN_NUMBER(slabThickness)},
         {u"apron length Lp (m)",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
-                    const auto &basin = at(d, i).basin;
-                    return basin ? optionalNumber(basin->apronLength) : Cell::empty();
+                    const auto &apron = at(d, i).apron;
+                    return apron ? Cell::of(apron->length) : Cell::empty();
                 }},
         {u"slab formula range",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
@@ -125,6 +143,23 @@ const std::array<CaseColumn, 38> columns{{
                     if (!basin)
                         return Cell::empty();
                     return Cell::of(basin->slabFormulaOutsideRange ? u"outside 1–9"_s : u"ok"_s);
+                }},
+        {u"uplift U (kPa)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    return optionalNumber(at(d, i).inputs.uplift);
+                }},
+        {u"uplift thickness (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &basin = at(d, i).basin;
+                    return basin && basin->uplift ? Cell::of(basin->uplift->governing())
+                                                  : Cell::empty();
+                }},
+        {u"slab adopted (m)", BASIN_NUMBER(slab)},
+        {u"slab end thickness (m)", BASIN_NUMBER(slabEndThickness)},
+        {u"apron qs (m²/s)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &apron = at(d, i).apron;
+                    return apron ? Cell::of(apron->unitDischarge) : Cell::empty();
                 }},
         {u"governs",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
@@ -161,15 +196,15 @@ std::span<const CaseColumn> caseColumns()
 
 QString governingText(const DesignResult &design, std::size_t index)
 {
-    const bool depth = design.governingDepth == index;
-    const bool length = design.governingLength == index;
-    if (depth && length)
-        return u"depth, length"_s;
-    if (depth)
-        return u"depth"_s;
-    if (length)
-        return u"length"_s;
-    return {};
+    const std::pair<std::optional<std::size_t>, const char16_t *> dimensions[]
+            = {{design.governingDepth, u"depth"}, {design.governingLength, u"length"},
+                    {design.governingSlab, u"slab"}, {design.governingApron, u"apron"}};
+    QStringList governed;
+    for (const auto &[governing, name] : dimensions) {
+        if (governing == index)
+            governed << QString::fromUtf16(name);
+    }
+    return governed.join(u", "_s);
 }
 
 } // namespace varnolt::writers

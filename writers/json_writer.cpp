@@ -6,6 +6,8 @@
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
+#include <string_view>
+
 namespace varnolt::writers {
 
 using design::BasinResult;
@@ -149,7 +151,7 @@ void writeForm(JsonOut &out, const std::optional<design::JumpForm> &form)
         out.null();
 }
 
-void writeCheck(JsonOut &out, const CheckResult &check)
+void writeCheck(JsonOut &out, const CheckResult &check, std::optional<double> submergence)
 {
     out.open('{');
     out.key("hc");
@@ -170,6 +172,8 @@ void writeCheck(JsonOut &out, const CheckResult &check)
     out.number(check.relativeLoss);
     out.key("jump_length");
     out.number(check.jumpLength);
+    out.key("submergence");
+    out.optionalNumber(submergence);
     out.key("verdict");
     out.text(check.verdict);
     out.key("texts");
@@ -210,8 +214,32 @@ void writeBasin(JsonOut &out, const BasinResult &basin)
     out.key("length");
     out.optionalNumber(basin.standard.length);
     out.close('}');
-    out.key("slab_thickness");
+    out.key("exact_d");
+    out.optionalNumber(basin.exactD);
+    out.key("adopted");
+    out.open('{');
+    out.key("depth");
+    out.number(basin.adoptedDepth.adopted);
+    out.key("length");
+    out.number(basin.adoptedLength.adopted);
+    out.close('}');
+    out.key("scour_thickness");
     out.number(basin.slabThickness);
+    out.key("slab_thickness");
+    out.number(basin.slab);
+    out.key("slab_end_thickness");
+    out.number(basin.slabEndThickness);
+    out.key("uplift_thickness");
+    if (basin.uplift) {
+        out.open('{');
+        out.key("front");
+        out.number(basin.uplift->front);
+        out.key("rear");
+        out.number(basin.uplift->rear);
+        out.close('}');
+    } else {
+        out.null();
+    }
     out.key("apron_length");
     out.optionalNumber(basin.apronLength);
     out.key("texts");
@@ -334,6 +362,53 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.close('}');
 }
 
+// The adopted value of one governing dimension of the case at `index`.
+double governingValue(const CaseResult &result, std::string_view dimension)
+{
+    if (dimension == "apron")
+        return result.apron ? result.apron->length : 0;
+    const BasinResult &basin = *result.basin;
+    if (dimension == "depth")
+        return basin.adoptedDepth.adopted;
+    if (dimension == "length")
+        return basin.adoptedLength.adopted;
+    return basin.slab;
+}
+
+void writeGoverning(JsonOut &out, const design::DesignResult &design, std::size_t index,
+        std::string_view dimension)
+{
+    out.open('{');
+    out.key("index");
+    out.number(double(index));
+    out.key("case");
+    out.text(design.cases[index].inputs.name);
+    out.key("value");
+    out.number(governingValue(design.cases[index], dimension));
+    out.close('}');
+}
+
+void writeWarning(
+        JsonOut &out, const design::CoefficientWarning &warning, const design::DesignResult &design)
+{
+    out.open('{');
+    out.key("coefficient");
+    out.text(design::coefficientKey(warning.coefficient));
+    out.key("value");
+    out.number(warning.value);
+    out.key("range");
+    out.open('[');
+    out.optionalNumber(warning.low);
+    out.optionalNumber(warning.high);
+    out.close(']');
+    out.key("case");
+    if (warning.caseIndex)
+        out.text(design.cases[*warning.caseIndex].inputs.name);
+    else
+        out.null();
+    out.close('}');
+}
+
 void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
 {
     out.open('{');
@@ -348,10 +423,19 @@ void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
         out.key(name);
         out.number(value);
     }
+    out.key("uplift");
+    out.optionalNumber(in.uplift);
     out.close('}');
+    out.key("decision");
+    out.text(design::basinDecisionKey(result.decision));
     out.key("check");
     if (result.check)
-        writeCheck(out, *result.check);
+        writeCheck(out, *result.check, result.submergence);
+    else
+        out.null();
+    out.key("apron_length");
+    if (result.apron)
+        out.number(result.apron->length);
     else
         out.null();
     out.key("basin");
@@ -435,6 +519,10 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     JsonOut out;
     out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
     out.open('{');
+    // Version 2: the basin decision, adopted dimensions, governing cases as
+    // objects and the coefficient warnings.
+    out.key("version");
+    out.number(2);
     out.key("cases");
     out.open('[');
     for (const CaseResult &result : design.cases) {
@@ -445,16 +533,16 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     out.breakLine();
     out.key("governing");
     out.open('{');
-    out.key("depth");
-    if (design.governingDepth)
-        out.text(design.cases[*design.governingDepth].inputs.name);
-    else
-        out.null();
-    out.key("length");
-    if (design.governingLength)
-        out.text(design.cases[*design.governingLength].inputs.name);
-    else
-        out.null();
+    const std::pair<const char *, std::optional<std::size_t>> governing[]
+            = {{"depth", design.governingDepth}, {"length", design.governingLength},
+                    {"slab", design.governingSlab}, {"apron", design.governingApron}};
+    for (const auto &[name, index] : governing) {
+        out.key(name);
+        if (index)
+            writeGoverning(out, design, *index, name);
+        else
+            out.null();
+    }
     out.key("sill");
     writeCaseName(out, design, design.governingSill);
     out.key("combined");
@@ -468,6 +556,11 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
         writeProject(out, *design.project);
     if (design.scan)
         writeScan(out, *design.scan);
+    out.key("warnings");
+    out.open('[');
+    for (const design::CoefficientWarning &warning : design.warnings)
+        writeWarning(out, warning, design);
+    out.close(']');
     out.close('}');
     out.bytes += "\n";
     return out.bytes;

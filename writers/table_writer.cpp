@@ -47,12 +47,17 @@ const std::vector<TableColumn> tableColumns{
         {u"jump"_s, false},
         {u"Fr1"_s, true},
         {u"form"_s, false},
+        {u"decision"_s, false},
         {u"d m"_s, true},
+        {u"exact d m"_s, true},
+        {u"adopted d m"_s, true},
+        {u"adopted L m"_s, true},
         {u"basin hco m"_s, true},
         {u"length m"_s, true},
         {u"d′ m"_s, true},
         {u"Lsj m"_s, true},
         {u"t m"_s, true},
+        {u"slab m"_s, true},
         {u"Lp m"_s, true},
         {u"governs"_s, false},
 };
@@ -88,17 +93,62 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
     } else {
         row << u"error"_s << none << none << none << none << none;
     }
+    row << (result.check ? design::basinDecisionKey(result.decision) : none);
     if (const auto &basin = result.basin) {
-        row << basin->text11 << basin->text8 << basin->text12 << optionalTwo(basin->standard.d)
-            << optionalTwo(basin->standard.length)
+        row << basin->text11 << optionalTwo(basin->exactD) << two(basin->adoptedDepth.adopted)
+            << two(basin->adoptedLength.adopted) << basin->text8 << basin->text12
+            << optionalTwo(basin->standard.d) << optionalTwo(basin->standard.length)
             << two(basin->slabThickness) + (basin->slabFormulaOutsideRange ? u"*"_s : QString())
-            << optionalTwo(basin->apronLength);
+            << two(basin->slab);
     } else {
         const QString why = result.check && !result.error ? u"no basin"_s : none;
-        row << why << none << none << none << none << none << none;
+        row << why << none << none << none << none << none << none << none << none << none;
     }
+    row << (result.apron ? two(result.apron->length) : none);
     row << governingText(design, index);
     return row;
+}
+
+// The structure's basin as adopted, each dimension with the case that
+// governs it; "no case needs a basin" only where no case does, and the cases
+// that need one but could not be sized counted and named.
+QString summaryLines(const DesignResult &design)
+{
+    QString text;
+    const auto line = [&](const char16_t *what, const std::optional<std::size_t> &index,
+                              const auto &value) {
+        if (!index)
+            return;
+        const CaseResult &result = design.cases[*index];
+        // The row as well as the name: two cases may bear one name.
+        const design::CaseInputs &inputs = result.inputs;
+        const QString row = inputs.line > 0 ? u" (line %1)"_s.arg(inputs.line) : QString();
+        text += QString::fromUtf16(what) + two(value(result)) + u" m, governed by "_s
+                + oneLine(inputs.name) + row + u'\n';
+    };
+    line(u"Adopted basin depth: ", design.governingDepth,
+            [](const CaseResult &r) { return r.basin->adoptedDepth.adopted; });
+    line(u"Adopted basin length: ", design.governingLength,
+            [](const CaseResult &r) { return r.basin->adoptedLength.adopted; });
+    line(u"Slab thickness: ", design.governingSlab,
+            [](const CaseResult &r) { return r.basin->slab; });
+    line(u"Apron length: ", design.governingApron,
+            [](const CaseResult &r) { return r.apron->length; });
+
+    QStringList unsizeable;
+    bool anyNeeds = false;
+    for (const CaseResult &result : design.cases) {
+        anyNeeds = anyNeeds || result.decision != design::BasinDecision::None;
+        if (result.decision == design::BasinDecision::Unsizeable)
+            unsizeable << result.inputs.name;
+    }
+    if (!anyNeeds)
+        text += u"No case needs a basin.\n"_s;
+    if (!unsizeable.isEmpty())
+        text += QString::number(unsizeable.size())
+                + u" case(s) need a basin that could not be sized: "_s + unsizeable.join(u", "_s)
+                + u'\n';
+    return text;
 }
 
 void appendPadded(QString &line, const QString &cell, int width, bool right)
@@ -216,27 +266,7 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     }
 
     text += u'\n';
-    const auto governing = [&](const char16_t *what, const std::optional<std::size_t> &index,
-                                   const QString &figure) {
-        text += QString::fromUtf16(what);
-        if (index) {
-            // The row as well as the name: two cases may bear one name.
-            const design::CaseInputs &inputs = design.cases[*index].inputs;
-            const QString row = inputs.line > 0 ? u"line %1; "_s.arg(inputs.line) : QString();
-            text += oneLine(inputs.name) + u" ("_s + row + figure + u')';
-        } else {
-            text += u"no case needs a basin"_s;
-        }
-        text += u'\n';
-    };
-    governing(u"Basin depth governed by: ", design.governingDepth,
-            design.governingDepth
-                    ? u"d = "_s + design.cases[*design.governingDepth].basin->text11 + u" m"_s
-                    : QString());
-    governing(u"Basin length governed by: ", design.governingLength,
-            design.governingLength
-                    ? u"length "_s + design.cases[*design.governingLength].basin->text12 + u" m"_s
-                    : QString());
+    text += summaryLines(design);
 
     bool anyOutside = false;
     for (const CaseResult &result : design.cases)

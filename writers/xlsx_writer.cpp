@@ -79,7 +79,8 @@ bool writeXlsx(const design::DesignResult &design, const QString &path, QString 
                 QString::fromUtf16(columns[c].header).toUtf8().constData(), header);
     }
     for (std::size_t i = 0; i < design.cases.size() && status == LXW_NO_ERROR; ++i) {
-        const bool governs = design.governingDepth == i || design.governingLength == i;
+        const bool governs = design.governingDepth == i || design.governingLength == i
+                || design.governingSlab == i || design.governingApron == i;
         for (std::size_t c = 0; c < columns.size() && status == LXW_NO_ERROR; ++c) {
             status = writeCell(sheet, lxw_row_t(i + 1), lxw_col_t(c),
                     columns[c].cell(design, i, language), governs ? governing : nullptr);
@@ -97,9 +98,11 @@ bool writeXlsx(const design::DesignResult &design, const QString &path, QString 
     // The design-wide settings, so the forwarded file says how it was made.
     lxw_worksheet *settings = workbook_add_worksheet(book.get(), "design");
     const auto &o = design.options;
-    const std::pair<const char *, std::optional<double>> rows[]
-            = {{"alpha", o.alpha}, {"b1/b2", o.widthRatio}, {"beta", o.beta},
-                    {"Ls (m)", o.slopeLength}, {"k1", o.k1}, {"Ks", o.ks}};
+    const std::pair<const char *, std::optional<double>> rows[] = {{"alpha", o.alpha},
+            {"b1/b2", o.widthRatio}, {"beta", o.beta}, {"Ls (m)", o.slopeLength}, {"k1", o.k1},
+            {"Ks", o.ks}, {"phi′ (exit)", o.exitPhi}, {"depth step (m)", o.depthStep},
+            {"length step (m)", o.lengthStep}, {"k2", o.k2},
+            {"slab unit weight (kN/m³)", o.slabUnitWeight}};
     lxw_row_t row = 0;
     for (const auto &[name, value] : rows) {
         if (status != LXW_NO_ERROR)
@@ -111,7 +114,9 @@ bool writeXlsx(const design::DesignResult &design, const QString &path, QString 
     }
     const std::pair<const char *, std::optional<std::size_t>> governors[]
             = {{"depth governed by", design.governingDepth},
-                    {"length governed by", design.governingLength}};
+                    {"length governed by", design.governingLength},
+                    {"slab governed by", design.governingSlab},
+                    {"apron governed by", design.governingApron}};
     for (const auto &[name, index] : governors) {
         if (status != LXW_NO_ERROR)
             break;

@@ -196,10 +196,10 @@ def example_expectations(program, example, work):
         by_name[name] = case
     governing = {}
     if design["governing"]["depth"]:
-        governing["depth"] = figure(by_name[design["governing"]["depth"]]["basin"]["d"])
+        governing["depth"] = figure(by_name[design["governing"]["depth"]["case"]]["basin"]["d"])
     if design["governing"]["length"]:
         governing["length"] = figure(
-            by_name[design["governing"]["length"]]["basin"]["length_max"])
+            by_name[design["governing"]["length"]["case"]]["basin"]["length_max"])
     return {"cases": cases, "governing": governing}
 
 

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -43,6 +46,8 @@ private slots:
     void oneCaseByOptions();
     void lineBreakInAName_data();
     void lineBreakInAName();
+    void basinDecisionInJson_data();
+    void basinDecisionInJson();
     void workbookReadBack();
     void helpAndVersion();
 
@@ -148,7 +153,7 @@ void TestReportProgram::exitStatuses()
     } else {
         const QJsonDocument document = QJsonDocument::fromJson(written);
         QCOMPARE(document[u"cases"].toArray().size(), casesWritten);
-        QCOMPARE(document[u"governing"][u"depth"].toString(), QStringLiteral("high weir"));
+        QCOMPARE(document[u"governing"][u"depth"][u"case"].toString(), QStringLiteral("high weir"));
     }
     // No temporary file is left beside the target.
     const QStringList left = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
@@ -201,7 +206,7 @@ void TestReportProgram::lineBreakInAName_data()
     QTest::addColumn<QString>("absent"); // what it must not
 
     QTest::newRow("table: a blank, and the row") << "table"
-                                                 << "governed by: high weir (line 3; d = "
+                                                 << "governed by high weir (line 3)\n"
                                                  << "high\nweir";
     QTest::newRow("report: a blank, and the row") << "markdown"
                                                   << "high weir (line 3)"
@@ -249,6 +254,72 @@ void TestReportProgram::oneCaseByOptions()
     QCOMPARE(only[u"basin"][u"texts"][u"Text11"].toString(), QStringLiteral("1.466713"));
     QCOMPARE(only[u"basin"][u"texts"][u"Text12"].toString(), QStringLiteral("18.55----21.2"));
     QVERIFY(only[u"basin"][u"apron_length"].isNull());
+}
+
+void TestReportProgram::basinDecisionInJson_data()
+{
+    QTest::addColumn<QString>("ht");
+    QTest::addColumn<QString>("sigma");
+    QTest::addColumn<QString>("decision");
+    QTest::addColumn<double>("exactD"); // 0: not checked
+    QTest::addColumn<double>("standardD"); // 0: not checked
+    QTest::addColumn<bool>("warned");
+
+    // q 10, H 3, a1 5, v 1: hco2 = 4.36829 m at the toe.
+    QTest::newRow("submerged, ht/hco2 1.019 < 1.05: a basin")
+            << QStringLiteral("4.45") << QStringLiteral("1.05") << QStringLiteral("basin") << 0.1163
+            << 0.1466 << false;
+    QTest::newRow("critical jump: a basin") << QStringLiteral("4.36829") << QStringLiteral("1.05")
+                                            << QStringLiteral("basin") << 0.0 << 0.0 << false;
+    QTest::newRow("ht/hco2 1.37: none") << QStringLiteral("6") << QStringLiteral("1.05")
+                                        << QStringLiteral("none") << 0.0 << 0.0 << false;
+    QTest::newRow("sigma 1.2 warned, still exit 0")
+            << QStringLiteral("4.36829") << QStringLiteral("1.2") << QStringLiteral("basin") << 0.0
+            << 0.0 << true;
+}
+
+// The basin decision through the real program: a basin wherever ht/hco2 < σ,
+// with the exact root, the standard's d′, the adopted dimensions on the step
+// and the apron at the case's level.
+void TestReportProgram::basinDecisionInJson()
+{
+    QFETCH(QString, ht);
+    QFETCH(QString, sigma);
+    QFETCH(QString, decision);
+    QFETCH(double, exactD);
+    QFETCH(double, standardD);
+    QFETCH(bool, warned);
+    const ReportRun run = runReportProgram({QStringLiteral("--q=10"), QStringLiteral("--H=3"),
+            QStringLiteral("--a1=5"), QStringLiteral("--v=1"), QStringLiteral("--ht=") + ht,
+            QStringLiteral("--sigma=") + sigma, QStringLiteral("--ks=10"),
+            QStringLiteral("--format=json")});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err.contains(QStringLiteral("warning: sigma = 1.2")), warned);
+    const QJsonDocument document = QJsonDocument::fromJson(run.out);
+    QCOMPARE(document[u"version"].toInt(), 2);
+    QCOMPARE(document[u"warnings"].toArray().size(), warned ? 1 : 0);
+    const QJsonObject only = document[u"cases"][0].toObject();
+    QCOMPARE(only[u"decision"].toString(), decision);
+    QVERIFY(only[u"apron_length"].toDouble() > 0);
+    if (decision != QLatin1String("basin")) {
+        QVERIFY(only[u"basin"].isNull());
+        QVERIFY(document[u"governing"][u"depth"].isNull());
+        return;
+    }
+    const QJsonObject basin = only[u"basin"].toObject();
+    const double exact = basin[u"exact_d"].toDouble();
+    const double standard = basin[u"standard"][u"d"].toDouble();
+    if (exactD > 0)
+        QVERIFY2(std::abs(exact - exactD) < 5e-4, qPrintable(QString::number(exact)));
+    if (standardD > 0)
+        QVERIFY2(std::abs(standard - standardD) < 5e-4, qPrintable(QString::number(standard)));
+    // The adopted depth: the largest of the three rounded up to 0.05 m.
+    const double largest = std::max({basin[u"d"].toDouble(), exact, standard});
+    const double adopted = basin[u"adopted"][u"depth"].toDouble();
+    QVERIFY(adopted >= largest && adopted < largest + 0.05);
+    QCOMPARE(std::round(adopted / 0.05) * 0.05, adopted);
+    QVERIFY(basin[u"slab_thickness"].toDouble() > 0);
+    QCOMPARE(document[u"governing"][u"depth"][u"value"].toDouble(), adopted);
 }
 
 // The workbook is a zip of XML: the case sheet holds the inputs as numeric

@@ -116,9 +116,13 @@ void TestWriters::tableColumnsAligned()
                     qPrintable(title + QStringLiteral(": ") + lines[row]));
     }
     // The high weir governs both: 2.03 m deep and 25.9 m long against 1.47 m
-    // and 21.2 m.
+    // and 21.2 m, adopted as 2.05 m and 26 m.
+    QVERIFY2(text.contains(
+                     QStringLiteral("Adopted basin depth: 2.05 m, governed by @sum, \"quoted\"\n")),
+            qPrintable(text));
     QVERIFY(text.contains(
-            QStringLiteral("Basin depth governed by: @sum, \"quoted\" (d = 2.031804 m)")));
+            QStringLiteral("Adopted basin length: 26.00 m, governed by @sum, \"quoted\"\n")));
+    QVERIFY(!text.contains(QStringLiteral("No case needs a basin")));
     QVERIFY(text.contains(QStringLiteral("no basin")));
     QVERIFY(text.contains(QStringLiteral("Command1 stopped")));
 }
@@ -139,7 +143,8 @@ void TestWriters::csvForSpreadsheets()
     QVERIFY(lines[4].startsWith(QStringLiteral("\"'@sum, \"\"quoted\"\"\",5,")));
     // A number stays a number, negative or not.
     QVERIFY(!text.contains(QStringLiteral(",'0")));
-    QVERIFY2(lines[4].contains(QStringLiteral(",\"depth, length\",")), qPrintable(lines[4]));
+    QVERIFY2(lines[4].contains(QStringLiteral(",\"depth, length, slab, apron\",")),
+            qPrintable(lines[4]));
     QVERIFY(!lines[1].contains(QStringLiteral("depth")));
 }
 
@@ -150,20 +155,25 @@ void TestWriters::jsonKeysAndNumbers()
     const QJsonDocument document = QJsonDocument::fromJson(jsonText(design), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject top = document.object();
-    QCOMPARE(top.keys(), (QStringList{"basin_type", "cases", "governing"}));
+    QCOMPARE(top.keys(), (QStringList{"basin_type", "cases", "governing", "version", "warnings"}));
+    QCOMPARE(top[u"version"].toInt(), 2);
+    QVERIFY(top[u"warnings"].toArray().isEmpty());
     const QJsonArray cases = top[u"cases"].toArray();
     QCOMPARE(cases.size(), 4);
 
     const QJsonObject first = cases[0].toObject();
     QCOMPARE(first.keys(),
-            (QStringList{"basin", "check", "combined", "error", "inputs", "name", "scour_depth",
-                    "sill"}));
+            (QStringList{"apron_length", "basin", "check", "combined", "decision", "error",
+                    "inputs", "name", "scour_depth", "sill"}));
+    QCOMPARE(first[u"decision"].toString(), QStringLiteral("basin"));
     QCOMPARE(first[u"inputs"].toObject().keys(),
-            (QStringList{"H", "a1", "ht", "phi", "q", "sigma", "v"}));
+            (QStringList{"H", "a1", "ht", "phi", "q", "sigma", "uplift", "v"}));
+    QVERIFY(first[u"inputs"][u"uplift"].isNull());
     const QJsonObject check = first[u"check"].toObject();
     QCOMPARE(check.keys(),
             (QStringList{"Fr1", "energy_loss", "form", "hc", "hco", "hco2", "jump", "jump_length",
-                    "relative_loss", "texts", "verdict"}));
+                    "relative_loss", "submergence", "texts", "verdict"}));
+    QCOMPARE(check[u"submergence"].toDouble(), *design.cases[0].submergence);
     QCOMPARE(check[u"texts"].toObject().keys(), (QStringList{"Text7", "Text8", "Text9"}));
     QCOMPARE(check[u"jump"].toString(), QStringLiteral("remote"));
     // A single-precision figure reads back as exactly the widened single.
@@ -173,8 +183,14 @@ void TestWriters::jsonKeysAndNumbers()
 
     const QJsonObject basin = first[u"basin"].toObject();
     QCOMPARE(basin.keys(),
-            (QStringList{"Fr1", "advice", "apron_length", "d", "form", "hco", "hco2", "length_max",
-                    "length_min", "slab_thickness", "standard", "texts"}));
+            (QStringList{"Fr1", "adopted", "advice", "apron_length", "d", "exact_d", "form", "hco",
+                    "hco2", "length_max", "length_min", "scour_thickness", "slab_end_thickness",
+                    "slab_thickness", "standard", "texts", "uplift_thickness"}));
+    QCOMPARE(basin[u"adopted"].toObject().keys(), (QStringList{"depth", "length"}));
+    QCOMPARE(basin[u"adopted"][u"depth"].toDouble(), design.cases[0].basin->adoptedDepth.adopted);
+    QCOMPARE(basin[u"exact_d"].toDouble(), *design.cases[0].basin->exactD);
+    QVERIFY(basin[u"uplift_thickness"].isNull());
+    QCOMPARE(first[u"apron_length"].toDouble(), design.cases[0].apron->length);
     QCOMPARE(basin[u"standard"].toObject().keys(), (QStringList{"d", "length"}));
     QCOMPARE(basin[u"texts"].toObject().keys(), (QStringList{"Text11", "Text12", "Text8"}));
     QCOMPARE(basin[u"d"].toDouble(), design.cases[0].basin->d);
@@ -184,6 +200,9 @@ void TestWriters::jsonKeysAndNumbers()
     const QJsonObject submerged = cases[1].toObject();
     QCOMPARE(submerged[u"check"][u"jump"].toString(), QStringLiteral("submerged"));
     QVERIFY(submerged[u"basin"].isNull());
+    QCOMPARE(submerged[u"decision"].toString(), QStringLiteral("none"));
+    // A submerged jump has an apron too.
+    QVERIFY(submerged[u"apron_length"].toDouble() > 0);
 
     const QJsonObject stopped = cases[2].toObject();
     QVERIFY(stopped[u"check"].isNull());
@@ -193,9 +212,13 @@ void TestWriters::jsonKeysAndNumbers()
     QCOMPARE(stopped[u"name"].toString(), QStringLiteral("-1+2"));
 
     const QJsonObject governing = top[u"governing"].toObject();
-    QCOMPARE(governing.keys(), (QStringList{"combined", "depth", "length", "scour", "sill"}));
-    QCOMPARE(governing[u"depth"].toString(), design.cases[*design.governingDepth].inputs.name);
-    QCOMPARE(governing[u"length"].toString(), design.cases[*design.governingLength].inputs.name);
+    QCOMPARE(governing.keys(),
+            (QStringList{"apron", "combined", "depth", "length", "scour", "sill", "slab"}));
+    QCOMPARE(governing[u"depth"].toObject().keys(), (QStringList{"case", "index", "value"}));
+    QCOMPARE(governing[u"depth"][u"index"].toInt(), 3);
+    QCOMPARE(governing[u"depth"][u"case"].toString(), QStringLiteral("@sum, \"quoted\""));
+    QCOMPARE(governing[u"depth"][u"value"].toDouble(), 2.05);
+    QCOMPARE(governing[u"length"][u"value"].toDouble(), 26.0);
 
     // Nothing to govern: both null.
     const QJsonObject empty = QJsonDocument::fromJson(jsonText(DesignResult{})).object();
@@ -267,14 +290,14 @@ void TestWriters::jsonNamesByteForByte()
             = jsonText(evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{}));
     const QByteArray field = "{\"name\":" + written + ",";
     QVERIFY2(bytes.contains(field), bytes.left(bytes.indexOf(",\"inputs\"")).constData());
-    // The case, the governing depth and length, sill and combined basin.
-    QCOMPARE(bytes.count(written), 5);
+    // The case, the governing depth, length and slab, sill and combined basin.
+    QCOMPARE(bytes.count(written), 6);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(document[u"cases"][0][u"name"].toString(), name);
-    QCOMPARE(document[u"governing"][u"depth"].toString(), name);
-    QCOMPARE(document[u"governing"][u"length"].toString(), name);
+    QCOMPARE(document[u"governing"][u"depth"][u"case"].toString(), name);
+    QCOMPARE(document[u"governing"][u"length"][u"case"].toString(), name);
 }
 
 void TestWriters::formatDispatch_data()

@@ -44,6 +44,11 @@ QMap<QString, QString> decided(const ReportOptions &o)
             {u"v0"_s,
                     o.design.allowableVelocity ? numberText(*o.design.allowableVelocity)
                                                : u"none"_s},
+            {u"phi-exit"_s, numberText(o.design.exitPhi)},
+            {u"depth-step"_s, numberText(o.design.depthStep)},
+            {u"length-step"_s, numberText(o.design.lengthStep)},
+            {u"k2"_s, numberText(o.design.k2)},
+            {u"slab-unit-weight"_s, numberText(o.design.slabUnitWeight)},
     };
     if (const auto &c = o.singleCase) {
         d.insert({{u"name"_s, c->name}, {u"q"_s, numberText(c->q)}, {u"H"_s, numberText(c->H)},
@@ -81,8 +86,9 @@ void TestReportOptions::acceptedOptions_data()
     QTest::newRow("a case file, everything else by default")
             << QStringList{u"cases.csv"_s}
             << u"cases=cases.csv; output=; format=table; lang=zh; title=; alpha=1; b-ratio=1; "
-               "beta=0.75; ls=0; k1=0.2; ks=none; help=no; version=no; basin=sunk; sill-m=0.42; "
-               "v0=none"_s;
+               "beta=0.75; ls=0; k1=0.2; ks=none; basin=sunk; sill-m=0.42; v0=none; "
+               "phi-exit=0.95; depth-step=0.05; length-step=0.5; k2=1.2; slab-unit-weight=24; "
+               "help=no; version=no"_s;
     QTest::newRow("standard input") << QStringList{u"-"_s} << u"cases=-"_s;
     QTest::newRow("one case by options")
             << workedCase
@@ -97,6 +103,11 @@ void TestReportOptions::acceptedOptions_data()
             u"--b-ratio"_s, u"0.8"_s, u"--beta"_s, u"0.8"_s, u"--ls"_s, u"2"_s, u"--k1"_s,
             u"0.15"_s, u"--ks"_s,
             u"12"_s} << u"alpha=1.05; b-ratio=0.8; beta=0.8; ls=2; k1=0.15; ks=12"_s;
+    QTest::newRow("exit coefficient, steps and the slab's uplift factors")
+            << QStringList{u"cases.csv"_s, u"--phi-exit"_s, u"0.9"_s, u"--depth-step=0.1"_s,
+                       u"--length-step"_s, u"1"_s, u"--k2"_s, u"1.1"_s, u"--slab-unit-weight"_s,
+                       u"23.5"_s}
+            << u"phi-exit=0.9; depth-step=0.1; length-step=1; k2=1.1; slab-unit-weight=23.5"_s;
     QTest::newRow("Ks by the bed class")
             << QStringList{u"cases.csv"_s, u"--bed"_s, u"fine-sand"_s} << u"ks=14; v0=0.35"_s;
     QTest::newRow("allowable velocity by each bed class")
@@ -225,6 +236,17 @@ void TestReportOptions::refusedOptions_data()
                                 << u"option --alpha: must be greater than 0"_s;
     QTest::newRow("b-ratio negative") << file + QStringList{u"--b-ratio=-1"_s}
                                       << u"option --b-ratio: must be greater than 0"_s;
+    QTest::newRow("phi-exit zero") << file + QStringList{u"--phi-exit"_s, u"0"_s}
+                                   << u"option --phi-exit: must be greater than 0"_s;
+    QTest::newRow("depth-step negative") << file + QStringList{u"--depth-step=-0.05"_s}
+                                         << u"option --depth-step: must be greater than 0"_s;
+    QTest::newRow("length-step zero") << file + QStringList{u"--length-step"_s, u"0"_s}
+                                      << u"option --length-step: must be greater than 0"_s;
+    QTest::newRow("k2 zero") << file + QStringList{u"--k2"_s, u"0"_s}
+                             << u"option --k2: must be greater than 0"_s;
+    QTest::newRow("slab-unit-weight not a number")
+            << file + QStringList{u"--slab-unit-weight"_s, u"heavy"_s}
+            << u"option --slab-unit-weight: 'heavy' is not a number"_s;
     QTest::newRow("ls negative") << file + QStringList{u"--ls"_s, u"-2"_s}
                                  << u"option --ls: must not be negative"_s;
     QTest::newRow("both --ks and --bed")
@@ -282,6 +304,7 @@ void TestReportOptions::helpTextListsEveryOption()
     QVERIFY(help.startsWith(u"Usage: varnolt-report [OPTION]... CASES.csv\n"_s));
     for (const char *option : {"--q Q", "--H H", "--a1 A1", "--v V", "--ht HT", "--phi", "--sigma",
                  "--name", "--alpha", "--b-ratio", "--beta", "--ls", "--k1", "--ks", "--bed",
+                 "--phi-exit", "--depth-step", "--length-step", "--k2", "--slab-unit-weight",
                  "-o, --output", "--format", "--lang", "--title", "--help", "--version", "--basin",
                  "--sill-m", "--allowable-velocity"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
