@@ -4,7 +4,6 @@
 #include "design/combined_basin.h"
 #include "design/sill_basin.h"
 #include "model/errors.h"
-#include "model/jump_kind.h"
 
 #include <functional>
 
@@ -44,12 +43,13 @@ void addBasinTypes(CaseResult &result, const WeirFlow &checkedFlow, const Design
         try {
             result.scour
                     = scourDepth(flow.q, options.widthRatio, flow.ht, *options.allowableVelocity);
-        } catch (const CalcError &) {
+        } catch (const CalcError &error) {
             // A velocity of zero is refused where it is read; an overflow
-            // leaves the case without a scour depth.
+            // leaves the case without a scour depth, and says so.
+            result.sideFailures.push_back({SideQuantity::Scour, error});
         }
     }
-    if (!result.check || result.check->jump != JumpKind::Remote)
+    if (!result.check || result.decision == BasinDecision::None)
         return;
     result.sill = sillBasin(flow, ToeJump{result.check->hco, result.check->hco2}, options.sillM);
     result.combined = combinedBasin(flow, options.sillM);

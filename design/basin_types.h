@@ -5,8 +5,8 @@
 
 namespace varnolt::design {
 
-// The sill and the combined basin beside the sunk one, for a case whose
-// check at the toe gives a remote jump, and the scour beyond the apron for
+// The sill and the combined basin beside the sunk one, for a case that
+// needs a basin (its decision made), and the scour beyond the apron for
 // every checked case (where the design knows the bed's allowable velocity).
 // `flow` is the weir's flow as the window's check read it (its σ aside,
 // which the check does not read); the case's check

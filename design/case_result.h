@@ -15,6 +15,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -176,6 +177,16 @@ struct CaseApron {
     bool outsideRange = false; // the parameter outside the formula's 1–9
 };
 
+// A quantity beside the basin whose arithmetic failed (an overflow with an
+// extreme coefficient, say). The basin and the case's other figures stand;
+// that quantity alone is missing, and the failure says why.
+enum class SideQuantity { Apron, Slab, Uplift, Scour };
+
+struct SideFailure {
+    SideQuantity quantity = SideQuantity::Apron;
+    CalcError error;
+};
+
 struct CaseResult {
     CaseInputs inputs;
     std::optional<CheckResult> check; // none where the check stopped
@@ -186,13 +197,21 @@ struct CaseResult {
     std::optional<CaseApron> apron;
     std::optional<BasinResult> basin; // none where no basin was sized
     std::optional<CaseError> error;
-    // The other ways of holding a remote jump at the toe, beside the sunk
-    // basin: none where the check gives no remote jump.
+    // The other ways of holding the jump at the toe, beside the sunk basin:
+    // none where no basin is needed.
     std::optional<SillBasinResult> sill;
     std::optional<CombinedBasinResult> combined;
     // The scour beyond the apron; none without an allowable velocity.
     std::optional<ScourDepth> scour;
     std::optional<FloodFigures> flood; // none for a case given by q, H, v and ht
+    std::vector<SideFailure> sideFailures;
+
+    // Whether the arithmetic of `quantity` failed for this case.
+    bool failed(SideQuantity quantity) const
+    {
+        return std::any_of(sideFailures.begin(), sideFailures.end(),
+                [quantity](const SideFailure &f) { return f.quantity == quantity; });
+    }
 };
 
 // The point of the floods' range needing the deepest basin …

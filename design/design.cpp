@@ -76,11 +76,7 @@ BasinResult basinOf(
 
     const WeirFlow flow = flowOf(state);
     basin.standard = standardCheck(flow, options);
-    const SlabAndApron slab = slabAndApron(flow, options);
-    basin.headDifference = slab.headDifference;
-    basin.slabThickness = slab.slabThickness;
-    basin.apronLength = slab.apronLength;
-    basin.slabFormulaOutsideRange = slab.outsideRange;
+    basin.headDifference = headDifference(flow);
 
     // The balance to double precision with φ′. Where it holds with the floor
     // unlowered (a submerged jump short of σ whose exit velocity head makes
@@ -101,18 +97,33 @@ BasinResult basinOf(
     basin.adoptedDepth = adoptedDepth(
             std::max(0.0, basin.d), basin.exactD, basin.standard.d, options.depthStep);
     basin.adoptedLength = adoptedLength(basin.lengthMax, basin.standard.length, options.lengthStep);
-
-    basin.slabEndThickness = slabEndThickness(basin.slabThickness);
-    basin.slab = basin.slabThickness;
     return basin;
+}
+
+// The slab against scour under a sized basin: a failure of its arithmetic
+// leaves the basin standing without a slab, and is said.
+void addSlab(CaseResult &result, const WeirFlow &flow, const DesignOptions &options)
+{
+    BasinResult &basin = *result.basin;
+    try {
+        const ScourSlab slab = scourSlab(flow, options);
+        basin.slabThickness = slab.slabThickness;
+        basin.slabFormulaOutsideRange = slab.outsideRange;
+        basin.slabEndThickness = slabEndThickness(basin.slabThickness);
+        basin.slab = basin.slabThickness;
+    } catch (const CalcError &error) {
+        result.sideFailures.push_back({SideQuantity::Slab, error});
+    }
 }
 
 // The uplift check of the slab under the window's basin: hc its contracted
 // depth, the water over the floor at its end ht + d.
-void addUplift(BasinResult &basin, const CaseInputs &inputs, const DesignOptions &options)
+void addUplift(CaseResult &result, const DesignOptions &options)
 {
-    if (!inputs.uplift)
+    const CaseInputs &inputs = result.inputs;
+    if (!inputs.uplift || result.failed(SideQuantity::Slab))
         return;
+    BasinResult &basin = *result.basin;
     UpliftLoad load;
     load.q = inputs.q;
     load.hc = basin.hco;
@@ -120,17 +131,21 @@ void addUplift(BasinResult &basin, const CaseInputs &inputs, const DesignOptions
     load.uplift = *inputs.uplift;
     load.k2 = options.k2;
     load.slabUnitWeight = options.slabUnitWeight;
-    basin.uplift = upliftThickness(load);
-    basin.slab = slabThickness(basin.slabThickness, basin.uplift->governing());
+    try {
+        basin.uplift = upliftThickness(load);
+        basin.slab = slabThickness(basin.slabThickness, basin.uplift->governing());
+    } catch (const CalcError &error) {
+        basin.uplift.reset();
+        result.sideFailures.push_back({SideQuantity::Uplift, error});
+    }
 }
 
 // The apron for every case the check passed, with the unit discharge at the
 // basin's end.
-std::optional<CaseApron> apronOf(const FormState &state, const DesignOptions &options)
+std::optional<CaseApron> apronOf(const WeirFlow &flow, const DesignOptions &options)
 {
     if (!options.ks)
         return std::nullopt;
-    const WeirFlow flow = flowOf(state);
     const ApronExtension apron
             = apronExtension(flow.q, options.widthRatio, headDifference(flow), *options.ks);
     return CaseApron{apron.unitDischarge, apron.parameter, apron.length, apron.outsideRange};
@@ -159,11 +174,16 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
     try {
         const JumpKind jump = Command1_Click(form, state);
         result.check = checkOf(form, state, jump);
-        addBasinTypes(result, flowOf(state), options);
-        result.apron = apronOf(state, options);
     } catch (const CalcError &error) {
         result.error = CaseError{Stage::Check, error};
         return result;
+    }
+    // The weir's flow as the check read it, before the sizing works on the form.
+    const WeirFlow flow = flowOf(state);
+    try {
+        result.apron = apronOf(flow, options);
+    } catch (const CalcError &error) {
+        result.sideFailures.push_back({SideQuantity::Apron, error});
     }
 
     // A basin wherever σ′ = ht/hco2 < σ, sized by the window's own sizing
@@ -172,6 +192,7 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
     const BasinDecisionOutcome outcome = decideAndSizeBasin(form, state, inputs.sigma);
     result.decision = outcome.decision;
     result.submergence = outcome.submergence;
+    addBasinTypes(result, flow, options);
     if (outcome.reason) {
         result.error = CaseError{Stage::Basin, *outcome.reason};
         return result;
@@ -181,14 +202,16 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
 
     try {
         result.basin = basinOf(form, state, options);
-        addUplift(*result.basin, inputs, options);
         // The apron takes the unit discharge at the basin's end, qs = q·b1/b2.
         result.basin->apronLength
                 = result.apron ? std::optional(result.apron->length) : std::nullopt;
     } catch (const CalcError &error) {
         result.decision = BasinDecision::Unsizeable;
         result.error = CaseError{Stage::Basin, error};
+        return result;
     }
+    addSlab(result, flowOf(state), options);
+    addUplift(result, options);
     return result;
 }
 
@@ -245,8 +268,9 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
         const BasinResult *basin = result.basin ? &*result.basin : nullptr;
         depths.push_back(basin ? std::optional(basin->adoptedDepth) : std::nullopt);
         lengths.push_back(basin ? std::optional(basin->adoptedLength) : std::nullopt);
-        slabs.push_back(
-                basin ? std::optional(AdoptedValue{basin->slab, basin->slab}) : std::nullopt);
+        slabs.push_back(basin && !result.failed(SideQuantity::Slab)
+                        ? std::optional(AdoptedValue{basin->slab, basin->slab})
+                        : std::nullopt);
         aprons.push_back(result.apron
                         ? std::optional(AdoptedValue{result.apron->length, result.apron->length})
                         : std::nullopt);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/basin_type.h"
 #include "design/rating_table.h"
 
 #include <QString>
@@ -31,6 +32,7 @@ enum class DesignFileFault {
     ApproachBedAboveCrest, // the approach bed not below the crest: no weir height
     Conflict, // two keys that exclude each other (ks and bed)
     UnknownBed, // a bed class the design does not know
+    UnknownBasinType, // a basin type other than sunk, sill or combined
     BadName, // an empty, overlong or control-character name
     TableSizes, // the tailwater table's two lists differ in length or are too short
     DischargesNotAscending, // the table's discharges do not strictly ascend
@@ -104,6 +106,11 @@ struct BasinSettings {
     std::optional<double> lengthStep;
     std::optional<double> k2;
     std::optional<double> slabUnitWeight; // γb
+    std::optional<BasinType> type; // the basin adopted: sunk, sill or combined
+    std::optional<double> sillM; // the sill's discharge coefficient m
+    // [v0], the velocity the bed beyond the apron bears: given, or the bed
+    // class's where the file names one.
+    std::optional<double> allowableVelocity;
 };
 
 // One flood: a discharge, optionally with a given upstream water level or

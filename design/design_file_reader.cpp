@@ -2,6 +2,7 @@
 
 #include "design/bed_class.h"
 #include "design/case_reader.h"
+#include "design/scour_depth.h"
 #include "model/quoted_excerpt.h"
 
 // The parser is compiled into this file alone, header-only and without
@@ -280,6 +281,27 @@ void readWeir(Reader &reader, const toml::table &root, WeirGeometry &weir)
     }
 }
 
+// `type = "sunk"`, "sill" or "combined": the basin the design adopts.
+void readBasinType(Reader &reader, const toml::table &table, BasinSettings &basin)
+{
+    const toml::node *node = table.get("type");
+    if (!node)
+        return;
+    const auto *keyword = node->as_string();
+    if (!keyword) {
+        reader.fault(node->source(), DesignFileFault::WrongType, u"basin.type"_s,
+                u"must be a text in quotes"_s);
+        return;
+    }
+    const QString text = fromUtf8(keyword->get());
+    basin.type = basinTypeOfKey(text);
+    if (!basin.type) {
+        reader.fault(node->source(), DesignFileFault::UnknownBasinType, u"basin.type"_s,
+                u"'%1' is not a basin type; give sunk, sill or combined"_s.arg(
+                        quotedExcerpt(text, ControlCharacters::Replaced)));
+    }
+}
+
 void readBasin(Reader &reader, const toml::table &root, BasinSettings &basin)
 {
     const toml::table *table = reader.table(root, "basin", false);
@@ -289,7 +311,7 @@ void readBasin(Reader &reader, const toml::table &root, BasinSettings &basin)
     reader.onlyKeys(*table, path,
             {"submergence", "exit_velocity_coefficient", "width_ratio", "alpha", "beta",
                     "slope_length", "k1", "ks", "bed", "depth_step", "length_step", "k2",
-                    "slab_unit_weight"});
+                    "slab_unit_weight", "type", "sill_m", "allowable_velocity"});
     using Sign = Reader::Sign;
     basin.submergence = reader.number(*table, path, "submergence", false, Sign::Positive);
     basin.exitVelocityCoefficient
@@ -304,6 +326,10 @@ void readBasin(Reader &reader, const toml::table &root, BasinSettings &basin)
     basin.lengthStep = reader.number(*table, path, "length_step", false, Sign::Positive);
     basin.k2 = reader.number(*table, path, "k2", false, Sign::Positive);
     basin.slabUnitWeight = reader.number(*table, path, "slab_unit_weight", false, Sign::Positive);
+    basin.sillM = reader.number(*table, path, "sill_m", false, Sign::Positive);
+    basin.allowableVelocity
+            = reader.number(*table, path, "allowable_velocity", false, Sign::Positive);
+    readBasinType(reader, *table, basin);
     const toml::node *bed = table->get("bed");
     if (!bed)
         return;
@@ -322,6 +348,8 @@ void readBasin(Reader &reader, const toml::table &root, BasinSettings &basin)
                 u"give ks or bed, not both"_s);
     } else if (const std::optional<double> ks = apronCoefficientOfBed(basin.bed)) {
         basin.ks = ks;
+        if (!basin.allowableVelocity)
+            basin.allowableVelocity = allowableVelocityOfBed(basin.bed);
     } else {
         reader.fault(bed->source(), DesignFileFault::UnknownBed, u"basin.bed"_s,
                 u"'%1' is not a bed class; give one of %2"_s.arg(

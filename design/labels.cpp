@@ -71,6 +71,21 @@ QString basinDecisionKey(BasinDecision decision)
     return {};
 }
 
+QString sideQuantityKey(SideQuantity quantity)
+{
+    switch (quantity) {
+    case SideQuantity::Apron:
+        return u"apron"_s;
+    case SideQuantity::Slab:
+        return u"slab"_s;
+    case SideQuantity::Uplift:
+        return u"uplift"_s;
+    case SideQuantity::Scour:
+        return u"scour"_s;
+    }
+    return {};
+}
+
 QString coefficientKey(Coefficient coefficient)
 {
     switch (coefficient) {

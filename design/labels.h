@@ -28,6 +28,10 @@ QString stageKey(Stage stage);
 // "none", "basin", "unsizeable": the basin decision in files read by programs.
 QString basinDecisionKey(BasinDecision decision);
 
+// "apron", "slab", "uplift", "scour": a quantity beside the basin whose
+// arithmetic failed, in files read by programs.
+QString sideQuantityKey(SideQuantity quantity);
+
 // "k1", "sigma", "beta", "phi": a coefficient as the options and columns
 // name it.
 QString coefficientKey(Coefficient coefficient);

@@ -105,16 +105,11 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
     return result;
 }
 
-SlabAndApron slabAndApron(const WeirFlow &flow, const DesignOptions &options)
+ScourSlab scourSlab(const WeirFlow &flow, const DesignOptions &options)
 {
-    SlabAndApron result;
+    ScourSlab result;
     result.headDifference = headDifference(flow);
     result.slabThickness = scourSlabThickness(flow.q, result.headDifference, options.k1);
-    if (options.ks) {
-        // On the discharge entering the basin, as this record has always
-        // given it; apronExtension takes the width ratio into account.
-        result.apronLength = apronExtension(flow.q, 1.0, result.headDifference, *options.ks).length;
-    }
     const double root = scourParameter(flow.q, result.headDifference);
     result.outsideRange = root < 1.0 || root > 9.0;
     return result;

@@ -39,20 +39,18 @@ std::optional<double> standardContractedDepth(double T0, double q, double phi, d
 // the numbers stay empty. Arithmetic failures become that failure as well.
 StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options);
 
-// Floor slab against scour and apron extension, from the difference of the
-// water levels above the downstream floor ΔH′ = a1 + H − ht:
-//   t = k1·√(q·√ΔH′),  Lp = Ks·√(q·√ΔH′) (only with Ks),
-// by the formulas of design/slab_and_apron.h. The apron here takes the
-// discharge entering the basin; apronExtension there takes qs = q·b1/b2.
-// Where the headwater does not stand above the tailwater (ΔH′ ≤ 0) there is
-// no head to drive seepage or scour: √(q·√ΔH′) is taken as 0, so t = 0 and
-// Lp = 0, and the result is flagged as outside the formula's range 1–9.
-struct SlabAndApron {
+// The floor slab against scour, from the difference of the water levels
+// above the downstream floor ΔH′ = a1 + H − ht: t = k1·√(q·√ΔH′), by the
+// formula of design/slab_and_apron.h (the apron beyond the basin is the
+// case's own, apronExtension there, with qs = q·b1/b2). Where the headwater
+// does not stand above the tailwater (ΔH′ ≤ 0) there is no head to drive
+// seepage or scour: √(q·√ΔH′) is taken as 0, so t = 0, and the result is
+// flagged as outside the formula's range 1–9.
+struct ScourSlab {
     double headDifference = 0;
     double slabThickness = 0;
-    std::optional<double> apronLength;
     bool outsideRange = false;
 };
-SlabAndApron slabAndApron(const WeirFlow &flow, const DesignOptions &options);
+ScourSlab scourSlab(const WeirFlow &flow, const DesignOptions &options);
 
 } // namespace varnolt::design

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>SideFailureWords</name>
+    <message>
+        <source>apron length Lp not computed: %1</source>
+        <translation>海漫长度 Lp 未能计算：%1</translation>
+    </message>
+    <message>
+        <source>slab thickness not computed: %1</source>
+        <translation>护坦厚度未能计算：%1</translation>
+    </message>
+    <message>
+        <source>uplift check not computed: %1</source>
+        <translation>抗浮验算未能计算：%1</translation>
+    </message>
+    <message>
+        <source>scour depth not computed: %1</source>
+        <translation>冲刷深度未能计算：%1</translation>
+    </message>
+</context>
+<context>
     <name>ReportWords</name>
     <message>
         <source>Energy Dissipator Calculation Report</source>

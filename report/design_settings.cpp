@@ -29,8 +29,14 @@ ResolvedSettings resolveSettings(const design::BasinSettings &file, const Report
     fromFile(file.slabUnitWeight, d.slabUnitWeight, u"slab-unit-weight"_s);
     // No command-line option of its own: the file decides where it speaks.
     fromFile(file.submergence, resolved.sigma, QString());
+    fromFile(file.sillM, d.sillM, u"sill-m"_s);
     if (file.ks && !given(u"ks"_s) && !given(u"bed"_s))
         d.ks = file.ks;
+    // The bed on the command line brings its own [v0], as it does its Ks.
+    if (file.allowableVelocity && !given(u"allowable-velocity"_s) && !given(u"bed"_s))
+        d.allowableVelocity = file.allowableVelocity;
+    if (file.type && !given(u"basin"_s))
+        d.basinType = *file.type;
     return resolved;
 }
 

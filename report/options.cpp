@@ -279,7 +279,8 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
     }
 
     for (const char *name : {"alpha", "b-ratio", "beta", "ls", "k1", "ks", "bed", "phi-exit",
-                 "depth-step", "length-step", "k2", "slab-unit-weight"}) {
+                 "depth-step", "length-step", "k2", "slab-unit-weight", "sill-m",
+                 "allowable-velocity", "basin"}) {
         if (take(name))
             options.designOptionsGiven << QLatin1String(name);
     }

@@ -4,6 +4,7 @@
 # builds and tests on its own.
 add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/error_words.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/side_failure_words.cpp
     ${CMAKE_CURRENT_LIST_DIR}/formula_numbers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_escape.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp

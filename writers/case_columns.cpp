@@ -2,7 +2,9 @@
 
 #include "design/labels.h"
 #include "model/errors.h"
+#include "design/sill_basin.h"
 #include "writers/error_words.h"
+#include "writers/side_failure_words.h"
 
 #include <QStringList>
 
@@ -42,12 +44,20 @@ Cell formCell(const std::optional<design::JumpForm> &form)
         const auto &basin = at(d, i).basin;                                                        \
         return basin ? Cell::of(basin->member) : Cell::empty();                                    \
     }
+// The slab's figures: empty where its arithmetic failed.
+#define SLAB_NUMBER(member)                                                                        \
+    [](const DesignResult &d, std::size_t i, ReportLanguage) {                                     \
+        const CaseResult &result = at(d, i);                                                       \
+        return result.basin && !result.failed(design::SideQuantity::Slab)                          \
+                ? Cell::of(result.basin->member)                                                   \
+                : Cell::empty();                                                                   \
+    }
 #define INPUT_NUMBER(member)                                                                       \
     [](const DesignResult &d, std::size_t i, ReportLanguage) {                                     \
         return Cell::of(at(d, i).inputs.member);                                                   \
     }
 
-const std::array<CaseColumn, 48> columns{{
+const std::array<CaseColumn, 54> columns{{
         {u"name",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     return Cell::of(at(d, i).inputs.name);
@@ -131,7 +141,7 @@ const std::array<CaseColumn, 48> columns{{
                             : Cell::empty();
                 }},
         {u"ΔH′ (m)", BASIN_NUMBER(headDifference)},
-        {u"slab thickness t (m)", BASIN_NUMBER(slabThickness)},
+        {u"slab thickness t (m)", SLAB_NUMBER(slabThickness)},
         {u"apron length Lp (m)",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &apron = at(d, i).apron;
@@ -154,12 +164,49 @@ const std::array<CaseColumn, 48> columns{{
                     return basin && basin->uplift ? Cell::of(basin->uplift->governing())
                                                   : Cell::empty();
                 }},
-        {u"slab adopted (m)", BASIN_NUMBER(slab)},
-        {u"slab end thickness (m)", BASIN_NUMBER(slabEndThickness)},
+        {u"slab adopted (m)", SLAB_NUMBER(slab)},
+        {u"slab end thickness (m)", SLAB_NUMBER(slabEndThickness)},
         {u"apron qs (m²/s)",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &apron = at(d, i).apron;
                     return apron ? Cell::of(apron->unitDischarge) : Cell::empty();
+                }},
+        {u"sill c (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &sill = at(d, i).sill;
+                    return sill && sill->basin ? Cell::of(sill->basin->c) : Cell::empty();
+                }},
+        {u"sill verdict",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &sill = at(d, i).sill;
+                    if (!sill)
+                        return Cell::empty();
+                    return Cell::of(sill->basin ? design::sillVerdictKey(sill->basin->verdict)
+                                                : errorKindKey(sill->error->kind()));
+                }},
+        {u"combined d (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &combined = at(d, i).combined;
+                    return combined && combined->basin ? Cell::of(combined->basin->d)
+                                                       : Cell::empty();
+                }},
+        {u"combined c (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &combined = at(d, i).combined;
+                    return combined && combined->basin ? Cell::of(combined->basin->c)
+                                                       : Cell::empty();
+                }},
+        {u"scour depth dm (m)",
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
+                    const auto &scour = at(d, i).scour;
+                    return scour ? Cell::of(scour->depth) : Cell::empty();
+                }},
+        {u"not computed",
+                [](const DesignResult &d, std::size_t i, ReportLanguage language) {
+                    QStringList failures;
+                    for (const design::SideFailure &failure : at(d, i).sideFailures)
+                        failures << sideFailureWords(failure, language);
+                    return failures.isEmpty() ? Cell::empty() : Cell::of(failures.join(u"; "_s));
                 }},
         {u"governs",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
@@ -185,6 +232,7 @@ const std::array<CaseColumn, 48> columns{{
 
 #undef CHECK_NUMBER
 #undef BASIN_NUMBER
+#undef SLAB_NUMBER
 #undef INPUT_NUMBER
 
 } // namespace
@@ -198,7 +246,9 @@ QString governingText(const DesignResult &design, std::size_t index)
 {
     const std::pair<std::optional<std::size_t>, const char16_t *> dimensions[]
             = {{design.governingDepth, u"depth"}, {design.governingLength, u"length"},
-                    {design.governingSlab, u"slab"}, {design.governingApron, u"apron"}};
+                    {design.governingSlab, u"slab"}, {design.governingApron, u"apron"},
+                    {design.governingSill, u"sill"}, {design.governingCombined, u"combined"},
+                    {design.governingScour, u"scour"}};
     QStringList governed;
     for (const auto &[governing, name] : dimensions) {
         if (governing == index)

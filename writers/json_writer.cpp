@@ -188,7 +188,8 @@ void writeCheck(JsonOut &out, const CheckResult &check, std::optional<double> su
     out.close('}');
 }
 
-void writeBasin(JsonOut &out, const BasinResult &basin)
+// `slabFailed`: the slab's arithmetic failed, so its figures are null.
+void writeBasin(JsonOut &out, const BasinResult &basin, bool slabFailed)
 {
     out.open('{');
     out.key("d");
@@ -223,12 +224,13 @@ void writeBasin(JsonOut &out, const BasinResult &basin)
     out.key("length");
     out.number(basin.adoptedLength.adopted);
     out.close('}');
-    out.key("scour_thickness");
-    out.number(basin.slabThickness);
-    out.key("slab_thickness");
-    out.number(basin.slab);
-    out.key("slab_end_thickness");
-    out.number(basin.slabEndThickness);
+    const auto slabFigure = [&](const char *key, double value) {
+        out.key(key);
+        out.optionalNumber(slabFailed ? std::nullopt : std::optional(value));
+    };
+    slabFigure("scour_thickness", basin.slabThickness);
+    slabFigure("slab_thickness", basin.slab);
+    slabFigure("slab_end_thickness", basin.slabEndThickness);
     out.key("uplift_thickness");
     if (basin.uplift) {
         out.open('{');
@@ -325,15 +327,6 @@ void writeBasinTypes(JsonOut &out, const CaseResult &result)
         out.null();
 }
 
-void writeCaseName(
-        JsonOut &out, const design::DesignResult &design, const std::optional<std::size_t> &index)
-{
-    if (index)
-        out.text(design.cases[*index].inputs.name);
-    else
-        out.null();
-}
-
 // What a case from a design file adds: its discharge, the head the weir's
 // capacity gives and the levels as the design is drawn.
 void writeFlood(JsonOut &out, const design::FloodFigures &flood)
@@ -362,11 +355,19 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.close('}');
 }
 
-// The adopted value of one governing dimension of the case at `index`.
+// The value that makes the case govern a dimension: the adopted depth,
+// length and slab, the apron, the sill height c, the combined basin's
+// lowering d, the scour depth dm.
 double governingValue(const CaseResult &result, std::string_view dimension)
 {
     if (dimension == "apron")
         return result.apron ? result.apron->length : 0;
+    if (dimension == "sill")
+        return result.sill->basin->c;
+    if (dimension == "combined")
+        return result.combined->basin->d;
+    if (dimension == "scour")
+        return result.scour->depth;
     const BasinResult &basin = *result.basin;
     if (dimension == "depth")
         return basin.adoptedDepth.adopted;
@@ -440,7 +441,7 @@ void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
         out.null();
     out.key("basin");
     if (result.basin)
-        writeBasin(out, *result.basin);
+        writeBasin(out, *result.basin, result.failed(design::SideQuantity::Slab));
     else
         out.null();
     out.key("error");
@@ -456,6 +457,19 @@ void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
     } else {
         out.null();
     }
+    out.key("side_failures");
+    out.open('[');
+    for (const design::SideFailure &failure : result.sideFailures) {
+        out.open('{');
+        out.key("quantity");
+        out.text(design::sideQuantityKey(failure.quantity));
+        out.key("kind");
+        out.text(errorKindKey(failure.error.kind()));
+        out.key("message");
+        out.text(errorWords(failure.error, language));
+        out.close('}');
+    }
+    out.close(']');
     writeBasinTypes(out, result);
     if (result.flood)
         writeFlood(out, *result.flood);
@@ -535,7 +549,9 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     out.open('{');
     const std::pair<const char *, std::optional<std::size_t>> governing[]
             = {{"depth", design.governingDepth}, {"length", design.governingLength},
-                    {"slab", design.governingSlab}, {"apron", design.governingApron}};
+                    {"slab", design.governingSlab}, {"apron", design.governingApron},
+                    {"sill", design.governingSill}, {"combined", design.governingCombined},
+                    {"scour", design.governingScour}};
     for (const auto &[name, index] : governing) {
         out.key(name);
         if (index)
@@ -543,12 +559,6 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
         else
             out.null();
     }
-    out.key("sill");
-    writeCaseName(out, design, design.governingSill);
-    out.key("combined");
-    writeCaseName(out, design, design.governingCombined);
-    out.key("scour");
-    writeCaseName(out, design, design.governingScour);
     out.close('}');
     out.key("basin_type");
     out.text(design::basinTypeKey(design.options.basinType));

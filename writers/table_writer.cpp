@@ -4,6 +4,7 @@
 #include "writers/display_width.h"
 #include "writers/error_words.h"
 #include "writers/number_text.h"
+#include "writers/side_failure_words.h"
 #include "writers/writers.h"
 
 #include <QStringList>
@@ -21,6 +22,7 @@ namespace {
 
 constexpr int nameWidth = 24;
 const QString none = u"–"_s;
+const QString failed = u"failed"_s; // a side quantity whose arithmetic failed
 
 QString two(double value)
 {
@@ -98,13 +100,17 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
         row << basin->text11 << optionalTwo(basin->exactD) << two(basin->adoptedDepth.adopted)
             << two(basin->adoptedLength.adopted) << basin->text8 << basin->text12
             << optionalTwo(basin->standard.d) << optionalTwo(basin->standard.length)
-            << two(basin->slabThickness) + (basin->slabFormulaOutsideRange ? u"*"_s : QString())
-            << two(basin->slab);
+            << (result.failed(design::SideQuantity::Slab)
+                               ? failed
+                               : two(basin->slabThickness)
+                                       + (basin->slabFormulaOutsideRange ? u"*"_s : QString()))
+            << (result.failed(design::SideQuantity::Slab) ? failed : two(basin->slab));
     } else {
         const QString why = result.check && !result.error ? u"no basin"_s : none;
         row << why << none << none << none << none << none << none << none << none << none;
     }
-    row << (result.apron ? two(result.apron->length) : none);
+    row << (result.apron ? two(result.apron->length)
+                         : result.failed(design::SideQuantity::Apron) ? failed : none);
     row << governingText(design, index);
     return row;
 }
@@ -134,13 +140,20 @@ QString summaryLines(const DesignResult &design)
             [](const CaseResult &r) { return r.basin->slab; });
     line(u"Apron length: ", design.governingApron,
             [](const CaseResult &r) { return r.apron->length; });
+    line(u"Sill basin, sill height c: ", design.governingSill,
+            [](const CaseResult &r) { return r.sill->basin->c; });
+    line(u"Combined basin, lowering d: ", design.governingCombined,
+            [](const CaseResult &r) { return r.combined->basin->d; });
+    line(u"Scour depth beyond the apron dm: ", design.governingScour,
+            [](const CaseResult &r) { return r.scour->depth; });
+    text += u"Adopted basin type: "_s + design::basinTypeKey(design.options.basinType) + u'\n';
 
     QStringList unsizeable;
     bool anyNeeds = false;
     for (const CaseResult &result : design.cases) {
         anyNeeds = anyNeeds || result.decision != design::BasinDecision::None;
         if (result.decision == design::BasinDecision::Unsizeable)
-            unsizeable << result.inputs.name;
+            unsizeable << oneLine(result.inputs.name);
     }
     if (!anyNeeds)
         text += u"No case needs a basin.\n"_s;
@@ -276,12 +289,18 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
 
     for (const CaseResult &result : design.cases) {
         if (result.basin && result.basin->standard.failure)
-            text += result.inputs.name + u": standard cross-check: "_s
+            text += oneLine(result.inputs.name) + u": standard cross-check: "_s
                     + standardFailureWords(*result.basin->standard.failure, language) + u'\n';
     }
     for (const CaseResult &result : design.cases) {
+        for (const design::SideFailure &failure : result.sideFailures)
+            text += oneLine(result.inputs.name) + u": "_s + sideFailureWords(failure, language)
+                    + u'\n';
+    }
+    for (const CaseResult &result : design.cases) {
         if (result.error)
-            text += result.inputs.name + u": "_s + stoppedWords(*result.error, language) + u'\n';
+            text += oneLine(result.inputs.name) + u": "_s + stoppedWords(*result.error, language)
+                    + u'\n';
     }
     text += floodSection(design);
     return text.toUtf8();

@@ -292,6 +292,12 @@ void TestDesignFile::badFile_data()
             "basin.slope_length", "not be negative");
     add("ks and bed", all + "[basin]\nks = 10\nbed = \"fine-sand\"\n", F::Conflict, "15:7",
             "basin.bed", "not both");
+    add("unknown basin type", all + "[basin]\ntype = \"stepped\"\n", F::UnknownBasinType, "14:8",
+            "basin.type", "'stepped' is not a basin type");
+    add("basin type as a number", all + "[basin]\ntype = 2\n", F::WrongType, "14:8",
+            "basin.type", "text in quotes");
+    add("zero sill coefficient", all + "[basin]\nsill_m = 0\n", F::NotPositive, "14:10",
+            "basin.sill_m", "greater than 0");
     add("unknown bed", all + "[basin]\nbed = \"gravel\"\n", F::UnknownBed, "14:7", "basin.bed",
             "'gravel' is not a bed class");
     add("discharges not ascending",
@@ -425,6 +431,19 @@ void TestDesignFile::overridesAndSettings()
     QCOMPARE(basin.design->basin.ks, std::optional<double>(12));
     QCOMPARE(basin.design->basin.slopeLength, std::optional<double>(0));
     QVERIFY(!basin.design->basin.beta);
+    // The bed brings its allowable velocity as it brings its Ks; no type given.
+    QCOMPARE(basin.design->basin.allowableVelocity, std::optional<double>(0.5));
+    QVERIFY(!basin.design->basin.type);
+
+    // The adopted type, the sill's coefficient and a velocity of the site's own.
+    const DesignFileReading sill = readDesignFile(goodWeir + goodTable + goodFlood
+                    + "[basin]\ntype = \"sill\"\nsill_m = 0.4\nbed = \"fine-sand\"\n"
+                      "allowable_velocity = 0.7\n",
+            u"s.toml"_qs);
+    QVERIFY2(sill.design, qPrintable(firstMessage(sill)));
+    QCOMPARE(sill.design->basin.type, std::optional(BasinType::Sill));
+    QCOMPARE(sill.design->basin.sillM, std::optional<double>(0.4));
+    QCOMPARE(sill.design->basin.allowableVelocity, std::optional<double>(0.7));
 
     // A line-ending backslash, then a letter beyond ASCII: part of the name.
     const DesignFileReading named = readDesignFile(goodWeir + goodTable + goodFlood

@@ -142,7 +142,9 @@ void TestReportBasinTypes::scourByBed()
     QCOMPARE(run.status, 0);
     const QJsonObject json = jsonOf(run);
     QCOMPARE(fourDigits(json[u"cases"_s][0][u"scour_depth"_s].toDouble()), fourDigits(depth));
-    QCOMPARE(json[u"governing"_s][u"scour"_s].toString(), u"case 1"_s);
+    QCOMPARE(json[u"governing"_s][u"scour"_s][u"case"_s].toString(), u"case 1"_s);
+    QCOMPARE(json[u"governing"_s][u"scour"_s][u"value"_s].toDouble(),
+            json[u"cases"_s][0][u"scour_depth"_s].toDouble());
 }
 
 // Of several cases the largest sill, lowering and scour govern; the adopted
@@ -162,9 +164,16 @@ void TestReportBasinTypes::governingAndAdoptedType()
     QCOMPARE(run.status, 0);
     const QJsonObject json = jsonOf(run);
     QCOMPARE(json[u"basin_type"_s].toString(), u"sill"_s);
-    QCOMPARE(json[u"governing"_s][u"sill"_s].toString(), u"worked"_s);
-    QCOMPARE(json[u"governing"_s][u"combined"_s].toString(), u"worked"_s);
-    QCOMPARE(json[u"governing"_s][u"scour"_s].toString(), u"worked"_s);
+    // Each governing case by its row and name, with the figure that governs.
+    for (const QString &type : {u"sill"_s, u"combined"_s, u"scour"_s}) {
+        QCOMPARE(json[u"governing"_s][type][u"case"_s].toString(), u"worked"_s);
+        QCOMPARE(json[u"governing"_s][type][u"index"_s].toInt(), 1);
+    }
+    const QJsonValue worked = json[u"cases"_s][1];
+    QCOMPARE(json[u"governing"_s][u"sill"_s][u"value"_s].toDouble(),
+            worked[u"sill"_s][u"c"_s].toDouble());
+    QCOMPARE(json[u"governing"_s][u"combined"_s][u"value"_s].toDouble(),
+            worked[u"combined"_s][u"d"_s].toDouble());
     // A submerged jump at the toe needs no basin of any type, but the scour
     // beyond the apron is still there.
     const QJsonObject submerged = json[u"cases"_s][2].toObject();

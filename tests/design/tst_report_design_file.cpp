@@ -229,13 +229,21 @@ void TestReportDesignFile::settingsPrecedence_data()
     QTest::addColumn<double>("beta");
     QTest::addColumn<double>("ks");
     QTest::addColumn<double>("exitPhi");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<double>("sillM");
+    QTest::addColumn<double>("v0");
 
-    // The file gives beta 0.6, ks 4 and φ′ 0.9.
-    QTest::newRow("file over defaults") << QStringList{} << 0.6 << 4.0 << 0.9;
+    // The file gives beta 0.6, ks 4, φ′ 0.9, the sill type, m 0.4 and [v0] 0.6.
+    QTest::newRow("file over defaults")
+            << QStringList{} << 0.6 << 4.0 << 0.9 << u"sill"_s << 0.4 << 0.6;
     QTest::newRow("command line over file")
-            << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s} << 0.8 << 7.0 << 0.9;
-    QTest::newRow("--bed over the file's ks")
-            << QStringList{u"--bed"_s, u"fine-sand"_s} << 0.6 << -1.0 << 0.9;
+            << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s, u"--phi-exit"_s, u"0.92"_s,
+                       u"--basin"_s, u"combined"_s, u"--sill-m"_s, u"0.45"_s,
+                       u"--allowable-velocity"_s, u"1.1"_s}
+            << 0.8 << 7.0 << 0.92 << u"combined"_s << 0.45 << 1.1;
+    QTest::newRow("--bed over the file's ks and [v0]")
+            << QStringList{u"--bed"_s, u"fine-sand"_s} << 0.6 << -1.0 << 0.9 << u"sill"_s << 0.4
+            << 0.35;
 }
 
 void TestReportDesignFile::settingsPrecedence()
@@ -244,6 +252,9 @@ void TestReportDesignFile::settingsPrecedence()
     QFETCH(double, beta);
     QFETCH(double, ks);
     QFETCH(double, exitPhi);
+    QFETCH(QString, type);
+    QFETCH(double, sillM);
+    QFETCH(double, v0);
     QString error;
     const auto options
             = varnolt::report::parseArguments(QStringList{u"d.toml"_s} + arguments, error);
@@ -252,9 +263,15 @@ void TestReportDesignFile::settingsPrecedence()
     file.beta = 0.6;
     file.ks = 4.0;
     file.exitVelocityCoefficient = 0.9;
+    file.type = varnolt::design::BasinType::Sill;
+    file.sillM = 0.4;
+    file.allowableVelocity = 0.6;
     const auto resolved = varnolt::report::resolveSettings(file, *options);
     QCOMPARE(resolved.design.beta, beta);
     QCOMPARE(resolved.design.exitPhi, exitPhi);
+    QCOMPARE(varnolt::design::basinTypeKey(resolved.design.basinType), type);
+    QCOMPARE(resolved.design.sillM, sillM);
+    QCOMPARE(resolved.design.allowableVelocity, std::optional(v0));
     QVERIFY(resolved.design.ks);
     if (ks > 0)
         QCOMPARE(*resolved.design.ks, ks);

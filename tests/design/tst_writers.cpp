@@ -143,7 +143,7 @@ void TestWriters::csvForSpreadsheets()
     QVERIFY(lines[4].startsWith(QStringLiteral("\"'@sum, \"\"quoted\"\"\",5,")));
     // A number stays a number, negative or not.
     QVERIFY(!text.contains(QStringLiteral(",'0")));
-    QVERIFY2(lines[4].contains(QStringLiteral(",\"depth, length, slab, apron\",")),
+    QVERIFY2(lines[4].contains(QStringLiteral(",\"depth, length, slab, apron, sill\",")),
             qPrintable(lines[4]));
     QVERIFY(!lines[1].contains(QStringLiteral("depth")));
 }
@@ -164,7 +164,8 @@ void TestWriters::jsonKeysAndNumbers()
     const QJsonObject first = cases[0].toObject();
     QCOMPARE(first.keys(),
             (QStringList{"apron_length", "basin", "check", "combined", "decision", "error",
-                    "inputs", "name", "scour_depth", "sill"}));
+                    "inputs", "name", "scour_depth", "side_failures", "sill"}));
+    QVERIFY(first[u"side_failures"].toArray().isEmpty());
     QCOMPARE(first[u"decision"].toString(), QStringLiteral("basin"));
     QCOMPARE(first[u"inputs"].toObject().keys(),
             (QStringList{"H", "a1", "ht", "phi", "q", "sigma", "uplift", "v"}));
