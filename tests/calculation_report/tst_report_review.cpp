@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -33,11 +34,10 @@ QStringList designReferenceRow(const QString &name)
     QFile file(QStringLiteral(VARNOLT_DESIGN_REFERENCE));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (line.startsWith(name + u'\t'))
-            return line.split(u'\t');
-    }
-    return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    const auto found = std::find_if(lines.cbegin(), lines.cend(),
+            [&](const QString &line) { return line.startsWith(name + u'\t'); });
+    return found == lines.cend() ? QStringList() : found->split(u'\t');
 }
 
 QString markdown(const DesignResult &d, ReportLanguage language)
@@ -93,9 +93,9 @@ double halfUnit(const QString &text)
 void verifyCloses(const std::function<double(const std::vector<double> &)> &f,
         const std::vector<Printed> &inputs, const QString &result, const char *what)
 {
-    std::vector<double> x;
-    for (const Printed &p : inputs)
-        x.push_back(number(p.text));
+    std::vector<double> x(inputs.size());
+    std::transform(inputs.cbegin(), inputs.cend(), x.begin(),
+            [](const Printed &p) { return number(p.text); });
     const double value = f(x);
     double tolerance = halfUnit(result);
     for (std::size_t i = 0; i < x.size(); ++i) {
@@ -115,11 +115,10 @@ void verifyCloses(const std::function<double(const std::vector<double> &)> &f,
 // The rows of the review table with the named inputs of the standard's.
 QStringList standardRow(const QString &name)
 {
-    for (const QStringList &row : review.rows(u"standard"_s)) {
-        if (row[0] == name)
-            return row;
-    }
-    return {};
+    const QList<QStringList> rows = review.rows(u"standard"_s);
+    const auto found = std::find_if(
+            rows.cbegin(), rows.cend(), [&](const QStringList &row) { return row[0] == name; });
+    return found == rows.cend() ? QStringList() : *found;
 }
 
 } // namespace
