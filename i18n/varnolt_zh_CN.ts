@@ -43,11 +43,6 @@
         <translation>1 计算依据</translation>
     </message>
     <message>
-        <source>Underflow (hydraulic-jump) energy dissipation below an overflow weir: the contracted depth hco and its conjugate depth hco2 follow from the total head; compared with the tailwater depth ht they decide the kind of jump. For a remote jump, the basin depth d that holds the jump submerged with the factor σ is found by bisection, with the contracted depth below the basin floor and the basin length.</source>
-        <comment>BasisMethod</comment>
-        <translation>溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hco 及其共轭水深 hco2，与下游水深 ht 比较判别水跃形式；发生远离水跃时，按淹没系数 σ 用二分法求消力池深度 d，使池内水跃被淹没，并求池底以下的收缩水深及池长。</translation>
-    </message>
-    <message>
         <source>The basin depth and length are cross-checked by the Chinese sluice design standard SL 265 (appendix on energy dissipation and scour protection); the floor slab thickness and the apron extension follow the same appendix.</source>
         <comment>BasisStandard</comment>
         <translation>池深、池长按《水闸设计规范》SL 265 附录（消能防冲计算）复核；护坦厚度和海漫长度亦按该附录计算。</translation>
@@ -71,21 +66,6 @@
         <source>2 Summary of results</source>
         <comment>SummaryHeading</comment>
         <translation>2 计算成果汇总</translation>
-    </message>
-    <message>
-        <source>▲ case governing the basin depth; ■ case governing the basin length.</source>
-        <comment>SummaryLegend</comment>
-        <translation>▲ 控制池深的工况；■ 控制池长的工况。</translation>
-    </message>
-    <message>
-        <source>The basin depth is governed by case “%1”: d = %2 m.</source>
-        <comment>GoverningDepth</comment>
-        <translation>池深由工况「%1」控制：d = %2 m。</translation>
-    </message>
-    <message>
-        <source>The basin length is governed by case “%1”: L = %2 m.</source>
-        <comment>GoverningLength</comment>
-        <translation>池长由工况「%1」控制：L = %2 m。</translation>
     </message>
     <message>
         <source>No case needs a stilling basin.</source>
@@ -428,24 +408,9 @@
         <translation>规范复核无解：</translation>
     </message>
     <message>
-        <source>Note: √(q·√ΔH′) lies outside 1–9, where the formula is meant to be used.</source>
-        <comment>SlabOutsideRange</comment>
-        <translation>注意：√(q·√ΔH′) 超出公式适用范围 1～9。</translation>
-    </message>
-    <message>
         <source>No Ks given: the apron length is not computed.</source>
         <comment>ApronNotComputed</comment>
         <translation>未给定 Ks，不计算海漫长度。</translation>
-    </message>
-    <message>
-        <source>The tailwater holds the jump: no stilling basin is needed.</source>
-        <comment>NoBasinNeeded</comment>
-        <translation>下游水深足以淹没水跃，不需设消力池。</translation>
-    </message>
-    <message>
-        <source>No basin was sized.</source>
-        <comment>NoBasinSized</comment>
-        <translation>未求得消力池。</translation>
     </message>
     <message>
         <source>Stopped at the %1 (%2): </source>
@@ -761,6 +726,286 @@
         <source>The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every listed flood&apos;s; the adopted depth must cover it.</source>
         <comment>ScanGoverning</comment>
         <translation>最不利流量 Q = %1 m³/s：其所需池深 d = %2 m 大于各计算洪水，采用池深应予满足。</translation>
+    </message>
+    <message>
+        <source>Underflow (hydraulic-jump) energy dissipation below an overflow weir: the contracted depth hco and its conjugate depth hco2 follow from the total head; compared with the tailwater depth ht they decide the kind of jump. A stilling basin is needed while σ′ = ht/hco2 &lt; σ: for a remote jump, and also for a critical jump or a submerged one whose tailwater is short of σ times the conjugate depth. Its depth d, which holds the jump submerged with the factor σ, is found by the window&apos;s bisection and solved exactly as well, with the contracted depth below the basin floor and the basin length.</source>
+        <comment>BasisMethod</comment>
+        <translation>溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hco 及其共轭水深 hco2，与下游水深 ht 比较判别水跃形式。按规范，σ′ = ht/hco2 &lt; σ 时须设消力池：远离水跃须设池，临界水跃及下游水深不足 σ 倍共轭水深的淹没水跃亦须设池。池深 d 按淹没系数 σ 使池内水跃被淹没，用窗口的二分法求得，并另行精确求解，同时求池底以下的收缩水深及池长。</translation>
+    </message>
+    <message>
+        <source>▲ case governing the adopted basin depth; ■ the adopted basin length; ● the slab thickness; ◆ the apron length.</source>
+        <comment>SummaryLegend</comment>
+        <translation>▲ 控制采用池深的工况；■ 控制采用池长的工况；● 控制护坦厚度的工况；◆ 控制海漫长度的工况。</translation>
+    </message>
+    <message>
+        <source>Adopted basin depth d = %2 m, governed by case “%1”.</source>
+        <comment>GoverningDepth</comment>
+        <translation>采用池深 d = %2 m，由工况「%1」控制。</translation>
+    </message>
+    <message>
+        <source>Adopted basin length L = %2 m, governed by case “%1”.</source>
+        <comment>GoverningLength</comment>
+        <translation>采用池长 L = %2 m，由工况「%1」控制。</translation>
+    </message>
+    <message>
+        <source>Slab thickness t = %2 m, governed by case “%1”.</source>
+        <comment>GoverningSlab</comment>
+        <translation>护坦厚度 t = %2 m，由工况「%1」控制。</translation>
+    </message>
+    <message>
+        <source>Apron length Lp = %2 m, governed by case “%1”.</source>
+        <comment>GoverningApron</comment>
+        <translation>海漫长度 Lp = %2 m，由工况「%1」控制。</translation>
+    </message>
+    <message>
+        <source>The structure&apos;s stilling basin, from the adopted dimensions of all cases:</source>
+        <comment>StructureBasin</comment>
+        <translation>本工程消力池（取各工况采用值的最大者）：</translation>
+    </message>
+    <message>
+        <source>%1 case(s) need a basin that could not be sized: %2.</source>
+        <comment>UnsizeableCases</comment>
+        <translation>%1 个工况须设消力池但无法求得：%2。</translation>
+    </message>
+    <message>
+        <source>Basin decision</source>
+        <comment>DecisionCaption</comment>
+        <translation>消力池判别</translation>
+    </message>
+    <message>
+        <source>σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the margin σ; no stilling basin is needed.</source>
+        <comment>DecisionNone</comment>
+        <translation>σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4：下游水深足以按淹没系数 σ 淹没水跃，不须设消力池。</translation>
+    </message>
+    <message>
+        <source>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ); it is sized below.</source>
+        <comment>DecisionBasin</comment>
+        <translation>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，计算如下。</translation>
+    </message>
+    <message>
+        <source>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ), but it cannot be sized: %5</source>
+        <comment>DecisionUnsizeable</comment>
+        <translation>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，但无法求得：%5</translation>
+    </message>
+    <message>
+        <source>no basin</source>
+        <comment>DecisionShortNone</comment>
+        <translation>不设池</translation>
+    </message>
+    <message>
+        <source>basin</source>
+        <comment>DecisionShortBasin</comment>
+        <translation>设消力池</translation>
+    </message>
+    <message>
+        <source>not sizeable</source>
+        <comment>DecisionShortUnsizeable</comment>
+        <translation>无法求得</translation>
+    </message>
+    <message>
+        <source>Decision</source>
+        <comment>ColumnDecision</comment>
+        <translation>判别</translation>
+    </message>
+    <message>
+        <source>adopted d (m)</source>
+        <comment>ColumnAdoptedDepth</comment>
+        <translation>采用 d (m)</translation>
+    </message>
+    <message>
+        <source>adopted L (m)</source>
+        <comment>ColumnAdoptedLength</comment>
+        <translation>采用 L (m)</translation>
+    </message>
+    <message>
+        <source>total head at the basin exit (φ′)</source>
+        <comment>QuantityExitHead</comment>
+        <translation>出池断面总水头（按 φ′）</translation>
+    </message>
+    <message>
+        <source>balance for the basin depth, exact root</source>
+        <comment>QuantityExactBalance</comment>
+        <translation>池深平衡式（精确根）</translation>
+    </message>
+    <message>
+        <source>solved to double precision; the window&apos;s figure d = %1 m</source>
+        <comment>RootExact</comment>
+        <translation>按双精度求解；窗口计算值 d = %1 m</translation>
+    </message>
+    <message>
+        <source>at d = 0 the left side is %1 m ≤ Et′ = %2 m: the balance holds with the floor unlowered, its root d = 0</source>
+        <comment>BalanceHoldsUnlowered</comment>
+        <translation>d = 0 时左端为 %1 m ≤ Et′ = %2 m：池底不降低平衡式已满足，其根 d = 0</translation>
+    </message>
+    <message>
+        <source>The balance has no root in double precision; the window&apos;s figure stands alone.</source>
+        <comment>ExactNoRoot</comment>
+        <translation>平衡式按双精度无解，仅列窗口计算值。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s basin (its bisection)</source>
+        <comment>WindowBasinCaption</comment>
+        <translation>窗口计算的消力池（二分法）</translation>
+    </message>
+    <message>
+        <source>basin depth, the window&apos;s figure</source>
+        <comment>QuantityWindowDepth</comment>
+        <translation>池深（窗口计算值）</translation>
+    </message>
+    <message>
+        <source>the window&apos;s bisection, which stops at steps of about 5 mm</source>
+        <comment>RootWindow</comment>
+        <translation>窗口二分法所得，按约 5 mm 的步长停止</translation>
+    </message>
+    <message>
+        <source>Adopted dimensions</source>
+        <comment>AdoptedCaption</comment>
+        <translation>采用值</translation>
+    </message>
+    <message>
+        <source>adopted basin depth</source>
+        <comment>QuantityAdoptedDepth</comment>
+        <translation>采用池深</translation>
+    </message>
+    <message>
+        <source>adopted basin length</source>
+        <comment>QuantityAdoptedLength</comment>
+        <translation>采用池长</translation>
+    </message>
+    <message>
+        <source>rounded up to a step of %1 m: %2 m</source>
+        <comment>RoundedUp</comment>
+        <translation>按 %1 m 向上取整：%2 m</translation>
+    </message>
+    <message>
+        <source>the window&apos;s bisection</source>
+        <comment>MethodWindow</comment>
+        <translation>窗口二分法</translation>
+    </message>
+    <message>
+        <source>the exact root</source>
+        <comment>MethodExact</comment>
+        <translation>精确根</translation>
+    </message>
+    <message>
+        <source>the standard&apos;s formula</source>
+        <comment>MethodStandard</comment>
+        <translation>规范公式</translation>
+    </message>
+    <message>
+        <source>the window&apos;s upper length</source>
+        <comment>MethodWindowLength</comment>
+        <translation>窗口池长上限</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <comment>GivenBy</comment>
+        <translation>由%1</translation>
+    </message>
+    <message>
+        <source>end thickness of the slab</source>
+        <comment>QuantitySlabEnd</comment>
+        <translation>护坦末端厚度</translation>
+    </message>
+    <message>
+        <source>velocity entering the jump in the basin</source>
+        <comment>QuantityUpliftVelocity</comment>
+        <translation>池内收缩断面流速</translation>
+    </message>
+    <message>
+        <source>pulsating pressure</source>
+        <comment>QuantityPulsation</comment>
+        <translation>脉动压强</translation>
+    </message>
+    <message>
+        <source>slab against uplift, front half</source>
+        <comment>QuantityUpliftFront</comment>
+        <translation>抗浮护坦厚度（前半部）</translation>
+    </message>
+    <message>
+        <source>slab against uplift, rear half</source>
+        <comment>QuantityUpliftRear</comment>
+        <translation>抗浮护坦厚度（后半部）</translation>
+    </message>
+    <message>
+        <source>adopted slab thickness</source>
+        <comment>QuantityAdoptedSlab</comment>
+        <translation>采用护坦厚度</translation>
+    </message>
+    <message>
+        <source>No uplift given: the slab is not checked against uplift.</source>
+        <comment>UpliftNone</comment>
+        <translation>未给出扬压力，未作护坦抗浮验算。</translation>
+    </message>
+    <message>
+        <source>unit discharge at the basin&apos;s end</source>
+        <comment>QuantityApronDischarge</comment>
+        <translation>消力池末端单宽流量</translation>
+    </message>
+    <message>
+        <source>parameter of the apron formula</source>
+        <comment>QuantityApronParameter</comment>
+        <translation>海漫长度公式参数</translation>
+    </message>
+    <message>
+        <source>Note: √(qs·√ΔH′) = %1 lies outside 1–9, the range the apron formula is meant for.</source>
+        <comment>ApronOutsideRange</comment>
+        <translation>注：√(qs·√ΔH′) = %1 不在海漫长度公式的适用范围 1～9 内。</translation>
+    </message>
+    <message>
+        <source>velocity coefficient at the basin exit</source>
+        <comment>OptionExitPhi</comment>
+        <translation>出池流速系数</translation>
+    </message>
+    <message>
+        <source>step the adopted depth is rounded up to</source>
+        <comment>OptionDepthStep</comment>
+        <translation>采用池深取整步长</translation>
+    </message>
+    <message>
+        <source>step the adopted length is rounded up to</source>
+        <comment>OptionLengthStep</comment>
+        <translation>采用池长取整步长</translation>
+    </message>
+    <message>
+        <source>safety factor of the slab against uplift</source>
+        <comment>OptionK2</comment>
+        <translation>护坦抗浮安全系数</translation>
+    </message>
+    <message>
+        <source>unit weight of the slab</source>
+        <comment>OptionSlabUnitWeight</comment>
+        <translation>护坦容重</translation>
+    </message>
+    <message>
+        <source>Adopted dimensions: the basin depth is the largest of the window&apos;s figure, the exact root and the standard&apos;s d′, rounded up to %1 m; the basin length the larger of the window&apos;s upper length and the standard&apos;s Lsj, rounded up to %2 m. The slab takes the largest of its thickness against scour and, where an uplift is given, against uplift.</source>
+        <comment>BasisAdoption</comment>
+        <translation>采用值：池深取窗口计算值、精确根与规范 d′ 三者的最大值，向上取整至 %1 m；池长取窗口池长上限与规范 Lsj 的较大值，向上取整至 %2 m。护坦厚度取抗冲厚度与（给出扬压力时）抗浮厚度的最大值。</translation>
+    </message>
+    <message>
+        <source>Coefficients outside their usual ranges</source>
+        <comment>WarningsCaption</comment>
+        <translation>超出常用范围的系数</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 lies outside its usual range %4–%5; it is used as given.</source>
+        <comment>WarningRange</comment>
+        <translation>%1 %2 = %3 超出常用范围 %4～%5，仍按给定值计算。</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 lies below its usual lower limit %4; it is used as given.</source>
+        <comment>WarningBelow</comment>
+        <translation>%1 %2 = %3 低于常用下限 %4，仍按给定值计算。</translation>
+    </message>
+    <message>
+        <source>%1 %2 = %3 lies above its usual upper limit %4; it is used as given.</source>
+        <comment>WarningAbove</comment>
+        <translation>%1 %2 = %3 高于常用上限 %4，仍按给定值计算。</translation>
+    </message>
+    <message>
+        <source>Case “%1”: </source>
+        <comment>WarningCase</comment>
+        <translation>工况「%1」：</translation>
     </message>
 </context>
 <context>

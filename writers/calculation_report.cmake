@@ -9,6 +9,7 @@ add_library(varnolt_report_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/html_escape.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_report.cpp
     ${CMAKE_CURRENT_LIST_DIR}/markdown_report.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/report_adopted.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_basin.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_basis.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report_blocks.cpp

@@ -4,6 +4,7 @@
 
 #include "design/labels.h"
 #include "writers/error_words.h"
+#include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
 #include "writers/report_types.h"
@@ -72,6 +73,30 @@ void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
 
 } // namespace
 
+void addDecision(ReportSection &s, const design::CaseResult &r, ReportLanguage lang)
+{
+    s.blocks.push_back(heading(4, word(Word::DecisionCaption, lang)));
+    const QString ht = given(r.inputs.ht);
+    const QString hco2 = r.check ? figure(r.check->hco2) : u"—"_s;
+    const QString ratio = optionalFigure(r.submergence);
+    const QString sigma = given(r.inputs.sigma);
+    QString text;
+    switch (r.decision) {
+    case design::BasinDecision::None:
+        text = word(Word::DecisionNone, lang).arg(ht, hco2, ratio, sigma);
+        break;
+    case design::BasinDecision::Basin:
+        text = word(Word::DecisionBasin, lang).arg(ht, hco2, ratio, sigma);
+        break;
+    case design::BasinDecision::Unsizeable:
+        text = word(Word::DecisionUnsizeable, lang)
+                       .arg(ht, hco2, ratio, sigma,
+                               r.error ? errorWords(r.error->error, lang).left(2000) : QString());
+        break;
+    }
+    s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict, text));
+}
+
 ReportSection caseSection(const design::DesignResult &design, std::size_t i, ReportLanguage lang)
 {
     const design::CaseResult &r = design.cases[i];
@@ -91,14 +116,10 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
         sketch.caseIndex = i;
         s.blocks.push_back(sketch);
         addCheck(s, r.inputs, *r.check, lang);
+        addDecision(s, r, lang);
         if (r.basin)
             addBasin(s, r.inputs, *r.check, *r.basin, design.options, lang);
-        else if (r.check->jump != JumpKind::Remote)
-            s.blocks.push_back(
-                    paragraph(ReportBlock::Kind::Paragraph, word(Word::NoBasinNeeded, lang)));
-        else if (!r.error)
-            s.blocks.push_back(
-                    paragraph(ReportBlock::Kind::Paragraph, word(Word::NoBasinSized, lang)));
+        addApron(s, r, design.options, lang);
     }
     if (r.check) {
         addBasinTypes(s, r, design.options, lang);

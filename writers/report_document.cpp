@@ -40,7 +40,7 @@ ReportDocument buildReport(const design::DesignResult &design, const ReportSetti
             = settings.date.isValid() ? settings.date.toString(Qt::ISODate) : QString();
     doc.dateLine = word(Word::DateLabel, settings.language)
             + (settings.language == ReportLanguage::Chinese ? u"："_s : u": "_s) + dateText;
-    report::addBasis(doc, design.options);
+    report::addBasis(doc, design);
     report::addSummary(doc, design);
     report::addFloods(doc, design);
     for (std::size_t i = 0; i < design.cases.size(); ++i)

@@ -19,15 +19,24 @@ const QString fEt = u"Et = ht + q²/(2g·(φ·ht)²)"_s;
 const QString fBalance = u"σ·hco2 + q²/(2g·(σ·hco2)²) − d = Et"_s;
 const QString fBasinHead = u"E0′ = E0 + d"_s;
 const QString fBasinHco = u"E0′ = hco + q²/(2g·φ²·hco²)"_s;
-const QString fT0 = u"T0 = E0 + d′"_s;
+const QString fExitHead = u"Et′ = ht + q²/(2g·(φ′·ht)²)"_s;
+const QString fExactBalance = u"σ·hco2 + q²/(2g·(σ·hco2)²) − d = Et′"_s;
+const QString fExactHead = u"E0′ = a1 + H + v²/(2g) + d"_s;
+const QString fT0 = u"T0 = a1 + H + α·v²/(2g) + d′"_s;
 const QString fStdHco = u"hco³ − T0·hco² + α·q²/(2g·φ²) = 0"_s;
 const QString fConjugate = u"hc″ = hco/2·(√(1 + 8α·q²/(g·hco³)) − 1)·(b1/b2)^0.25"_s;
-const QString fDeltaZ = u"ΔZ = α·q²/(2g·φ²·h′s²) − α·q²/(2g·hc″²)"_s;
+const QString fDeltaZ = u"ΔZ = α·q²/(2g·φ′²·h′s²) − α·q²/(2g·hc″²)"_s;
 const QString fStdDepth = u"d′ = σ0·hc″ − h′s − ΔZ,  σ0 = σ, h′s = ht"_s;
 const QString fStdLength = withConstants(u"Lsj = Ls + β·{jump}·(hc″ − hco)"_s);
 const QString fHead = u"ΔH′ = a1 + H − ht"_s;
 const QString fSlab = u"t = k1·√(q·√ΔH′)"_s;
-const QString fApron = u"Lp = Ks·√(q·√ΔH′)"_s;
+const QString fSlabEnd = u"t′ = max(t/2, 0.5)"_s;
+const QString fUpliftVelocity = u"vc = q/hc"_s;
+const QString fPulsation = u"Pm = 0.05·γw·vc²/(2g)"_s;
+const QString fUpliftFront = u"t = k2·(U − γw·hc + Pm)/γb"_s;
+const QString fUpliftRear = u"t = k2·(U − γw·(ht + d) − Pm)/γb"_s;
+const QString fApronDischarge = u"qs = q·b1/b2"_s;
+const QString fApron = u"Lp = Ks·√(qs·√ΔH′)"_s;
 
 QString lengthFormula(ReportLanguage lang)
 {

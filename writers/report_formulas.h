@@ -23,6 +23,9 @@ extern const QString fEt;
 extern const QString fBalance;
 extern const QString fBasinHead;
 extern const QString fBasinHco;
+extern const QString fExitHead;
+extern const QString fExactBalance;
+extern const QString fExactHead;
 extern const QString fT0;
 extern const QString fStdHco;
 extern const QString fConjugate;
@@ -31,6 +34,12 @@ extern const QString fStdDepth;
 extern const QString fStdLength;
 extern const QString fHead;
 extern const QString fSlab;
+extern const QString fSlabEnd;
+extern const QString fUpliftVelocity;
+extern const QString fPulsation;
+extern const QString fUpliftFront;
+extern const QString fUpliftRear;
+extern const QString fApronDischarge;
 extern const QString fApron;
 
 // The basin's length as a range of multiples of the jump's: "L = 4.83·…".

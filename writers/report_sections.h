@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "design/standard_check.h"
 #include "writers/report_document.h"
 #include "writers/report_words.h"
 
@@ -11,7 +12,8 @@ namespace varnolt::writers::report {
 // The report's chapters: the basis of the calculation (method, constants,
 // formulas, the cross-check's parameters), the summary of all cases with the
 // governing ones, and each case's own section.
-void addBasis(ReportDocument &doc, const design::DesignOptions &o);
+// The basis lists the coefficients used outside their usual ranges too.
+void addBasis(ReportDocument &doc, const design::DesignResult &design);
 void addSummary(ReportDocument &doc, const design::DesignResult &design);
 // A design file's floods with their heads and levels, and the scan between
 // them; nothing for a design of case rows.
@@ -24,5 +26,25 @@ void addCheck(ReportSection &s, const design::CaseInputs &in, const design::Chec
         ReportLanguage lang);
 void addBasin(ReportSection &s, const design::CaseInputs &in, const design::CheckResult &c,
         const design::BasinResult &b, const design::DesignOptions &o, ReportLanguage lang);
+
+// What the design decided for the basin, by σ′ = ht/hco2 against σ.
+void addDecision(ReportSection &s, const design::CaseResult &r, ReportLanguage lang);
+
+// The basin's adopted depth and length, each with the method that gave it,
+// and its floor slab: against scour, its end, against uplift where an
+// uplift is given, and the thickness adopted.
+void addAdopted(ReportSection &s, const design::BasinResult &b, const design::DesignOptions &o,
+        ReportLanguage lang);
+void addSlab(ReportSection &s, const design::CaseInputs &in, const design::BasinResult &b,
+        const design::DesignOptions &o, ReportLanguage lang);
+
+// The apron beyond the basin, for every case that has one, with or without
+// a basin.
+void addApron(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang);
+
+// The case's flow as the form holds it: the inputs in single precision,
+// widened again, as the design's own formulas take them.
+design::WeirFlow flowOf(const design::CaseInputs &in);
 
 } // namespace varnolt::writers::report

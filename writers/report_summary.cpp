@@ -35,7 +35,8 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     ReportTable t;
     t.style = ReportTable::Style::Summary;
     t.header = {word(Word::ColumnNumber, lang), word(Word::ColumnCase, lang), u"q (m²/s)"_s,
-            u"ht (m)"_s, u"hco2 (m)"_s, word(Word::ColumnJump, lang), u"d (m)"_s, u"L (m)"_s,
+            u"ht (m)"_s, u"σ′ = ht/hco2"_s, word(Word::ColumnDecision, lang),
+            word(Word::ColumnAdoptedDepth, lang), word(Word::ColumnAdoptedLength, lang),
             u"d′ (m)"_s, u"Lsj (m)"_s, u"t (m)"_s, u"Lp (m)"_s};
     for (std::size_t i = 0; i < design.cases.size(); ++i) {
         const design::CaseResult &r = design.cases[i];
@@ -44,53 +45,68 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
         row.push_back({caseTitle(r, i, lang)});
         row.push_back({given(r.inputs.q), true});
         row.push_back({given(r.inputs.ht), true});
-        row.push_back({r.check ? figure(r.check->hco2) : u"—"_s, true});
-        row.push_back({r.error && !r.check ? word(Word::StoppedShort, lang)
-                        : r.check          ? jumpKindWords(r.check->jump, lang)
-                                           : u"—"_s});
+        row.push_back({optionalFigure(r.submergence), true});
+        row.push_back({r.check ? decisionWords(r.decision, lang) : word(Word::StoppedShort, lang)});
+        const auto marked = [&](const QString &text, const std::optional<std::size_t> &governing,
+                                    const QString &mark) {
+            const bool governs = governing == i;
+            return ReportCell{text + (governs ? u' ' + mark : QString()), true, governs};
+        };
         if (r.basin) {
             const design::BasinResult &b = *r.basin;
-            const bool depthGoverns = design.governingDepth == i;
-            const bool lengthGoverns = design.governingLength == i;
-            row.push_back({figure(b.d) + (depthGoverns ? u" ▲"_s : QString()), true, depthGoverns});
-            row.push_back({range(figure(b.lengthMin), figure(b.lengthMax), lang)
-                            + (lengthGoverns ? u" ■"_s : QString()),
-                    true, lengthGoverns});
+            row.push_back(marked(given(b.adoptedDepth.adopted), design.governingDepth, u"▲"_s));
+            row.push_back(marked(given(b.adoptedLength.adopted), design.governingLength, u"■"_s));
             row.push_back({optionalFigure(b.standard.d), true});
             row.push_back({optionalFigure(b.standard.length), true});
-            row.push_back({figure(b.slabThickness), true});
-            row.push_back({optionalFigure(b.apronLength), true});
+            row.push_back(marked(figure(b.slab), design.governingSlab, u"●"_s));
         } else {
-            for (int k = 0; k < 6; ++k)
+            for (int k = 0; k < 5; ++k)
                 row.push_back({u"—"_s, true});
         }
-        if (r.error && r.check)
-            row[5].text += u" / "_s + word(Word::StoppedShort, lang);
+        row.push_back(r.apron ? marked(figure(r.apron->length), design.governingApron, u"◆"_s)
+                              : ReportCell{u"—"_s, true});
         t.rows.push_back(std::move(row));
     }
     s.blocks.push_back(tableBlock(t));
     s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::SummaryLegend, lang)));
 
-    if (design.governingDepth && *design.governingDepth < design.cases.size()) {
-        const std::size_t i = *design.governingDepth;
+    // The structure's basin: each dimension the largest adopted value of
+    // all cases, with the case that gives it.
+    const auto governing = [&](const std::optional<std::size_t> &index, Word w, auto value) {
+        if (!index || *index >= design.cases.size())
+            return;
+        const design::CaseResult &r = design.cases[*index];
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(w, lang).arg(governingTitle(r, *index, lang), value(r))));
+    };
+    if (design.governingDepth || design.governingLength)
+        s.blocks.push_back(
+                paragraph(ReportBlock::Kind::Paragraph, word(Word::StructureBasin, lang)));
+    governing(design.governingDepth, Word::GoverningDepth,
+            [](const design::CaseResult &r) { return given(r.basin->adoptedDepth.adopted); });
+    governing(design.governingLength, Word::GoverningLength,
+            [](const design::CaseResult &r) { return given(r.basin->adoptedLength.adopted); });
+    governing(design.governingSlab, Word::GoverningSlab,
+            [](const design::CaseResult &r) { return figure(r.basin->slab); });
+    governing(design.governingApron, Word::GoverningApron,
+            [](const design::CaseResult &r) { return figure(r.apron->length); });
+
+    bool anyNeeds = false;
+    QStringList unsizeable;
+    for (std::size_t i = 0; i < design.cases.size(); ++i) {
         const design::CaseResult &r = design.cases[i];
-        if (r.basin)
-            s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
-                    word(Word::GoverningDepth, lang)
-                            .arg(governingTitle(r, i, lang), figure(r.basin->d))));
+        anyNeeds = anyNeeds || r.decision != design::BasinDecision::None;
+        if (r.decision == design::BasinDecision::Unsizeable)
+            unsizeable << governingTitle(r, i, lang);
     }
-    if (design.governingLength && *design.governingLength < design.cases.size()) {
-        const std::size_t i = *design.governingLength;
-        const design::CaseResult &r = design.cases[i];
-        if (r.basin)
-            s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
-                    word(Word::GoverningLength, lang)
-                            .arg(governingTitle(r, i, lang),
-                                    range(figure(r.basin->lengthMin), figure(r.basin->lengthMax),
-                                            lang))));
-    }
-    if (!design.governingDepth && !design.governingLength)
+    if (!anyNeeds)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict, word(Word::GoverningNone, lang)));
+    if (!unsizeable.isEmpty())
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(Word::UnsizeableCases, lang)
+                        .arg(QString::number(unsizeable.size()),
+                                unsizeable.join(
+                                        lang == ReportLanguage::Chinese ? u"、"_s : u", "_s))));
     addBasinTypesSummary(s, design, lang);
     doc.sections.push_back(std::move(s));
 }

@@ -29,15 +29,6 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3("ReportWords", "%1 cases.", "ContentsNote");
     case Word::BasisHeading:
         return QT_TRANSLATE_NOOP3("ReportWords", "1 Basis of the calculation", "BasisHeading");
-    case Word::BasisMethod:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "
-                "contracted depth hco and its conjugate depth hco2 follow from the total head; "
-                "compared with the tailwater depth ht they decide the kind of jump. For a remote "
-                "jump, the basin depth d that holds the jump submerged with the factor σ is found "
-                "by bisection, with the contracted depth below the basin floor and the basin "
-                "length.",
-                "BasisMethod");
     case Word::BasisStandard:
         return QT_TRANSLATE_NOOP3("ReportWords",
                 "The basin depth and length are cross-checked by the Chinese sluice design "
@@ -55,16 +46,6 @@ Entry entryOf(Word w)
                 "ReportWords", "Parameters of the cross-check", "BasisOptionsCaption");
     case Word::SummaryHeading:
         return QT_TRANSLATE_NOOP3("ReportWords", "2 Summary of results", "SummaryHeading");
-    case Word::SummaryLegend:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "▲ case governing the basin depth; ■ case governing the basin length.",
-                "SummaryLegend");
-    case Word::GoverningDepth:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "The basin depth is governed by case “%1”: d = %2 m.", "GoverningDepth");
-    case Word::GoverningLength:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "The basin length is governed by case “%1”: L = %2 m.", "GoverningLength");
     case Word::GoverningNone:
         return QT_TRANSLATE_NOOP3(
                 "ReportWords", "No case needs a stilling basin.", "GoverningNone");
@@ -217,18 +198,9 @@ Entry entryOf(Word w)
     case Word::StandardNoRoot:
         return QT_TRANSLATE_NOOP3(
                 "ReportWords", "The standard's cross-check has no root: ", "StandardNoRoot");
-    case Word::SlabOutsideRange:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "Note: √(q·√ΔH′) lies outside 1–9, where the formula is meant to be used.",
-                "SlabOutsideRange");
     case Word::ApronNotComputed:
         return QT_TRANSLATE_NOOP3("ReportWords", "No Ks given: the apron length is not computed.",
                 "ApronNotComputed");
-    case Word::NoBasinNeeded:
-        return QT_TRANSLATE_NOOP3("ReportWords",
-                "The tailwater holds the jump: no stilling basin is needed.", "NoBasinNeeded");
-    case Word::NoBasinSized:
-        return QT_TRANSLATE_NOOP3("ReportWords", "No basin was sized.", "NoBasinSized");
     case Word::TypesCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "The basin types compared", "TypesCaption");
     case Word::ColumnBasinType:
@@ -338,6 +310,183 @@ Entry entryOf(Word w)
                 "The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every "
                 "listed flood's; the adopted depth must cover it.",
                 "ScanGoverning");
+    case Word::BasisMethod:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "
+                "contracted depth hco and its conjugate depth hco2 follow from the total head; "
+                "compared with the tailwater depth ht they decide the kind of jump. A stilling "
+                "basin is needed while σ′ = ht/hco2 < σ: for a remote jump, and also for a "
+                "critical jump or a submerged one whose tailwater is short of σ times the "
+                "conjugate depth. Its depth d, which holds the jump submerged with the factor σ, "
+                "is found by the window's bisection and solved exactly as well, with the "
+                "contracted depth below the basin floor and the basin length.",
+                "BasisMethod");
+    case Word::SummaryLegend:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "▲ case governing the adopted basin depth; ■ the adopted basin length; ● the "
+                "slab thickness; ◆ the apron length.",
+                "SummaryLegend");
+    case Word::GoverningDepth:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Adopted basin depth d = %2 m, governed by case “%1”.", "GoverningDepth");
+    case Word::GoverningLength:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Adopted basin length L = %2 m, governed by case “%1”.", "GoverningLength");
+    case Word::GoverningSlab:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Slab thickness t = %2 m, governed by case “%1”.", "GoverningSlab");
+    case Word::GoverningApron:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Apron length Lp = %2 m, governed by case “%1”.", "GoverningApron");
+    case Word::StructureBasin:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The structure's stilling basin, from the adopted dimensions of all cases:",
+                "StructureBasin");
+    case Word::UnsizeableCases:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "%1 case(s) need a basin that could not be sized: %2.", "UnsizeableCases");
+    case Word::DecisionCaption:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Basin decision", "DecisionCaption");
+    case Word::DecisionNone:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the "
+                "margin σ; no stilling basin is needed.",
+                "DecisionNone");
+    case Word::DecisionBasin:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "σ′ = ht/hco2 = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
+                "σ′ < σ); it is sized below.",
+                "DecisionBasin");
+    case Word::DecisionUnsizeable:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "σ′ = ht/hco2 = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
+                "σ′ < σ), but it cannot be sized: %5",
+                "DecisionUnsizeable");
+    case Word::DecisionShortNone:
+        return QT_TRANSLATE_NOOP3("ReportWords", "no basin", "DecisionShortNone");
+    case Word::DecisionShortBasin:
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin", "DecisionShortBasin");
+    case Word::DecisionShortUnsizeable:
+        return QT_TRANSLATE_NOOP3("ReportWords", "not sizeable", "DecisionShortUnsizeable");
+    case Word::ColumnDecision:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Decision", "ColumnDecision");
+    case Word::ColumnAdoptedDepth:
+        return QT_TRANSLATE_NOOP3("ReportWords", "adopted d (m)", "ColumnAdoptedDepth");
+    case Word::ColumnAdoptedLength:
+        return QT_TRANSLATE_NOOP3("ReportWords", "adopted L (m)", "ColumnAdoptedLength");
+    case Word::QuantityExitHead:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "total head at the basin exit (φ′)", "QuantityExitHead");
+    case Word::QuantityExactBalance:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "balance for the basin depth, exact root", "QuantityExactBalance");
+    case Word::RootExact:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "solved to double precision; the window's figure d = %1 m", "RootExact");
+    case Word::BalanceHoldsUnlowered:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "at d = 0 the left side is %1 m ≤ Et′ = %2 m: the balance holds with the floor "
+                "unlowered, its root d = 0",
+                "BalanceHoldsUnlowered");
+    case Word::ExactNoRoot:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The balance has no root in double precision; the window's figure stands alone.",
+                "ExactNoRoot");
+    case Word::WindowBasinCaption:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The window's basin (its bisection)", "WindowBasinCaption");
+    case Word::QuantityWindowDepth:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "basin depth, the window's figure", "QuantityWindowDepth");
+    case Word::RootWindow:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "the window's bisection, which stops at steps of about 5 mm", "RootWindow");
+    case Word::AdoptedCaption:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Adopted dimensions", "AdoptedCaption");
+    case Word::QuantityAdoptedDepth:
+        return QT_TRANSLATE_NOOP3("ReportWords", "adopted basin depth", "QuantityAdoptedDepth");
+    case Word::QuantityAdoptedLength:
+        return QT_TRANSLATE_NOOP3("ReportWords", "adopted basin length", "QuantityAdoptedLength");
+    case Word::RoundedUp:
+        return QT_TRANSLATE_NOOP3("ReportWords", "rounded up to a step of %1 m: %2 m", "RoundedUp");
+    case Word::MethodWindow:
+        return QT_TRANSLATE_NOOP3("ReportWords", "the window's bisection", "MethodWindow");
+    case Word::MethodExact:
+        return QT_TRANSLATE_NOOP3("ReportWords", "the exact root", "MethodExact");
+    case Word::MethodStandard:
+        return QT_TRANSLATE_NOOP3("ReportWords", "the standard's formula", "MethodStandard");
+    case Word::MethodWindowLength:
+        return QT_TRANSLATE_NOOP3("ReportWords", "the window's upper length", "MethodWindowLength");
+    case Word::GivenBy:
+        return QT_TRANSLATE_NOOP3("ReportWords", "by %1", "GivenBy");
+    case Word::QuantitySlabEnd:
+        return QT_TRANSLATE_NOOP3("ReportWords", "end thickness of the slab", "QuantitySlabEnd");
+    case Word::QuantityUpliftVelocity:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "velocity entering the jump in the basin", "QuantityUpliftVelocity");
+    case Word::QuantityPulsation:
+        return QT_TRANSLATE_NOOP3("ReportWords", "pulsating pressure", "QuantityPulsation");
+    case Word::QuantityUpliftFront:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "slab against uplift, front half", "QuantityUpliftFront");
+    case Word::QuantityUpliftRear:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "slab against uplift, rear half", "QuantityUpliftRear");
+    case Word::QuantityAdoptedSlab:
+        return QT_TRANSLATE_NOOP3("ReportWords", "adopted slab thickness", "QuantityAdoptedSlab");
+    case Word::UpliftNone:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "No uplift given: the slab is not checked against uplift.", "UpliftNone");
+    case Word::QuantityApronDischarge:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "unit discharge at the basin's end", "QuantityApronDischarge");
+    case Word::QuantityApronParameter:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "parameter of the apron formula", "QuantityApronParameter");
+    case Word::ApronOutsideRange:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Note: √(qs·√ΔH′) = %1 lies outside 1–9, the range the apron formula is meant "
+                "for.",
+                "ApronOutsideRange");
+    case Word::OptionExitPhi:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "velocity coefficient at the basin exit", "OptionExitPhi");
+    case Word::OptionDepthStep:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "step the adopted depth is rounded up to", "OptionDepthStep");
+    case Word::OptionLengthStep:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "step the adopted length is rounded up to", "OptionLengthStep");
+    case Word::OptionK2:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "safety factor of the slab against uplift", "OptionK2");
+    case Word::OptionSlabUnitWeight:
+        return QT_TRANSLATE_NOOP3("ReportWords", "unit weight of the slab", "OptionSlabUnitWeight");
+    case Word::BasisAdoption:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Adopted dimensions: the basin depth is the largest of the window's figure, the "
+                "exact root and the standard's d′, rounded up to %1 m; the basin length the "
+                "larger of the window's upper length and the standard's Lsj, rounded up to %2 m. "
+                "The slab takes the largest of its thickness against scour and, where an uplift "
+                "is given, against uplift.",
+                "BasisAdoption");
+    case Word::WarningsCaption:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Coefficients outside their usual ranges", "WarningsCaption");
+    case Word::WarningRange:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "%1 %2 = %3 lies outside its usual range %4–%5; it is used as given.",
+                "WarningRange");
+    case Word::WarningBelow:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "%1 %2 = %3 lies below its usual lower limit %4; it is used as given.",
+                "WarningBelow");
+    case Word::WarningAbove:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "%1 %2 = %3 lies above its usual upper limit %4; it is used as given.",
+                "WarningAbove");
+    case Word::WarningCase:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Case “%1”: ", "WarningCase");
     }
     return {"", nullptr};
 }
@@ -385,6 +534,19 @@ QString jumpKindWords(JumpKind kind, ReportLanguage language)
         return word(Word::KindSubmerged, language);
     case JumpKind::Critical:
         return word(Word::KindCritical, language);
+    }
+    return {};
+}
+
+QString decisionWords(design::BasinDecision decision, ReportLanguage language)
+{
+    switch (decision) {
+    case design::BasinDecision::None:
+        return word(Word::DecisionShortNone, language);
+    case design::BasinDecision::Basin:
+        return word(Word::DecisionShortBasin, language);
+    case design::BasinDecision::Unsizeable:
+        return word(Word::DecisionShortUnsizeable, language);
     }
     return {};
 }

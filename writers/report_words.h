@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/basin_decision.h"
 #include "design/case_result.h"
 #include "model/jump_kind.h"
 
@@ -94,10 +95,7 @@ enum class Word {
     RootIterated,
     NoForm,
     StandardNoRoot,
-    SlabOutsideRange,
     ApronNotComputed,
-    NoBasinNeeded,
-    NoBasinSized,
     TypesCaption,
     ColumnBasinType,
     ColumnTypeNote,
@@ -140,6 +138,58 @@ enum class Word {
     ScanLength, // %1 Q, %2 q, %3 length
     ScanNoDepth,
     ScanGoverning, // %1 Q, %2 d
+    GoverningSlab, // %1 case, %2 thickness
+    GoverningApron, // %1 case, %2 length
+    StructureBasin,
+    UnsizeableCases, // %1 count, %2 names
+    DecisionCaption,
+    DecisionNone, // %1 ht, %2 hco2, %3 σ′, %4 σ
+    DecisionBasin, // %1 ht, %2 hco2, %3 σ′, %4 σ
+    DecisionUnsizeable, // %1 ht, %2 hco2, %3 σ′, %4 σ, %5 the reason
+    DecisionShortNone,
+    DecisionShortBasin,
+    DecisionShortUnsizeable,
+    ColumnDecision,
+    ColumnAdoptedDepth,
+    ColumnAdoptedLength,
+    QuantityExitHead,
+    QuantityExactBalance,
+    RootExact, // %1 the window's d
+    BalanceHoldsUnlowered, // %1 left side at d = 0, %2 Et′
+    ExactNoRoot,
+    WindowBasinCaption,
+    QuantityWindowDepth,
+    RootWindow,
+    AdoptedCaption,
+    QuantityAdoptedDepth,
+    QuantityAdoptedLength,
+    RoundedUp, // %1 step, %2 adopted value
+    MethodWindow,
+    MethodExact,
+    MethodStandard,
+    MethodWindowLength,
+    GivenBy, // %1 the method
+    QuantitySlabEnd,
+    QuantityUpliftVelocity,
+    QuantityPulsation,
+    QuantityUpliftFront,
+    QuantityUpliftRear,
+    QuantityAdoptedSlab,
+    UpliftNone,
+    QuantityApronDischarge,
+    QuantityApronParameter,
+    ApronOutsideRange, // %1 the parameter
+    OptionExitPhi,
+    OptionDepthStep,
+    OptionLengthStep,
+    OptionK2,
+    OptionSlabUnitWeight,
+    BasisAdoption, // %1 depth step, %2 length step
+    WarningsCaption,
+    WarningRange, // %1 name, %2 symbol, %3 value, %4 low, %5 high
+    WarningBelow, // %1 name, %2 symbol, %3 value, %4 low
+    WarningAbove, // %1 name, %2 symbol, %3 value, %4 high
+    WarningCase, // %1 the case
 };
 
 // The caption in the report's language. Captions with %1, %2 … take
@@ -151,6 +201,9 @@ QString verdictWords(JumpKind kind, ReportLanguage language);
 
 // The short name of a jump kind for tables (远离水跃, remote jump).
 QString jumpKindWords(JumpKind kind, ReportLanguage language);
+
+// The design's decision on the basin in a word for tables (设消力池, basin).
+QString decisionWords(design::BasinDecision decision, ReportLanguage language);
 
 // The name of a jump form and the advice on the basin type; the Chinese
 // names are the design library's own.

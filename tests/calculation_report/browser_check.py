@@ -174,6 +174,12 @@ def figure(value):
     return f"{value:.{decimals}f}"
 
 
+def shortest(value):
+    """An adopted value as the report prints it: the shortest decimal, no trailing .0."""
+    text = repr(float(value))
+    return text[:-2] if text.endswith(".0") else text
+
+
 def example_expectations(program, example, work):
     """What the example's report must show, from the program's own JSON of the same run."""
     json_path = work / "example.json"
@@ -194,12 +200,11 @@ def example_expectations(program, example, work):
         cases.append({"name": name, "figures": figures,
                       "error": case["error"]["message"] if case["error"] else ""})
         by_name[name] = case
+    # The structure's adopted depth and length, as the summary states them.
     governing = {}
-    if design["governing"]["depth"]:
-        governing["depth"] = figure(by_name[design["governing"]["depth"]["case"]]["basin"]["d"])
-    if design["governing"]["length"]:
-        governing["length"] = figure(
-            by_name[design["governing"]["length"]["case"]]["basin"]["length_max"])
+    for what in ("depth", "length"):
+        if design["governing"][what]:
+            governing[what] = shortest(design["governing"][what]["value"])
     return {"cases": cases, "governing": governing}
 
 

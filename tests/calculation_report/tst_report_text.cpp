@@ -255,8 +255,10 @@ void TestReportText::figuresAreTheDesigns()
 
 void TestReportText::governingCasesAreMarked()
 {
-    const DesignResult d = evaluateDesign(weirCases(), DesignOptions{});
-    QVERIFY(d.governingDepth && d.governingLength);
+    DesignOptions o;
+    o.ks = 12;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    QVERIFY(d.governingDepth && d.governingLength && d.governingSlab && d.governingApron);
     const QString page = html(d, settings());
     const QString summary
             = page.section(u"<table class=\"summary\">"_s, 1).section(u"</table>"_s, 0, 0);
@@ -266,15 +268,30 @@ void TestReportText::governingCasesAreMarked()
         const QString &row = rows[qsizetype(i)];
         const bool depth = d.governingDepth == i;
         const bool length = d.governingLength == i;
+        const bool slab = d.governingSlab == i;
+        const bool apron = d.governingApron == i;
         QCOMPARE(row.contains(u"▲"_s), depth);
         QCOMPARE(row.contains(u"■"_s), length);
-        QCOMPARE(row.count(u"class=\"num marked\""_s), int(depth) + int(length));
+        QCOMPARE(row.contains(u"●"_s), slab);
+        QCOMPARE(row.contains(u"◆"_s), apron);
+        QCOMPARE(row.count(u"class=\"num marked\""_s),
+                int(depth) + int(length) + int(slab) + int(apron));
     }
+    // The structure's basin: the adopted values of the governing cases.
     const CaseResult &g = d.cases[*d.governingDepth];
+    QVERIFY(page.contains(u"采用池深 d = %2 m，由工况「%1」控制。"_s.arg(
+            g.inputs.name, given(g.basin->adoptedDepth.adopted))));
+    const CaseResult &l = d.cases[*d.governingLength];
+    QVERIFY(page.contains(u"采用池长 L = %2 m，由工况「%1」控制。"_s.arg(
+            l.inputs.name, given(l.basin->adoptedLength.adopted))));
+    const CaseResult &t = d.cases[*d.governingSlab];
     QVERIFY(page.contains(
-            u"池深由工况「%1」控制：d = %2 m。"_s.arg(g.inputs.name, figure(g.basin->d))));
+            u"护坦厚度 t = %2 m，由工况「%1」控制。"_s.arg(t.inputs.name, figure(t.basin->slab))));
+    const CaseResult &a = d.cases[*d.governingApron];
+    QVERIFY(page.contains(u"海漫长度 Lp = %2 m，由工况「%1」控制。"_s.arg(
+            a.inputs.name, figure(a.apron->length))));
     const QString md = markdown(d, settings());
-    QVERIFY(md.contains(u"**"_s + figure(g.basin->d) + u" ▲**"_s));
+    QVERIFY(md.contains(u"**"_s + given(g.basin->adoptedDepth.adopted) + u" ▲**"_s));
 }
 
 void TestReportText::errorsShowWhereTheCommandStopped()

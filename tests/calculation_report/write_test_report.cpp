@@ -85,9 +85,11 @@ int main(int argc, char **argv)
     }
     QJsonObject governing;
     if (design.governingDepth)
-        governing[u"depth"_s] = figure(design.cases[*design.governingDepth].basin->d);
+        governing[u"depth"_s]
+                = given(design.cases[*design.governingDepth].basin->adoptedDepth.adopted);
     if (design.governingLength)
-        governing[u"length"_s] = figure(design.cases[*design.governingLength].basin->lengthMax);
+        governing[u"length"_s]
+                = given(design.cases[*design.governingLength].basin->adoptedLength.adopted);
 
     const bool ok = save(dir.filePath(u"report-zh.html"_s), htmlReport(design, zh))
             && save(dir.filePath(u"report-en.html"_s), htmlReport(design, en))
