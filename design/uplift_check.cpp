@@ -9,9 +9,6 @@ namespace c = varnolt::checked;
 
 namespace {
 
-// The pulsating pressure's share of the velocity head.
-constexpr double pulsationFactor = 0.05;
-
 double halfThickness(const UpliftLoad &load, double waterWeight, double pulsation)
 {
     return c::div(c::mul(load.k2, c::add(c::sub(load.uplift, waterWeight), pulsation)),

@@ -5,6 +5,9 @@ namespace varnolt::design {
 // Unit weight of water, γw (kN/m³).
 inline constexpr double waterUnitWeight = 9.81;
 
+// The pulsating pressure's share of the velocity head, Pm = 0.05·γw·vc²/2g.
+inline constexpr double pulsationFactor = 0.05;
+
 // What the uplift check of the basin's slab needs.
 struct UpliftLoad {
     double q = 0; // discharge per unit width (m²/s)

@@ -9,6 +9,7 @@
 #include "writers/report_blocks.h"
 #include "writers/report_formulas.h"
 #include "writers/report_numbers.h"
+#include "writers/side_failure_words.h"
 
 #include <algorithm>
 
@@ -17,9 +18,6 @@ namespace varnolt::writers::report {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The pulsating pressure's share of the velocity head in the uplift check.
-constexpr double pulsationFactor = 0.05;
 
 // "max(…) = 0.1466 m (by the standard's formula); rounded up to a step of
 // 0.05 m: 0.15 m". The method named is the first whose figure is the
@@ -44,6 +42,19 @@ QString adoptedWorking(const std::vector<std::pair<std::optional<double>, Word>>
 
 } // namespace
 
+bool addSideFailures(ReportSection &s, const design::CaseResult &r, design::SideQuantity quantity,
+        ReportLanguage lang)
+{
+    bool any = false;
+    for (const design::SideFailure &failure : r.sideFailures) {
+        if (failure.quantity != quantity)
+            continue;
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Note, sideFailureWords(failure, lang)));
+        any = true;
+    }
+    return any;
+}
+
 void addAdopted(ReportSection &s, const design::BasinResult &b, const design::DesignOptions &o,
         ReportLanguage lang)
 {
@@ -61,10 +72,14 @@ void addAdopted(ReportSection &s, const design::BasinResult &b, const design::De
     s.blocks.push_back(f.block());
 }
 
-void addSlab(ReportSection &s, const design::CaseInputs &in, const design::BasinResult &b,
-        const design::DesignOptions &o, ReportLanguage lang)
+void addSlab(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang)
 {
+    const design::CaseInputs &in = r.inputs;
+    const design::BasinResult &b = *r.basin;
     s.blocks.push_back(heading(4, word(Word::SlabCaption, lang)));
+    if (addSideFailures(s, r, design::SideQuantity::Slab, lang))
+        return;
     Formulas h(lang);
     h.add(Word::QuantityHeadDifference,
             fHead
@@ -88,7 +103,7 @@ void addSlab(ReportSection &s, const design::CaseInputs &in, const design::Basin
         h.add(Word::QuantityPulsation,
                 fPulsation
                         + withConstants(u" = %1 × %2 × %3²/{2g} = %4 kPa"_s)
-                                  .arg(given(pulsationFactor), gw, fig(u.velocity),
+                                  .arg(given(design::pulsationFactor), gw, fig(u.velocity),
                                           figure(u.pulsation)));
         h.add(Word::QuantityUpliftFront,
                 fUpliftFront
@@ -107,7 +122,7 @@ void addSlab(ReportSection &s, const design::CaseInputs &in, const design::Basin
                     ? u"max(%1) = %2"_s.arg(thicknesses.join(u", "_s), metres(b.slab))
                     : u"t = %1"_s.arg(metres(b.slab)));
     s.blocks.push_back(h.block());
-    if (!b.uplift)
+    if (!addSideFailures(s, r, design::SideQuantity::Uplift, lang) && !b.uplift)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::UpliftNone, lang)));
 }
 
@@ -115,6 +130,8 @@ void addApron(ReportSection &s, const design::CaseResult &r, const design::Desig
         ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::ApronCaption, lang)));
+    if (addSideFailures(s, r, design::SideQuantity::Apron, lang))
+        return;
     if (!r.apron || !o.ks) {
         s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::ApronNotComputed, lang)));
         return;

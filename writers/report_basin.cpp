@@ -156,9 +156,12 @@ design::WeirFlow flowOf(const design::CaseInputs &in)
             single(in.phi), single(in.sigma)};
 }
 
-void addBasin(ReportSection &s, const design::CaseInputs &in, const design::CheckResult &c,
-        const design::BasinResult &b, const design::DesignOptions &o, ReportLanguage lang)
+void addBasin(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang)
 {
+    const design::CaseInputs &in = r.inputs;
+    const design::CheckResult &c = *r.check;
+    const design::BasinResult &b = *r.basin;
     s.blocks.push_back(heading(4, word(Word::BasinCaption, lang)));
     if (b.exactD) {
         Formulas f(lang);
@@ -170,7 +173,7 @@ void addBasin(ReportSection &s, const design::CaseInputs &in, const design::Chec
     addWindowBasin(s, in, c, b, lang);
     addStandard(s, in, b, o, lang);
     addAdopted(s, b, o, lang);
-    addSlab(s, in, b, o, lang);
+    addSlab(s, r, o, lang);
 }
 
 } // namespace varnolt::writers::report

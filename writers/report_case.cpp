@@ -118,7 +118,7 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
         addCheck(s, r.inputs, *r.check, lang);
         addDecision(s, r, lang);
         if (r.basin)
-            addBasin(s, r.inputs, *r.check, *r.basin, design.options, lang);
+            addBasin(s, r, design.options, lang);
         addApron(s, r, design.options, lang);
     }
     if (r.check) {

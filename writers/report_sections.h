@@ -24,8 +24,8 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
 // basin with the standard's cross-check, the floor slab and the apron.
 void addCheck(ReportSection &s, const design::CaseInputs &in, const design::CheckResult &c,
         ReportLanguage lang);
-void addBasin(ReportSection &s, const design::CaseInputs &in, const design::CheckResult &c,
-        const design::BasinResult &b, const design::DesignOptions &o, ReportLanguage lang);
+void addBasin(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang);
 
 // What the design decided for the basin, by σ′ = ht/hco2 against σ.
 void addDecision(ReportSection &s, const design::CaseResult &r, ReportLanguage lang);
@@ -35,8 +35,15 @@ void addDecision(ReportSection &s, const design::CaseResult &r, ReportLanguage l
 // uplift is given, and the thickness adopted.
 void addAdopted(ReportSection &s, const design::BasinResult &b, const design::DesignOptions &o,
         ReportLanguage lang);
-void addSlab(ReportSection &s, const design::CaseInputs &in, const design::BasinResult &b,
-        const design::DesignOptions &o, ReportLanguage lang);
+// A case whose slab or uplift arithmetic failed has the failure said in
+// their place; the basin above stands.
+void addSlab(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang);
+
+// A note for each failure of `quantity`'s arithmetic in the case, in place
+// of its working; whether there was one.
+bool addSideFailures(ReportSection &s, const design::CaseResult &r, design::SideQuantity quantity,
+        ReportLanguage lang);
 
 // The apron beyond the basin, for every case that has one, with or without
 // a basin.

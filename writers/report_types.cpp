@@ -7,6 +7,7 @@
 #include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
+#include "writers/report_sections.h"
 
 namespace varnolt::writers::report {
 
@@ -89,7 +90,7 @@ void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::
                 word(Word::ScourDepthLine, lang)
                         .arg(figure(m.unitDischarge), figure(m.allowableVelocity),
                                 figure(m.tailwaterDepth), figure(m.depth))));
-    } else if (r.check) {
+    } else if (r.check && !addSideFailures(s, r, design::SideQuantity::Scour, lang)) {
         s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::ScourNone, lang)));
     }
 }

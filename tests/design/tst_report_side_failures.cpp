@@ -109,6 +109,16 @@ void TestReportSideFailures::oneQuantityFails()
     QVERIFY2(text.contains(tableLine), qPrintable(text));
     QVERIFY(text.contains(u"Adopted basin depth: 1.50 m, governed by worked (line 2)\n"_s));
     QVERIFY(!text.contains(u"No case needs a basin"_s));
+
+    // The calculation report says it in place of the quantity's working,
+    // and still works the basin.
+    const ReportRun report
+            = run(rows, options + QStringList{u"--format"_s, u"md"_s, u"--lang"_s, u"en"_s});
+    QCOMPARE(report.status, 0);
+    const QString markdown = QString::fromUtf8(report.out);
+    const QString sentence = tableLine.mid(tableLine.indexOf(u": "_s) + 2);
+    QVERIFY2(markdown.contains(sentence), qPrintable(sentence));
+    QVERIFY(markdown.contains(u"Adopted basin depth d = 1.5 m"_s));
 }
 
 // A case whose basin cannot be sized (a tailwater below the critical depth:
