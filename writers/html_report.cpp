@@ -141,8 +141,8 @@ QString blockHtml(const ReportBlock &b, const design::DesignResult &design, Repo
     case ReportBlock::Kind::Sketch: {
         if (b.caseIndex >= design.cases.size())
             return {};
-        const QString svg
-                = sketchSvg(design.cases[b.caseIndex], language, u"s%1"_s.arg(b.caseIndex + 1));
+        const QString svg = sketchSvg(design.cases[b.caseIndex], language,
+                u"s%1"_s.arg(b.caseIndex + 1), design.options.basinType);
         if (svg.isEmpty())
             return {};
         return u"<figure>\n"_s + svg + u"</figure>\n"_s;

@@ -1,5 +1,6 @@
 #include "writers/sketch_scene.h"
 
+#include "model/formulas.h"
 #include "writers/report_numbers.h"
 
 #include <algorithm>
@@ -36,22 +37,72 @@ double nappeReaches(double y, double x0, double y0, double x1, double y1, double
     return 0;
 }
 
-Scene sceneOf(const design::CaseResult &r, ReportLanguage language)
+namespace {
+
+// A basin of length lengthMin–lengthMax whose water stands at σ·hco2 above its floor.
+void setBasin(
+        Scene &s, double sigmaHco2, double lengthMin, double lengthMax, ReportLanguage language)
+{
+    s.basin = true;
+    s.top = sigmaHco2;
+    s.length = lengthMax;
+    s.topLabel = u"σ·hco2=%1"_s.arg(figure(s.top));
+    s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language), figure(lengthMin),
+            word(Word::RangeTo, language), figure(lengthMax));
+}
+
+// The sill basin: the floor as it is, the sill at the basin's end.
+bool setSillBasin(Scene &s, const design::CaseResult &r, ReportLanguage language)
+{
+    const design::SillBasin *sill = r.sill && r.sill->basin ? &*r.sill->basin : nullptr;
+    if (!sill
+            || (sill->verdict != design::SillVerdict::Holds
+                    && sill->verdict != design::SillVerdict::RemoteAfterSill))
+        return false;
+    s.floor = 0;
+    s.hco = r.check->hco;
+    setBasin(s, r.inputs.sigma * r.check->hco2, sill->lengthMin, sill->lengthMax, language);
+    s.sillCrest = sill->c;
+    return true;
+}
+
+// The combined basin: the floor lowered by d, the sill c above the
+// downstream floor; the basin as long as the sunk basin's rule gives for
+// the jump in it.
+bool setCombinedBasin(Scene &s, const design::CaseResult &r, ReportLanguage language)
+{
+    if (!r.combined || !r.combined->basin || r.combined->verdict != design::CombinedVerdict::Sized)
+        return false;
+    const design::CombinedBasin &b = *r.combined->basin;
+    s.floor = -b.d;
+    s.hco = b.hco;
+    const double lengthMin
+            = formulas::basinLength(float(b.hco2), float(b.hco), formulas::shortBasinFactor);
+    const double lengthMax
+            = formulas::basinLength(float(b.hco2), float(b.hco), formulas::longBasinFactor);
+    setBasin(s, r.inputs.sigma * b.hco2, lengthMin, lengthMax, language);
+    s.sillCrest = b.c;
+    return true;
+}
+
+} // namespace
+
+Scene sceneOf(const design::CaseResult &r, ReportLanguage language, design::BasinType type)
 {
     Scene s;
     s.a1 = r.inputs.a1;
     s.H = r.inputs.H;
     s.ht = r.inputs.ht;
     if (r.basin) {
-        const design::BasinResult &b = *r.basin;
-        s.basin = true;
-        s.floor = -b.d;
-        s.hco = b.hco;
-        s.top = r.inputs.sigma * b.hco2;
-        s.length = b.lengthMax;
-        s.topLabel = u"σ·hco2=%1"_s.arg(figure(s.top));
-        s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language),
-                figure(b.lengthMin), word(Word::RangeTo, language), figure(b.lengthMax));
+        // The adopted type as it was sized, else the sunk basin.
+        const bool adopted = (type == design::BasinType::Sill && setSillBasin(s, r, language))
+                || (type == design::BasinType::Combined && setCombinedBasin(s, r, language));
+        if (!adopted) {
+            const design::BasinResult &b = *r.basin;
+            s.floor = -b.d;
+            s.hco = b.hco;
+            setBasin(s, r.inputs.sigma * b.hco2, b.lengthMin, b.lengthMax, language);
+        }
     } else {
         const design::CheckResult &c = *r.check;
         s.hco = c.hco;

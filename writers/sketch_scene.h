@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace varnolt::writers::sketch {
 
 // What the sketch shows, in metres with the toe of the weir on the
@@ -18,13 +20,18 @@ struct Scene {
     double ht = 0;
     double length = 0; // the basin (upper length) or the free jump
     bool basin = false;
+    // The crest of the sill at the basin's end, above the downstream floor,
+    // where the adopted basin has one (the sill and the combined basin).
+    std::optional<double> sillCrest;
     QString topLabel;
     QString lengthLabel;
 };
 
-// The scene of a case whose check ran: with the basin where one was sized,
-// else the free jump at the toe.
-Scene sceneOf(const design::CaseResult &r, ReportLanguage language);
+// The scene of a case whose check ran: with the basin of the adopted type
+// where one was sized (the sunk basin where that type has none), else the
+// free jump at the toe.
+Scene sceneOf(const design::CaseResult &r, ReportLanguage language,
+        design::BasinType type = design::BasinType::Sunk);
 
 // The smallest ratio 1:N of the series 1, 2, 2.5, 5 × 10^k with N ≥ minimum.
 double niceRatio(double minimum);

@@ -79,6 +79,7 @@ private:
     double X(double x) const { return m_originX + x * m_sx; }
     double Y(double y) const { return m_originY - y * m_sy; }
     QString pt(double x, double y) const { return mm(X(x)) + u',' + mm(Y(y)); }
+    QString sill() const;
     QString line(double x1, double y1, double x2, double y2, const QString &cls,
             const QString &role = {}) const;
     QString label(double xMm, double yMm, const QString &text, const QString &anchor) const;
@@ -217,6 +218,7 @@ QString Sketch::svg() const
     out += patterns();
     out += water(w);
     out += weir(w);
+    out += sill();
     out += ground();
     out += edgesAndLevels(w);
     out += dimensions(w);
@@ -327,6 +329,26 @@ QString Sketch::weir(const Profile &w) const
                     pt(m_heel, f));
 }
 
+// The sill at the basin's end, in concrete: its downstream face upright
+// at the basin's end, its upstream face sloping, its crest at the level
+// the design gives; nothing where the adopted basin has no sill.
+QString Sketch::sill() const
+{
+    const Scene &s = m_s;
+    if (!s.sillCrest)
+        return {};
+    const double L = s.length;
+    const double crest = *s.sillCrest;
+    const double topWidth = 0.04 * L;
+    const double footWidth = topWidth + 0.6 * (crest - s.floor);
+    QString out
+            = u"<path class=\"concrete\" fill=\"url(#%1-concrete)\" d=\"M%2 L%3 L%4 L%5 Z\"/>\n"_s
+                      .arg(m_prefix, pt(L - footWidth, s.floor), pt(L - topWidth, crest),
+                              pt(L, crest), pt(L, s.floor));
+    out += line(L - topWidth, crest, L, crest, u"edge"_s, u"sill-crest"_s);
+    return out;
+}
+
 // The ground under the floors, a band of hatching below each.
 QString Sketch::ground() const
 {
@@ -363,7 +385,8 @@ QString Sketch::edgesAndLevels(const Profile &w) const
     out += line(m_xStart, 0, m_heel, 0, u"edge"_s);
     if (s.basin) {
         out += line(0, f, L, f, u"edge"_s, u"basin-floor"_s);
-        out += line(L, f, L, 0, u"edge"_s, u"end-step"_s);
+        if (f < 0)
+            out += line(L, f, L, 0, u"edge"_s, u"end-step"_s);
         out += line(L, 0, m_xEnd, 0, u"edge"_s, u"downstream-floor"_s);
     } else {
         out += line(0, 0, m_xEnd, 0, u"edge"_s, u"downstream-floor"_s);
@@ -388,8 +411,11 @@ QString Sketch::dimensions(const Profile &w) const
     out += verticalDimension(left, s.a1, s.a1 + s.H, u"H=%1"_s.arg(figure(s.H)), false);
     out += verticalDimension(X(0) + 1.5, f, f + s.hco, u"hco=%1"_s.arg(figure(s.hco)), false);
     out += verticalDimension(X(L) - 2.5, f, w.jumpTop, s.topLabel, true);
-    if (s.basin)
+    if (s.basin && f < 0)
         out += verticalDimension(X(L) + 4.0, f, 0, u"d=%1"_s.arg(figure(-f)), false);
+    if (s.sillCrest)
+        out += verticalDimension(X(L) + (f < 0 ? 9.0 : 4.0), 0, *s.sillCrest,
+                u"c=%1"_s.arg(figure(*s.sillCrest)), false);
     out += verticalDimension(X(m_xEnd) - 3, 0, s.ht, u"ht=%1"_s.arg(figure(s.ht)), true);
 
     const double dimY = Y(f) + groundBand + 4.0;
@@ -423,12 +449,12 @@ QString Sketch::scaleNote() const
 
 } // namespace
 
-QString sketchSvg(
-        const design::CaseResult &result, ReportLanguage language, const QString &idPrefix)
+QString sketchSvg(const design::CaseResult &result, ReportLanguage language,
+        const QString &idPrefix, design::BasinType type)
 {
     if (!result.check)
         return {};
-    return Sketch(sceneOf(result, language), language, idPrefix).svg();
+    return Sketch(sceneOf(result, language, type), language, idPrefix).svg();
 }
 
 } // namespace varnolt::writers

@@ -23,8 +23,9 @@ namespace varnolt::writers {
 // downstream-floor, basin-floor, jump-level (σ·hco2 above the basin floor,
 // or hco2 above the floor without a basin), tailwater.
 // `idPrefix` keeps the hatching patterns of several sketches in one document
-// apart.
-QString sketchSvg(
-        const design::CaseResult &result, ReportLanguage language, const QString &idPrefix);
+// apart. A case whose adopted basin `type` has a sill (the sill or the
+// combined basin) draws it, its crest marked sill-crest.
+QString sketchSvg(const design::CaseResult &result, ReportLanguage language,
+        const QString &idPrefix, design::BasinType type = design::BasinType::Sunk);
 
 } // namespace varnolt::writers

@@ -114,6 +114,8 @@ class TestSketchGeometry : public QObject {
 private slots:
     void linesStandAtTheCaseFigures_data();
     void linesStandAtTheCaseFigures();
+    void adoptedTypeIsDrawn_data();
+    void adoptedTypeIsDrawn();
     void noSketchWhereTheCheckStopped();
     void patternsOfTwoSketchesStayApart();
 };
@@ -210,6 +212,74 @@ void TestSketchGeometry::linesStandAtTheCaseFigures()
         QVERIFY(s.width <= 210 - 2 * 18);
         QVERIFY(s.height <= 297 / 2.5);
     }
+}
+
+void TestSketchGeometry::adoptedTypeIsDrawn_data()
+{
+    QTest::addColumn<CaseInputs>("in");
+    QTest::addColumn<int>("type");
+
+    // Sill heights from the worked checks: 1.537 m where the sill holds the
+    // jump, 1.760 m where a remote jump follows it; the combined basin of
+    // the worked example lowers the floor by 1.025 m behind a 0.924 m sill.
+    QTest::newRow("sill that holds") << inputs(5, 1.77, 6, 0.51, 2.38) << int(BasinType::Sill);
+    QTest::newRow("sill, remote jump after it") << inputs(10, 3, 5, 1, 3) << int(BasinType::Sill);
+    QTest::newRow("combined basin") << inputs(10, 3, 5, 1, 3) << int(BasinType::Combined);
+    QTest::newRow("sunk basin: no sill") << inputs(10, 3, 5, 1, 3) << int(BasinType::Sunk);
+}
+
+// The adopted type is drawn as the design sized it: the sill's crest at c
+// above the downstream floor, the basin floor at the type's own lowering,
+// the water in the basin at σ·hco2 above that floor.
+void TestSketchGeometry::adoptedTypeIsDrawn()
+{
+    QFETCH(CaseInputs, in);
+    QFETCH(int, type);
+    DesignOptions options;
+    options.basinType = BasinType(type);
+    const CaseResult r = evaluateCase(in, options);
+    QVERIFY(r.basin && r.sill && r.sill->basin && r.combined && r.combined->basin);
+
+    double floor = -r.basin->d;
+    double waterInBasin = in.sigma * r.basin->hco2;
+    std::optional<double> sill;
+    if (options.basinType == BasinType::Sill) {
+        floor = 0;
+        waterInBasin = in.sigma * r.check->hco2;
+        sill = r.sill->basin->c;
+    } else if (options.basinType == BasinType::Combined) {
+        floor = -r.combined->basin->d;
+        waterInBasin = in.sigma * r.combined->basin->hco2;
+        sill = r.combined->basin->c;
+    }
+
+    const ReadSketch s
+            = readSketch(sketchSvg(r, ReportLanguage::English, u"t"_s, options.basinType));
+    const double tolY = 0.0051 / s.mmPerMY;
+    const auto levelOf = [&](const QString &role) {
+        const auto it = s.roles.find(role);
+        return it != s.roles.end() && it->second.y1 == it->second.y2 ? s.worldY(it->second.y1)
+                                                                     : qQNaN();
+    };
+    QVERIFY2(qAbs(levelOf(u"basin-floor"_s) - floor) <= tolY,
+            qPrintable(u"floor %1, expected %2"_s.arg(levelOf(u"basin-floor"_s)).arg(floor)));
+    QVERIFY(qAbs(levelOf(u"jump-level"_s) - (floor + waterInBasin)) <= tolY);
+    // An end step only where the floor is lowered.
+    QCOMPARE(s.roles.count(u"end-step"_s), std::size_t(floor < 0 ? 1 : 0));
+    const QString texts = s.texts.join(u'\n');
+    if (sill) {
+        QVERIFY2(qAbs(levelOf(u"sill-crest"_s) - *sill) <= tolY,
+                qPrintable(u"crest %1, c %2"_s.arg(levelOf(u"sill-crest"_s)).arg(*sill)));
+        // The crest ends at the basin's end, over the floor.
+        const Line crest = s.roles.at(u"sill-crest"_s);
+        const Line basinFloor = s.roles.at(u"basin-floor"_s);
+        QCOMPARE(crest.x2, basinFloor.x2);
+        QVERIFY2(texts.contains(u"c=%1"_s.arg(figure(*sill))), qPrintable(texts));
+    } else {
+        QCOMPARE(s.roles.count(u"sill-crest"_s), std::size_t(0));
+    }
+    QVERIFY(s.minX >= 0 && s.maxX <= s.width);
+    QVERIFY(s.minY >= 0 && s.maxY <= s.height);
 }
 
 void TestSketchGeometry::noSketchWhereTheCheckStopped()
