@@ -30,8 +30,8 @@ std::optional<double> submergenceOf(float ht, float hco2);
 // The design standard asks for a basin while σ′ < σ: a remote jump (σ′ < 1),
 // and also a critical jump and a submerged one with 1 ≤ σ′ < σ, whose
 // tailwater is too close to the conjugate depth to hold the jump safely.
-// A remote jump needs one whatever σ is. σ is compared as the form holds it, in single precision, so the decision
-// and the sizing read the same factor.
+// A remote jump needs one whatever σ is. σ is compared as the form holds it, in single precision,
+// so the decision and the sizing read the same factor.
 bool basinNeeded(std::optional<double> submergence, double sigma);
 
 // Decides on the basin after the window's check has run on `form` and

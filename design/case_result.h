@@ -1,14 +1,14 @@
 #pragma once
 
+#include "design/adopted_dimensions.h"
+#include "design/basin_decision.h"
 #include "design/basin_type.h"
+#include "design/coefficient_warning.h"
 #include "design/combined_basin_result.h"
 #include "design/design_file.h"
 #include "design/scour_depth.h"
 #include "design/sill_basin_result.h"
 #include "design/sill_discharge.h"
-#include "design/adopted_dimensions.h"
-#include "design/basin_decision.h"
-#include "design/coefficient_warning.h"
 #include "design/uplift_check.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"

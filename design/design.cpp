@@ -1,9 +1,9 @@
 #include "design/design.h"
 
 #include "commands/commands.h"
-#include "design/basin_types.h"
 #include "design/adopted_dimensions.h"
 #include "design/basin_decision.h"
+#include "design/basin_types.h"
 #include "design/coefficient_warnings.h"
 #include "design/exact_basin_depth.h"
 #include "design/jump_quantities.h"

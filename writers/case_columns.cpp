@@ -1,8 +1,8 @@
 #include "writers/case_columns.h"
 
 #include "design/labels.h"
-#include "model/errors.h"
 #include "design/sill_basin.h"
+#include "model/errors.h"
 #include "writers/error_words.h"
 #include "writers/side_failure_words.h"
 

@@ -100,17 +100,17 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
         row << basin->text11 << optionalTwo(basin->exactD) << two(basin->adoptedDepth.adopted)
             << two(basin->adoptedLength.adopted) << basin->text8 << basin->text12
             << optionalTwo(basin->standard.d) << optionalTwo(basin->standard.length)
-            << (result.failed(design::SideQuantity::Slab)
-                               ? failed
-                               : two(basin->slabThickness)
+            << (result.failed(design::SideQuantity::Slab) ? failed
+                                                          : two(basin->slabThickness)
                                        + (basin->slabFormulaOutsideRange ? u"*"_s : QString()))
             << (result.failed(design::SideQuantity::Slab) ? failed : two(basin->slab));
     } else {
         const QString why = result.check && !result.error ? u"no basin"_s : none;
         row << why << none << none << none << none << none << none << none << none << none;
     }
-    row << (result.apron ? two(result.apron->length)
-                         : result.failed(design::SideQuantity::Apron) ? failed : none);
+    row << (result.apron                                         ? two(result.apron->length)
+                    : result.failed(design::SideQuantity::Apron) ? failed
+                                                                 : none);
     row << governingText(design, index);
     return row;
 }

@@ -294,8 +294,8 @@ void TestDesignFile::badFile_data()
             "basin.bed", "not both");
     add("unknown basin type", all + "[basin]\ntype = \"stepped\"\n", F::UnknownBasinType, "14:8",
             "basin.type", "'stepped' is not a basin type");
-    add("basin type as a number", all + "[basin]\ntype = 2\n", F::WrongType, "14:8",
-            "basin.type", "text in quotes");
+    add("basin type as a number", all + "[basin]\ntype = 2\n", F::WrongType, "14:8", "basin.type",
+            "text in quotes");
     add("zero sill coefficient", all + "[basin]\nsill_m = 0\n", F::NotPositive, "14:10",
             "basin.sill_m", "greater than 0");
     add("unknown bed", all + "[basin]\nbed = \"gravel\"\n", F::UnknownBed, "14:7", "basin.bed",

@@ -236,11 +236,10 @@ void TestReportDesignFile::settingsPrecedence_data()
     // The file gives beta 0.6, ks 4, φ′ 0.9, the sill type, m 0.4 and [v0] 0.6.
     QTest::newRow("file over defaults")
             << QStringList{} << 0.6 << 4.0 << 0.9 << u"sill"_s << 0.4 << 0.6;
-    QTest::newRow("command line over file")
-            << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s, u"--phi-exit"_s, u"0.92"_s,
-                       u"--basin"_s, u"combined"_s, u"--sill-m"_s, u"0.45"_s,
-                       u"--allowable-velocity"_s, u"1.1"_s}
-            << 0.8 << 7.0 << 0.92 << u"combined"_s << 0.45 << 1.1;
+    QTest::newRow("command line over file") << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s,
+            u"--phi-exit"_s, u"0.92"_s, u"--basin"_s, u"combined"_s, u"--sill-m"_s, u"0.45"_s,
+            u"--allowable-velocity"_s, u"1.1"_s}
+                                            << 0.8 << 7.0 << 0.92 << u"combined"_s << 0.45 << 1.1;
     QTest::newRow("--bed over the file's ks and [v0]")
             << QStringList{u"--bed"_s, u"fine-sand"_s} << 0.6 << -1.0 << 0.9 << u"sill"_s << 0.4
             << 0.35;
