@@ -236,6 +236,10 @@ struct ScanSummary {
     // The scan's deepest basin is deeper than every listed flood's: the
     // governing discharge lies between the floods (最不利流量).
     bool depthBeyondFloods = false;
+    // Where it is: the structure's adopted depth covering it, the scan's
+    // depth rounded up to the depth step and at least the floods' adopted
+    // depth (m).
+    std::optional<double> adoptedDepth;
 };
 
 struct DesignResult {

@@ -1,5 +1,6 @@
 #include "design/design_file_evaluation.h"
 
+#include "design/adopted_dimensions.h"
 #include "design/design.h"
 #include "design/design_levels.h"
 #include "design/discharge_scan.h"
@@ -13,16 +14,17 @@ namespace varnolt::design {
 namespace {
 
 // The discharge, head and levels of one evaluated flood. The levels sit on
-// the basin the case sized (its floor d below the downstream floor, the jump
-// at that floor's conjugate depth) or, without a basin, on the floor itself
-// with the jump at the toe.
+// the basin the case sized, its floor at the adopted depth below the
+// downstream floor as the design is drawn, the jump's level that floor plus
+// the conjugate depth in the basin; or, without a basin, on the floor
+// itself with the jump at the toe.
 std::optional<FloodFigures> figuresOf(
         const DesignFile &file, double discharge, const FloodCase &flood, const CaseResult &result)
 {
     std::optional<double> depth;
     std::optional<double> conjugate;
     if (result.basin) {
-        depth = result.basin->d;
+        depth = result.basin->adoptedDepth.adopted;
         conjugate = result.basin->hco2;
     } else if (result.check) {
         conjugate = result.check->hco2;
@@ -69,6 +71,18 @@ ScanSummary summaryOf(const DischargeScan &scan, int count, const DesignFile &fi
     return summary;
 }
 
+// A governing discharge between the floods raises the structure's adopted
+// depth to its own, rounded up as every adopted depth is.
+void coverScannedDepth(ScanSummary &summary, const DesignResult &design, double depthStep)
+{
+    if (!summary.depthBeyondFloods)
+        return;
+    const double floods = design.governingDepth
+            ? design.cases[*design.governingDepth].basin->adoptedDepth.adopted
+            : 0.0;
+    summary.adoptedDepth = std::max(floods, roundUpToStep(summary.depth->d, depthStep));
+}
+
 } // namespace
 
 DesignFileEvaluation evaluateDesignFile(const DesignFile &file, const DesignOptions &options,
@@ -99,8 +113,10 @@ DesignFileEvaluation evaluateDesignFile(const DesignFile &file, const DesignOpti
         ScanSettings scanSettings;
         scanSettings.count = *scanCount;
         const DischargeScan scan = scanDischarges(file, settings, options.exitPhi, scanSettings);
-        if (scan.unavailable.isEmpty())
+        if (scan.unavailable.isEmpty()) {
             result.scan = summaryOf(scan, *scanCount, file, settings, options.exitPhi);
+            coverScannedDepth(*result.scan, result, options.depthStep);
+        }
     }
     return evaluation;
 }

@@ -728,6 +728,11 @@
         <translation>最不利流量 Q = %1 m³/s：其所需池深 d = %2 m 大于各计算洪水，采用池深应予满足。</translation>
     </message>
     <message>
+        <source>The structure&apos;s adopted basin depth covers it: d = %1 m.</source>
+        <comment>ScanAdoptedDepth</comment>
+        <translation>消力池采用池深据此取 d = %1 m。</translation>
+    </message>
+    <message>
         <source>Underflow (hydraulic-jump) energy dissipation below an overflow weir: the contracted depth hco and its conjugate depth hco2 follow from the total head; compared with the tailwater depth ht they decide the kind of jump. A stilling basin is needed while σ′ = ht/hco2 &lt; σ: for a remote jump, and also for a critical jump or a submerged one whose tailwater is short of σ times the conjugate depth. Its depth d, which holds the jump submerged with the factor σ, is found by the window&apos;s bisection and solved exactly as well, with the contracted depth below the basin floor and the basin length.</source>
         <comment>BasisMethod</comment>
         <translation>溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hco 及其共轭水深 hco2，与下游水深 ht 比较判别水跃形式。按规范，σ′ = ht/hco2 &lt; σ 时须设消力池：远离水跃须设池，临界水跃及下游水深不足 σ 倍共轭水深的淹没水跃亦须设池。池深 d 按淹没系数 σ 使池内水跃被淹没，用窗口的二分法求得，并另行精确求解，同时求池底以下的收缩水深及池长。</translation>

@@ -523,6 +523,8 @@ void writeScan(JsonOut &out, const design::ScanSummary &scan)
     }
     out.key("depth_beyond_floods");
     out.boolean(scan.depthBeyondFloods);
+    out.key("adopted_depth");
+    out.optionalNumber(scan.adoptedDepth);
     out.close('}');
 }
 

@@ -60,6 +60,10 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
                     word(Word::ScanGoverning, lang)
                             .arg(figure(scan->depth->discharge), figure(scan->depth->d))));
         }
+        if (scan->adoptedDepth) {
+            s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                    word(Word::ScanAdoptedDepth, lang).arg(given(*scan->adoptedDepth))));
+        }
     }
     doc.sections.push_back(std::move(s));
 }

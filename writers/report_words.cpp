@@ -310,6 +310,9 @@ Entry entryOf(Word w)
                 "The governing discharge Q = %1 m³/s needs a basin d = %2 m deeper than every "
                 "listed flood's; the adopted depth must cover it.",
                 "ScanGoverning");
+    case Word::ScanAdoptedDepth:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The structure's adopted basin depth covers it: d = %1 m.", "ScanAdoptedDepth");
     case Word::BasisMethod:
         return QT_TRANSLATE_NOOP3("ReportWords",
                 "Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "

@@ -138,6 +138,7 @@ enum class Word {
     ScanLength, // %1 Q, %2 q, %3 length
     ScanNoDepth,
     ScanGoverning, // %1 Q, %2 d
+    ScanAdoptedDepth, // %1 the structure's adopted depth
     GoverningSlab, // %1 case, %2 thickness
     GoverningApron, // %1 case, %2 length
     StructureBasin,

@@ -237,6 +237,10 @@ QString floodSection(const DesignResult &design)
                     u"than every listed flood's\n"_s.arg(tableNumberText(scan->depth->discharge, 2),
                             tableNumberText(scan->depth->d, 3));
         }
+        if (scan->adoptedDepth) {
+            text += u"Adopted basin depth covering it: %1 m\n"_s.arg(
+                    tableNumberText(*scan->adoptedDepth, 2));
+        }
     }
     return text;
 }

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -134,9 +136,12 @@ void TestReportDesignFile::levelsFollowTheFigures()
         QCOMPARE(inputs[u"q"].toDouble(), discharges[i] / 20);
         QVERIFY(qAbs(levels[u"upstream"].toDouble() - (106 + inputs[u"H"].toDouble())) < 1e-9);
         QVERIFY(qAbs(levels[u"tailwater"].toDouble() - (100 + inputs[u"ht"].toDouble())) < 1e-9);
+        // The floor as the design is drawn: at the adopted depth, never
+        // above the window's figure.
         const double d = c[u"basin"].toObject()[u"d"].toDouble();
-        QVERIFY(d > 0);
-        QVERIFY(qAbs(levels[u"basin_floor"].toDouble() - (100 - d)) < 1e-9);
+        const double adopted = c[u"basin"][u"adopted"][u"depth"].toDouble();
+        QVERIFY(d > 0 && adopted >= d);
+        QVERIFY(qAbs(levels[u"basin_floor"].toDouble() - (100 - adopted)) < 1e-9);
         QVERIFY(levels[u"jump"].toDouble() > levels[u"basin_floor"].toDouble());
         QVERIFY(c[u"head"].toObject()[u"H0"].toDouble() > inputs[u"H"].toDouble());
     }
@@ -162,6 +167,16 @@ void TestReportDesignFile::governingDischargeBetweenFloods()
     for (const auto c : jsonOf(json.out)[u"cases"].toArray())
         deepestFlood = qMax(deepestFlood, c.toObject()[u"basin"].toObject()[u"d"].toDouble());
     QVERIFY(scan[u"depth"].toObject()[u"d"].toDouble() > deepestFlood);
+
+    // The structure's adopted depth covers the scanned basin: its depth
+    // rounded up to the 0.05 m step, and no less than the floods' adopted depth.
+    const double scanned = scan[u"depth"][u"d"].toDouble();
+    const double adopted = scan[u"adopted_depth"].toDouble();
+    QVERIFY2(adopted >= scanned && adopted < scanned + 0.05 + 1e-9,
+            qPrintable(u"%1 for %2"_s.arg(adopted).arg(scanned)));
+    QVERIFY(qAbs(std::round(adopted / 0.05) * 0.05 - adopted) < 1e-12);
+    QVERIFY(adopted >= jsonOf(json.out)[u"governing"][u"depth"][u"value"].toDouble());
+    QVERIFY2(table.out.contains("Adopted basin depth covering it: "), table.out.constData());
 }
 
 void TestReportDesignFile::scanCount()
