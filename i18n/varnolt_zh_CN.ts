@@ -1257,6 +1257,30 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
 <context>
     <name>varnolt::report::Program</name>
     <message>
+        <source>%1–%2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>varnolt-report: warning: %1</source>
+        <translation>varnolt-report：警告：%1</translation>
+    </message>
+    <message>
+        <source>%1 and above</source>
+        <translation>%1 及以上</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>不超过 %1</translation>
+    </message>
+    <message>
+        <source>%1 = %2 outside its usual range %3</source>
+        <translation>%1 = %2 超出常用范围 %3</translation>
+    </message>
+    <message>
+        <source>%1 (case %2)</source>
+        <translation>%1（工况 %2）</translation>
+    </message>
+    <message>
         <source>%1:%2: column %3: %4</source>
         <translation>%1:%2: 列 %3：%4</translation>
     </message>

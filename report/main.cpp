@@ -6,6 +6,7 @@
 #include "design/design_file_evaluation.h"
 #include "design/design_file_reader.h"
 #include "design/labels.h"
+#include "model/quoted_excerpt.h"
 #include "report/atomic_output.h"
 #include "report/design_settings.h"
 #include "report/options.h"
@@ -44,22 +45,31 @@ void printError(const QString &text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
 }
 
-// "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)".
+// "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)", in the
+// user's language; the coefficient keeps its option's name.
 QString warningText(const design::CoefficientWarning &warning, const design::DesignResult &result)
 {
+    const auto tr = [](const char *source) {
+        return QCoreApplication::translate("varnolt::report::Program", source);
+    };
     const auto number = [](double value) { return QString::number(value, 'g', 6); };
     QString range;
     if (warning.low && warning.high)
-        range = number(*warning.low) + u"–"_s + number(*warning.high);
+        range = tr("%1–%2").arg(number(*warning.low), number(*warning.high));
     else if (warning.low)
-        range = number(*warning.low) + u" and above"_s;
+        range = tr("%1 and above").arg(number(*warning.low));
     else if (warning.high)
-        range = u"up to "_s + number(*warning.high);
-    QString text = design::coefficientKey(warning.coefficient) + u" = "_s + number(warning.value)
-            + u" outside its usual range "_s + range;
-    if (warning.caseIndex && *warning.caseIndex < result.cases.size())
-        text += u" (case "_s + result.cases[*warning.caseIndex].inputs.name + u')';
-    return text;
+        range = tr("up to %1").arg(number(*warning.high));
+    const QString text = tr("%1 = %2 outside its usual range %3")
+                                 .arg(design::coefficientKey(warning.coefficient),
+                                         number(warning.value), range);
+    if (!warning.caseIndex || *warning.caseIndex >= result.cases.size())
+        return text;
+    // The name is the file's: one line, bounded, so no message runs on.
+    return tr("%1 (case %2)")
+            .arg(text,
+                    quotedExcerpt(result.cases[*warning.caseIndex].inputs.name,
+                            ControlCharacters::Replaced));
 }
 
 int usageError(const QString &text)
@@ -243,7 +253,9 @@ int main(int argc, char *argv[])
     // A coefficient outside its usual range is used as given, and said so;
     // the exit status stays as it is.
     for (const design::CoefficientWarning &warning : result.warnings)
-        printError(u"varnolt-report: warning: "_s + warningText(warning, result));
+        printError(QCoreApplication::translate(
+                "varnolt::report::Program", "varnolt-report: warning: %1")
+                           .arg(warningText(warning, result)));
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;

@@ -43,6 +43,10 @@ void TestReportLocale::messagesFollowTheLocale_data()
             QStringLiteral("--a1=3"), QStringLiteral("--v=0"), QStringLiteral("--ht=1"),
             QStringLiteral("--ls=-1")};
     const QStringList noCases{QStringLiteral("--lang=en")};
+    const QStringList unusual{QStringLiteral("--q=10"), QStringLiteral("--H=3"),
+            QStringLiteral("--a1=5"), QStringLiteral("--v=1"), QStringLiteral("--ht=4.36829"),
+            QStringLiteral("--sigma=1.2"), QStringLiteral("--k1=0.3"), QStringLiteral("--name=a"),
+            QStringLiteral("--format=json")};
 
     QTest::newRow("help, C") << u"C"_s << help << 0
                              << u"Usage: varnolt-report [OPTION]... CASES.csv"_s;
@@ -64,6 +68,16 @@ void TestReportLocale::messagesFollowTheLocale_data()
     QTest::newRow("no cases, zh_CN")
             << u"zh_CN.UTF-8"_s << noCases << 2
             << u"varnolt-report: 没有工况：请给出工况文件，或用 --q --H --a1 --v --ht 给出一个工况"_s;
+    // A coefficient outside its usual range is used, and said, exit 0.
+    QTest::newRow("design-wide warning, C")
+            << u"C"_s << unusual << 0
+            << u"varnolt-report: warning: k1 = 0.3 outside its usual range 0.15–0.2"_s;
+    QTest::newRow("case's warning, C")
+            << u"C"_s << unusual << 0
+            << u"varnolt-report: warning: sigma = 1.2 outside its usual range 1.05–1.1 (case a)"_s;
+    QTest::newRow("case's warning, zh_CN")
+            << u"zh_CN.UTF-8"_s << unusual << 0
+            << u"varnolt-report：警告：sigma = 1.2 超出常用范围 1.05～1.1（工况 a）"_s;
 }
 
 void TestReportLocale::messagesFollowTheLocale()
@@ -75,7 +89,8 @@ void TestReportLocale::messagesFollowTheLocale()
 
     const ReportRun run = runReportProgram(arguments, environmentOf(locale));
     QCOMPARE(run.status, status);
-    const QString shown = status == 0 ? QString::fromUtf8(run.out) : run.err;
+    // Output and error both: a warning goes to standard error with status 0.
+    const QString shown = QString::fromUtf8(run.out) + u'\n' + run.err;
     QVERIFY2(shown.split(u'\n').contains(line), qPrintable(shown));
 }
 
