@@ -60,9 +60,9 @@ QString warningText(const design::CoefficientWarning &warning, const design::Des
         range = tr("%1 and above").arg(number(*warning.low));
     else if (warning.high)
         range = tr("up to %1").arg(number(*warning.high));
-    const QString text = tr("%1 = %2 outside its usual range %3")
-                                 .arg(design::coefficientKey(warning.coefficient),
-                                         number(warning.value), range);
+    QString text = tr("%1 = %2 outside its usual range %3")
+                           .arg(design::coefficientKey(warning.coefficient), number(warning.value),
+                                   range);
     if (!warning.caseIndex || *warning.caseIndex >= result.cases.size())
         return text;
     // The name is the file's: one line, bounded, so no message runs on.
