@@ -104,9 +104,9 @@ BasinResult basinOf(
 // leaves the basin standing without a slab, and is said.
 void addSlab(CaseResult &result, const WeirFlow &flow, const DesignOptions &options)
 {
-    BasinResult &basin = *result.basin;
     try {
         const ScourSlab slab = scourSlab(flow, options);
+        BasinResult &basin = *result.basin;
         basin.slabThickness = slab.slabThickness;
         basin.slabFormulaOutsideRange = slab.outsideRange;
         basin.slabEndThickness = slabEndThickness(basin.slabThickness);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <numeric>
+
 using namespace Qt::StringLiterals;
 
 class TestReportSideFailures : public QObject {
@@ -90,9 +92,9 @@ void TestReportSideFailures::oneQuantityFails()
     QVERIFY(qAbs(worked[u"basin"_s][u"d"_s].toDouble() - 1.47) < 0.02);
     QCOMPARE(top[u"governing"_s][u"depth"_s][u"case"_s].toString(), u"worked"_s);
     // The one quantity is null and named, with the failure's kind.
-    QJsonValue figure = worked;
-    for (const QString &key : nullKey.split(u'.'))
-        figure = figure[key];
+    const QStringList path = nullKey.split(u'.');
+    const QJsonValue figure = std::accumulate(path.begin(), path.end(), QJsonValue(worked),
+            [](const QJsonValue &value, const QString &key) { return value[key]; });
     QVERIFY2(figure.isNull(), qPrintable(nullKey));
     const QJsonArray failures = worked[u"side_failures"_s].toArray();
     QCOMPARE(failures.size(), 1);
