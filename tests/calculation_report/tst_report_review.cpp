@@ -7,6 +7,7 @@
 // languages.
 #include "design/design.h"
 #include "design_cases.h"
+#include "design_reference_options.h"
 #include "reference_table.h"
 #include "writers/markdown_report.h"
 #include "writers/report_document.h"
@@ -390,13 +391,7 @@ void TestReportReview::headWithAlpha()
     QCOMPARE(row.size(), 21);
     QCOMPARE(number(row[8]), 1.05);
     CaseInputs in = inputsOf(row);
-    DesignOptions o;
-    o.alpha = number(row[8]);
-    o.widthRatio = number(row[9]);
-    o.beta = number(row[10]);
-    o.slopeLength = number(row[11]);
-    o.k1 = number(row[12]);
-    o.ks = number(row[13]);
+    const DesignOptions o = designReferenceOptions(row);
     const DesignResult d = evaluateDesign({in}, o);
     const double dPrime = number(row[14]);
     const double T0 = 5 + 3 + 1.05 * 1 * 1 / 19.62 + dPrime;

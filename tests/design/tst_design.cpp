@@ -10,6 +10,7 @@
 #include "design/slab_and_apron.h"
 #include "design/standard_check.h"
 #include "design_cases.h"
+#include "design_reference_options.h"
 #include "locale_scope.h"
 #include "model/errors.h"
 #include "model/form_model.h"
@@ -43,13 +44,6 @@ QList<QStringList> tableRows(const char *path)
             rows.append(line.split(u'\t'));
     }
     return rows;
-}
-
-double number(const QString &text)
-{
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    return ok ? value : std::nan("");
 }
 
 // A published figure holds when the computed value rounds to it.
@@ -345,14 +339,7 @@ void TestDesign::standardCheckAndSlab()
     inputs.ht = number(row[5]);
     inputs.phi = number(row[6]);
     inputs.sigma = number(row[7]);
-    DesignOptions options;
-    options.alpha = number(row[8]);
-    options.widthRatio = number(row[9]);
-    options.beta = number(row[10]);
-    options.slopeLength = number(row[11]);
-    options.k1 = number(row[12]);
-    if (row[13] != QLatin1String("none"))
-        options.ks = number(row[13]);
+    const DesignOptions options = designReferenceOptions(row);
 
     const CaseResult result = evaluateCase(inputs, options);
     QVERIFY(!result.error);
