@@ -6,7 +6,9 @@
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
 namespace varnolt::writers {
 
@@ -118,6 +120,17 @@ public:
         m_first = true;
     }
 
+    // An object of named numbers: {"a":1,"b":2}.
+    void numbers(std::initializer_list<std::pair<const char *, double>> members)
+    {
+        open('{');
+        for (const auto &[name, value] : members) {
+            key(name);
+            number(value);
+        }
+        close('}');
+    }
+
     template <class Value> void optionalNumber(const std::optional<Value> &value)
     {
         if (value)
@@ -218,12 +231,7 @@ void writeBasin(JsonOut &out, const BasinResult &basin, bool slabFailed)
     out.key("exact_d");
     out.optionalNumber(basin.exactD);
     out.key("adopted");
-    out.open('{');
-    out.key("depth");
-    out.number(basin.adoptedDepth.adopted);
-    out.key("length");
-    out.number(basin.adoptedLength.adopted);
-    out.close('}');
+    out.numbers({{"depth", basin.adoptedDepth.adopted}, {"length", basin.adoptedLength.adopted}});
     const auto slabFigure = [&](const char *key, double value) {
         out.key(key);
         out.optionalNumber(slabFailed ? std::nullopt : std::optional(value));
@@ -233,12 +241,7 @@ void writeBasin(JsonOut &out, const BasinResult &basin, bool slabFailed)
     slabFigure("slab_end_thickness", basin.slabEndThickness);
     out.key("uplift_thickness");
     if (basin.uplift) {
-        out.open('{');
-        out.key("front");
-        out.number(basin.uplift->front);
-        out.key("rear");
-        out.number(basin.uplift->rear);
-        out.close('}');
+        out.numbers({{"front", basin.uplift->front}, {"rear", basin.uplift->rear}});
     } else {
         out.null();
     }
@@ -299,12 +302,7 @@ void writeCombined(JsonOut &out, const design::CombinedBasinResult &combined)
         out.null();
         return;
     }
-    out.open('{');
-    out.key("d");
-    out.number(combined.basin->d);
-    out.key("c");
-    out.number(combined.basin->c);
-    out.close('}');
+    out.numbers({{"d", combined.basin->d}, {"c", combined.basin->c}});
 }
 
 // The basin types beside the sunk basin, and the scour beyond the apron.
@@ -334,14 +332,7 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.key("discharge");
     out.number(flood.discharge);
     out.key("head");
-    out.open('{');
-    out.key("H");
-    out.number(flood.H);
-    out.key("v0");
-    out.number(flood.v0);
-    out.key("H0");
-    out.number(flood.H0);
-    out.close('}');
+    out.numbers({{"H", flood.H}, {"v0", flood.v0}, {"H0", flood.H0}});
     out.key("levels");
     out.open('{');
     out.key("upstream");
@@ -497,27 +488,15 @@ void writeScan(JsonOut &out, const design::ScanSummary &scan)
     out.number(scan.count);
     out.key("depth");
     if (scan.depth) {
-        out.open('{');
-        out.key("discharge");
-        out.number(scan.depth->discharge);
-        out.key("q");
-        out.number(scan.depth->q);
-        out.key("d");
-        out.number(scan.depth->d);
-        out.close('}');
+        out.numbers(
+                {{"discharge", scan.depth->discharge}, {"q", scan.depth->q}, {"d", scan.depth->d}});
     } else {
         out.null();
     }
     out.key("length");
     if (scan.length) {
-        out.open('{');
-        out.key("discharge");
-        out.number(scan.length->discharge);
-        out.key("q");
-        out.number(scan.length->q);
-        out.key("length");
-        out.number(scan.length->length);
-        out.close('}');
+        out.numbers({{"discharge", scan.length->discharge}, {"q", scan.length->q},
+                {"length", scan.length->length}});
     } else {
         out.null();
     }
