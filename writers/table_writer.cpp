@@ -9,6 +9,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <numeric>
 #include <vector>
 
@@ -171,9 +172,10 @@ void appendPadded(QString &line, const QString &cell, int width, bool right)
 }
 
 // Rows of cells as lines, each column as wide as its widest cell; the first
-// row is the header, underlined, and every column but the first is right
-// aligned below it.
-QString alignedLines(const std::vector<QStringList> &rows)
+// row is the header, underlined, and below it the columns `rightAligned`
+// names are right aligned.
+QString alignedLines(
+        const std::vector<QStringList> &rows, const std::function<bool(std::size_t)> &rightAligned)
 {
     std::vector<int> widths(std::size_t(rows.front().size()), 0);
     for (const QStringList &row : rows) {
@@ -186,7 +188,7 @@ QString alignedLines(const std::vector<QStringList> &rows)
         for (std::size_t c = 0; c < widths.size(); ++c) {
             if (c > 0)
                 line += u"  "_s;
-            appendPadded(line, rows[r][qsizetype(c)], widths[c], r > 0 && c > 0);
+            appendPadded(line, rows[r][qsizetype(c)], widths[c], r > 0 && rightAligned(c));
         }
         while (line.endsWith(u' '))
             line.chop(1);
@@ -217,7 +219,7 @@ QString floodSection(const DesignResult &design)
     }
     QString text;
     if (rows.size() > 1)
-        text += u'\n' + alignedLines(rows);
+        text += u'\n' + alignedLines(rows, [](std::size_t c) { return c > 0; });
     if (const auto &scan = design.scan) {
         text += u"\nScan of %1 discharges between the floods:\n"_s.arg(scan->count);
         if (scan->depth) {
@@ -258,29 +260,7 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     for (std::size_t i = 0; i < design.cases.size(); ++i)
         rows.push_back(rowOf(design, i));
 
-    std::vector<int> widths(tableColumns.size(), 0);
-    for (const QStringList &row : rows) {
-        for (std::size_t c = 0; c < widths.size(); ++c)
-            widths[c] = std::max(widths[c], displayWidth(row[qsizetype(c)]));
-    }
-
-    QString text;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        QString line;
-        for (std::size_t c = 0; c < widths.size(); ++c) {
-            if (c > 0)
-                line += u"  "_s;
-            appendPadded(
-                    line, rows[r][qsizetype(c)], widths[c], r > 0 && tableColumns[c].rightAligned);
-        }
-        while (line.endsWith(u' '))
-            line.chop(1);
-        text += line + u'\n';
-        if (r == 0) {
-            const int total = std::accumulate(widths.begin(), widths.end(), 0);
-            text += QString(total + 2 * int(widths.size() - 1), u'-') + u'\n';
-        }
-    }
+    QString text = alignedLines(rows, [](std::size_t c) { return tableColumns[c].rightAligned; });
 
     text += u'\n';
     text += summaryLines(design);
