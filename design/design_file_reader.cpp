@@ -30,6 +30,8 @@
 #define TOML_ASSERT_ASSUME(expr) static_assert(true)
 #include <toml++/toml.h>
 
+#include <QByteArrayView>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -43,9 +45,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A key or a string as the file holds it. QString::fromUtf8 drops a leading
+// U+FEFF, which would turn the key "\uFEFF" into an empty name and
+// "\uFEFFflood" into "flood"; toml++ already dropped the file's own BOM, so
+// any U+FEFF left is part of the text and is kept.
 QString fromUtf8(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    QStringDecoder decode(QStringDecoder::Utf8,
+            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decode(QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
 SourcePosition positionOf(const toml::source_region &region)

@@ -260,6 +260,14 @@ void TestDesignFile::badFile_data()
     add("typo in the weir", all + "[basin]\nsubmergance = 1.1\n", F::UnknownKey, "14:1",
             "basin.submergance", "unknown key");
     add("empty key", all + "\"\" = 1\n", F::UnknownKey, "13:1", "flood[1].\"\"", "unknown key");
+    // U+FEFF inside a key is part of the key, not a byte-order mark to drop.
+    add("key of a byte-order mark", all + "\"\xef\xbb\xbf\" = 2\n", F::UnknownKey, "13:1",
+            "flood[1].\uFEFF", "unknown key");
+    add("key behind a byte-order mark",
+            all
+                    + "\"\xef\xbb\xbf"
+                      "discharge\" = 2\n",
+            F::UnknownKey, "13:1", "flood[1].\uFEFFdischarge", "unknown key");
     add("unknown table", "[wier]\ncrest = 1\n" + all, F::UnknownKey, "1:2", "wier", "unknown key");
     add("typo in a flood", all + "[[flood]]\ndischarge = 5\ndischarg = 6\n", F::UnknownKey, "15:1",
             "flood[2].discharg", "unknown key");
