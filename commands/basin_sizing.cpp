@@ -40,9 +40,7 @@ float BasinConjugateDepth(FieldReadings &readings, FormState &state, float depth
 void requireCriticalDepth(const FieldReadings &readings)
 {
     if (readings.text(Field::Text7).trimmed().isEmpty()) {
-        throw CalcError(ErrorKind::TypeMismatch,
-                QStringLiteral("还没有临界水深:请先点击「求解并判断下游水跃形式」,"
-                               "再进行消力池水力计算。"));
+        throw CalcError(ErrorReason::NoCriticalDepthYet);
     }
 }
 

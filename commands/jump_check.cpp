@@ -13,7 +13,7 @@ using checked::toSingle;
 
 namespace {
 
-void solveAndJudge(FormModel &form, FormState &state)
+JumpKind solveAndJudge(FormModel &form, FormState &state)
 {
     state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
     state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));
@@ -32,11 +32,12 @@ void solveAndJudge(FormModel &form, FormState &state)
     form.setVerdict(verdictText(kind));
     if (kind == JumpKind::Remote)
         form.setBasinEnabled(true);
+    return kind;
 }
 
 } // namespace
 
-void Command1_Click(FormModel &form, FormState &state)
+JumpKind Command1_Click(FormModel &form, FormState &state)
 {
     // Nothing computed from earlier inputs may stay beside this check's
     // verdict or its error.
@@ -45,8 +46,10 @@ void Command1_Click(FormModel &form, FormState &state)
 
     FieldReadings readings(form);
     readWeirInputs(readings, state);
+    JumpKind kind = JumpKind::Remote;
     namingZeroInputs(state, {{Field::Text1, &FormState::q}, {Field::Text6, &FormState::phi}},
-            [&] { solveAndJudge(form, state); });
+            [&] { kind = solveAndJudge(form, state); });
+    return kind;
 }
 
 } // namespace varnolt

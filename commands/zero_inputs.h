@@ -35,9 +35,9 @@ void namingZeroInputs(
                 [&state](const Divisor &divisor) { return state.*divisor.quantity == 0; });
         if (zero == divisors.end())
             throw;
-        throw CalcError(error.kind(),
-                QStringLiteral("「%1」为 0:%2").arg(fieldCaption(zero->field), error.message()),
-                zero->field);
+        ErrorFigures figures;
+        figures.cause = error.reason();
+        throw CalcError(ErrorReason::ZeroInput, std::move(figures), zero->field);
     }
 }
 

@@ -24,6 +24,7 @@ struct CaseInputs {
     double phi = 0.95;
     double sigma = 1.05;
     int line = 0;
+    std::optional<double> uplift; // U, the uplift under the slab (kPa), where given
 };
 
 // Settings that hold for every case of a design: the cross-check of the
@@ -35,6 +36,14 @@ struct DesignOptions {
     double slopeLength = 0.0; // Ls, horizontal length of the sloping part
     double k1 = 0.20; // slab-thickness coefficient, 0.15–0.20 in the code
     std::optional<double> ks; // apron-length coefficient; no apron length without it
+    // φ′, the velocity coefficient of the tailwater's head at the basin exit,
+    // apart from the jet's φ: a lower φ for a high weir must not make the
+    // basin shallower.
+    double exitPhi = 0.95;
+    double depthStep = 0.05; // the adopted basin depth is rounded up to this (m)
+    double lengthStep = 0.5; // the adopted basin length is rounded up to this (m)
+    double k2 = 1.2; // safety factor of the slab against uplift
+    double slabUnitWeight = 24; // γb, unit weight of the slab (kN/m³)
 };
 
 // The form of a hydraulic jump by the Froude number of its incoming flow.
@@ -67,6 +76,15 @@ struct CheckResult {
     QString text7, text8, text9; // the window's texts
 };
 
+// Why the standard's cross-check has no root: the cubic has none at a total
+// head, the fixed point does not settle, or the arithmetic failed.
+struct StandardFailure {
+    enum class Reason { NoContractedDepth, NotSettled, Arithmetic };
+    Reason reason = Reason::NotSettled;
+    double T0 = 0; // NoContractedDepth: the total head T0 = E0 + d′ (m)
+    std::optional<CalcError> arithmetic; // Arithmetic: the checked step's error
+};
+
 // The standard's own basin depth and length, beside the window's.
 struct StandardCheck {
     std::optional<double> d; // d′ (m); none where it has no root
@@ -74,7 +92,7 @@ struct StandardCheck {
     std::optional<double> hco; // contracted depth at the converged d′ (m)
     std::optional<double> conjugate; // hc″ (m)
     std::optional<double> deltaZ; // ΔZ (m)
-    QString error; // why there is no root, in the user's words
+    std::optional<StandardFailure> failure; // why there is no root
 };
 
 // The stilling basin, as the window's second command sizes it, with what
@@ -98,11 +116,15 @@ struct BasinResult {
     QString text11, text8, text12; // the window's texts
 };
 
-// Where a command stopped: "Command1" or "Command2", the kind and the message.
+// The stage of a case that a failure stopped: the window's jump-type check
+// or its basin sizing.
+enum class Stage { Check, Basin };
+
+// Where a case stopped, and the command's error with all it quotes; the
+// sentence is composed where the error is shown.
 struct CaseError {
-    QString command;
-    ErrorKind kind = ErrorKind::NoSolution;
-    QString message;
+    Stage stage = Stage::Check;
+    CalcError error;
 };
 
 struct CaseResult {

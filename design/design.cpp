@@ -38,24 +38,19 @@ private:
     QLocale m_saved;
 };
 
-CaseError errorOf(const QString &command, const CalcError &error)
-{
-    return CaseError{command, error.kind(), error.message()};
-}
-
 WeirFlow flowOf(const FormState &state)
 {
     return WeirFlow{state.q, state.H, state.a1, state.v, state.ht, state.phi, state.sigma};
 }
 
-CheckResult checkOf(const MemoryFormModel &form, const FormState &state)
+CheckResult checkOf(const MemoryFormModel &form, const FormState &state, JumpKind jump)
 {
     CheckResult check;
     check.hc = state.hc;
     check.E0 = state.E0;
     check.hco = state.hco;
     check.hco2 = state.hco2;
-    check.jump = jumpKindOfVerdict(form.verdict()).value_or(JumpKind::Critical);
+    check.jump = jump;
     check.verdict = form.verdict();
     check.text7 = form.text(Field::Text7);
     check.text8 = form.text(Field::Text8);
@@ -118,10 +113,10 @@ CaseResult evaluateInFullStop(const CaseInputs &inputs, const DesignOptions &opt
     // fails (a conjugate depth that rounded to zero) the stage it belongs to
     // is reported as stopped, with the kind of failure.
     try {
-        Command1_Click(form, state);
-        result.check = checkOf(form, state);
+        const JumpKind jump = Command1_Click(form, state);
+        result.check = checkOf(form, state, jump);
     } catch (const CalcError &error) {
-        result.error = errorOf(u"Command1"_s, error);
+        result.error = CaseError{Stage::Check, error};
         return result;
     }
     if (result.check->jump != JumpKind::Remote)
@@ -131,7 +126,7 @@ CaseResult evaluateInFullStop(const CaseInputs &inputs, const DesignOptions &opt
         Command2_Click(form, state);
         result.basin = basinOf(form, state, options);
     } catch (const CalcError &error) {
-        result.error = errorOf(u"Command2"_s, error);
+        result.error = CaseError{Stage::Basin, error};
     }
     return result;
 }

@@ -98,4 +98,11 @@ QString basinAdviceKey(BasinAdvice advice)
     return {};
 }
 
+QString stageKey(Stage stage)
+{
+    // The names of the window's two buttons, as the files have always
+    // written the stage.
+    return stage == Stage::Basin ? u"Command2"_s : u"Command1"_s;
+}
+
 } // namespace varnolt::design

@@ -29,4 +29,8 @@ QString basinAdviceText(BasinAdvice advice);
 // "none", "plain", "suppress waves", "blocks baffles sill", "blocks dentated sill".
 QString basinAdviceKey(BasinAdvice advice);
 
+// "Command1" or "Command2": the stage a case stopped at, as the table, CSV
+// and JSON write it.
+QString stageKey(Stage stage);
+
 } // namespace varnolt::design

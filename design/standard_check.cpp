@@ -1,5 +1,7 @@
 #include "design/standard_check.h"
 
+#include "design/slab_and_apron.h"
+
 #include "model/checked_math.h"
 #include "model/errors.h"
 #include "model/formulas.h"
@@ -9,7 +11,6 @@
 namespace varnolt::design {
 
 namespace c = varnolt::checked;
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -62,16 +63,17 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
         const double E0 = standardTotalHead(flow, alpha);
         const double alphaQ2 = c::mul(alpha, c::mul(flow.q, flow.q));
         const double widthFactor = c::pow(options.widthRatio, 0.25);
+        // The tailwater's head at the exit with the exit's own coefficient φ′.
         const double tailwaterHead = c::div(alphaQ2,
-                c::mul(c::mul(formulas::twoG, c::mul(flow.phi, flow.phi)),
+                c::mul(c::mul(formulas::twoG, c::mul(options.exitPhi, options.exitPhi)),
                         c::mul(flow.ht, flow.ht)));
         double depth = 0;
         for (int round = 0; round < maxRounds; ++round) {
             const double T0 = c::add(E0, depth);
             const std::optional<double> hco = standardContractedDepth(T0, flow.q, flow.phi, alpha);
             if (!hco) {
-                result.error
-                        = u"按规范公式，总水头 T0 = %1 m 时收缩水深无解。"_s.arg(T0, 0, 'g', 6);
+                result.failure
+                        = StandardFailure{StandardFailure::Reason::NoContractedDepth, T0, {}};
                 return result;
             }
             const double root = c::pow(
@@ -95,10 +97,10 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
                 return result;
             }
         }
-        result.error = u"按规范公式迭代消力池深度 d′ 不收敛。"_s;
+        result.failure = StandardFailure{StandardFailure::Reason::NotSettled, 0, {}};
     } catch (const CalcError &error) {
         result = StandardCheck{};
-        result.error = u"按规范公式计算时出错：%1"_s.arg(error.message());
+        result.failure = StandardFailure{StandardFailure::Reason::Arithmetic, 0, error};
     }
     return result;
 }
@@ -106,13 +108,14 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
 SlabAndApron slabAndApron(const WeirFlow &flow, const DesignOptions &options)
 {
     SlabAndApron result;
-    result.headDifference = c::sub(c::add(flow.a1, flow.H), flow.ht);
-    double root = 0;
-    if (result.headDifference > 0)
-        root = c::pow(c::mul(flow.q, c::pow(result.headDifference, 0.5)), 0.5);
-    result.slabThickness = c::mul(options.k1, root);
-    if (options.ks)
-        result.apronLength = c::mul(*options.ks, root);
+    result.headDifference = headDifference(flow);
+    result.slabThickness = scourSlabThickness(flow.q, result.headDifference, options.k1);
+    if (options.ks) {
+        // On the discharge entering the basin, as this record has always
+        // given it; apronExtension takes the width ratio into account.
+        result.apronLength = apronExtension(flow.q, 1.0, result.headDifference, *options.ks).length;
+    }
+    const double root = scourParameter(flow.q, result.headDifference);
     result.outsideRange = root < 1.0 || root > 9.0;
     return result;
 }

@@ -32,16 +32,18 @@ std::optional<double> standardContractedDepth(double T0, double q, double phi, d
 // point from d′ = 0:
 //   T0 = E0 + d′,  hco from the cubic above,
 //   hc″ = hco/2·(√(1 + 8α·q²/(9.81·hco³)) − 1)·(b1/b2)^0.25,
-//   ΔZ = α·q²/(19.62·φ²·ht²) − α·q²/(19.62·hc″²),
+//   ΔZ = α·q²/(19.62·φ′²·ht²) − α·q²/(19.62·hc″²), φ′ the exit coefficient,
 //   d′ = σ·hc″ − ht − ΔZ,
 //   Lsj = Ls + β·6.9·(hc″ − hco).
-// Where the cubic has no root, or d′ does not settle, `error` says so and the
-// numbers stay empty. Arithmetic failures become that error as well.
+// Where the cubic has no root, or d′ does not settle, `failure` says so and
+// the numbers stay empty. Arithmetic failures become that failure as well.
 StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options);
 
 // Floor slab against scour and apron extension, from the difference of the
 // water levels above the downstream floor ΔH′ = a1 + H − ht:
-//   t = k1·√(q·√ΔH′),  Lp = Ks·√(q·√ΔH′) (only with Ks).
+//   t = k1·√(q·√ΔH′),  Lp = Ks·√(q·√ΔH′) (only with Ks),
+// by the formulas of design/slab_and_apron.h. The apron here takes the
+// discharge entering the basin; apronExtension there takes qs = q·b1/b2.
 // Where the headwater does not stand above the tailwater (ΔH′ ≤ 0) there is
 // no head to drive seepage or scour: √(q·√ΔH′) is taken as 0, so t = 0 and
 // Lp = 0, and the result is flagged as outside the formula's range 1–9.

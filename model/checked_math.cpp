@@ -2,9 +2,9 @@
 
 namespace varnolt::checked::detail {
 
-void fail(ErrorKind kind, const char16_t *message)
+void fail(ErrorReason reason)
 {
-    throw CalcError(kind, QString::fromUtf16(message));
+    throw CalcError(reason);
 }
 
 } // namespace varnolt::checked::detail

@@ -15,7 +15,7 @@ namespace varnolt::checked {
 
 namespace detail {
 // Out of line, so the inline tests stay small.
-[[noreturn]] void fail(ErrorKind kind, const char16_t *message);
+[[noreturn]] void fail(ErrorReason reason);
 
 // One test on the path every result takes; which failure it is matters
 // only once it has happened.
@@ -23,8 +23,8 @@ inline double verified(double result)
 {
     if (!std::isfinite(result)) [[unlikely]] {
         if (std::isnan(result))
-            fail(ErrorKind::InvalidOperation, u"计算结果无定义。");
-        fail(ErrorKind::Overflow, u"计算结果超出数值范围。");
+            fail(ErrorReason::UndefinedResult);
+        fail(ErrorReason::ResultTooLarge);
     }
     return result;
 }
@@ -49,8 +49,8 @@ inline double div(double a, double b)
 {
     if (b == 0) [[unlikely]] {
         if (a == 0)
-            detail::fail(ErrorKind::InvalidOperation, u"计算中出现零除以零。");
-        detail::fail(ErrorKind::DivisionByZero, u"计算中出现除数为零。");
+            detail::fail(ErrorReason::ZeroDividedByZero);
+        detail::fail(ErrorReason::DivisionByZero);
     }
     return detail::verified(a / b);
 }
@@ -59,9 +59,9 @@ inline double div(double a, double b)
 inline double pow(double base, double exponent)
 {
     if (base == 0 && exponent < 0) [[unlikely]]
-        detail::fail(ErrorKind::DivisionByZero, u"计算中对零取负数次幂。");
+        detail::fail(ErrorReason::NegativePowerOfZero);
     if (base < 0 && exponent != std::trunc(exponent)) [[unlikely]]
-        detail::fail(ErrorKind::InvalidOperation, u"计算中对负数取分数次幂。");
+        detail::fail(ErrorReason::FractionalPowerOfNegative);
     return detail::verified(std::pow(base, exponent));
 }
 
@@ -72,7 +72,7 @@ inline float toSingle(double value)
     const auto single = static_cast<float>(value);
     if (!std::isfinite(single)) [[unlikely]] {
         detail::verified(value); // a double result already undefined or infinite
-        detail::fail(ErrorKind::Overflow, u"计算结果超出单精度范围。");
+        detail::fail(ErrorReason::BeyondSinglePrecision);
     }
     return single;
 }

@@ -1,5 +1,9 @@
 #include "model/errors.h"
 
+#include "model/window_messages.h"
+
+#include <utility>
+
 namespace varnolt {
 
 using namespace Qt::StringLiterals;
@@ -46,11 +50,46 @@ QString errorKindKey(ErrorKind kind)
     return u"error"_s;
 }
 
-CalcError::CalcError(ErrorKind kind, const QString &message, std::optional<Field> field)
-    : m_kind(kind)
-    , m_message(message)
+ErrorKind errorKindOf(ErrorReason reason, const ErrorFigures &figures)
+{
+    switch (reason) {
+    case ErrorReason::NotANumber:
+    case ErrorReason::NoCriticalDepthYet:
+        return ErrorKind::TypeMismatch;
+    case ErrorReason::NumberTooLarge:
+    case ErrorReason::ResultTooLarge:
+    case ErrorReason::BeyondSinglePrecision:
+        return ErrorKind::Overflow;
+    case ErrorReason::OutOfRange:
+        return ErrorKind::InvalidInput;
+    case ErrorReason::UndefinedResult:
+    case ErrorReason::ZeroDividedByZero:
+    case ErrorReason::FractionalPowerOfNegative:
+        return ErrorKind::InvalidOperation;
+    case ErrorReason::DivisionByZero:
+    case ErrorReason::NegativePowerOfZero:
+        return ErrorKind::DivisionByZero;
+    case ErrorReason::ZeroInput:
+        // The zero input explains the arithmetic's failure; the kind stays.
+        return errorKindOf(figures.cause);
+    case ErrorReason::HeadTooSmall:
+    case ErrorReason::SupercriticalTailwater:
+    case ErrorReason::JumpHeldWithoutBasin:
+    case ErrorReason::NoBasinDeepEnough:
+        return ErrorKind::NoSolution;
+    case ErrorReason::CalculatorNotStarted:
+        return ErrorKind::FileNotFound;
+    }
+    return ErrorKind::NoSolution;
+}
+
+CalcError::CalcError(ErrorReason reason, ErrorFigures figures, std::optional<Field> field)
+    : m_reason(reason)
+    , m_figures(std::move(figures))
     , m_field(field)
-    , m_utf8(message.toUtf8())
+    , m_kind(errorKindOf(m_reason, m_figures))
+    , m_message(windowMessage(m_reason, m_figures, m_field))
+    , m_utf8(m_message.toUtf8())
 {
 }
 

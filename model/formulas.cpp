@@ -35,7 +35,7 @@ double totalHeadForCheck(float v, float P)
 
 double totalHeadForBasin(double H, double a1, double v, float d)
 {
-    return add(add(add(H, a1), div(pow(v, 2), twoG)), d);
+    return exact::totalHeadForBasin(H, a1, v, d);
 }
 
 double criticalDepth(float q)
@@ -57,24 +57,48 @@ double contractedDepthCeiling(float q, float phi)
 
 double conjugateDepth(float q, float hco)
 {
-    const double root = pow(add(div(mul(8, pow(q, 2)), mul(pow(hco, 3), g)), 1), 0.5);
-    return div(mul(sub(root, 1), hco), 2);
+    return exact::conjugateDepth(q, hco);
 }
 
 double downstreamTotalHead(float q, float phi, float ht)
 {
-    return add(div(pow(q, 2), mul(pow(mul(phi, ht), 2), twoG)), ht);
+    return exact::downstreamTotalHead(q, phi, ht);
 }
 
 double basinResidual(float Et, float q, float hco2, float sigma, float d)
 {
-    const double velocityHead = div(pow(q, 2), mul(pow(mul(hco2, sigma), 2), twoG));
-    return sub(Et, sub(add(velocityHead, mul(hco2, sigma)), d));
+    return exact::basinResidual(Et, q, hco2, sigma, d);
 }
 
 double basinLength(float hco2, float hco, double factor)
 {
     return mul(sub(hco2, hco), factor);
 }
+
+namespace exact {
+
+double totalHeadForBasin(double H, double a1, double v, double d)
+{
+    return add(add(add(H, a1), div(pow(v, 2), twoG)), d);
+}
+
+double conjugateDepth(double q, double hco)
+{
+    const double root = pow(add(div(mul(8, pow(q, 2)), mul(pow(hco, 3), g)), 1), 0.5);
+    return div(mul(sub(root, 1), hco), 2);
+}
+
+double downstreamTotalHead(double q, double phi, double ht)
+{
+    return add(div(pow(q, 2), mul(pow(mul(phi, ht), 2), twoG)), ht);
+}
+
+double basinResidual(double Et, double q, double hco2, double sigma, double d)
+{
+    const double velocityHead = div(pow(q, 2), mul(pow(mul(hco2, sigma), 2), twoG));
+    return sub(Et, sub(add(velocityHead, mul(hco2, sigma)), d));
+}
+
+} // namespace exact
 
 } // namespace varnolt::formulas

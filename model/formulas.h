@@ -75,4 +75,16 @@ double basinResidual(float Et, float q, float hco2, float sigma, float d);
 // Basin length for a factor of the jump length: (hco2 − hco) · factor.
 double basinLength(float hco2, float hco, double factor);
 
+// The same formulas on double-precision arguments, for the design's exact
+// basin root. The single-precision forms above widen their arguments to
+// double and call these, exactly as every step of them widened its operands
+// before, so each formula is written once and the window's figures stay
+// bit for bit what they were.
+namespace exact {
+double totalHeadForBasin(double H, double a1, double v, double d);
+double conjugateDepth(double q, double hco);
+double downstreamTotalHead(double q, double phi, double ht);
+double basinResidual(double Et, double q, double hco2, double sigma, double d);
+} // namespace exact
+
 } // namespace varnolt::formulas

@@ -4,6 +4,8 @@
 #include "model/number_text.h"
 #include "model/quoted_excerpt.h"
 
+#include <utility>
+
 namespace varnolt {
 
 using namespace Qt::StringLiterals;
@@ -38,10 +40,10 @@ void checkInputRange(Field field, double value, const QString &text)
     const auto range = inputRange(field);
     if (!range || range->holds(value))
         return;
-    throw CalcError(ErrorKind::InvalidInput,
-            u"「%1」的值“%2”超出允许范围:应为 %3。"_s.arg(
-                    fieldCaption(field), quotedExcerpt(text.trimmed()), range->text()),
-            field);
+    ErrorFigures figures;
+    figures.quoted = quotedExcerpt(text.trimmed());
+    figures.range = range;
+    throw CalcError(ErrorReason::OutOfRange, std::move(figures), field);
 }
 
 } // namespace varnolt

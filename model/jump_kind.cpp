@@ -1,8 +1,5 @@
 #include "model/jump_kind.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "model/number_text.h"
 
 namespace varnolt {
@@ -28,16 +25,6 @@ QString verdictText(JumpKind kind)
         return u"下游发生临界水跃"_s;
     }
     return {};
-}
-
-std::optional<JumpKind> jumpKindOfVerdict(const QString &verdict)
-{
-    constexpr JumpKind kinds[] = {JumpKind::Remote, JumpKind::Submerged, JumpKind::Critical};
-    const auto *found = std::find_if(std::begin(kinds), std::end(kinds),
-            [&verdict](JumpKind kind) { return verdict == verdictText(kind); });
-    if (found == std::end(kinds))
-        return std::nullopt;
-    return *found;
 }
 
 } // namespace varnolt

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 namespace varnolt {
 
 // What the tailwater does with the jump below the weir.
@@ -23,8 +21,5 @@ JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, fl
 
 // The verdict line's text for a kind of jump.
 QString verdictText(JumpKind kind);
-
-// The kind a verdict text states; nullopt for any other text (an empty line).
-std::optional<JumpKind> jumpKindOfVerdict(const QString &verdict);
 
 } // namespace varnolt

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace varnolt {
 
@@ -44,8 +45,8 @@ bool isAsciiDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// Where a text came from, for a message: a caption, and the field when the
-// text is a field's.
+// Where a text came from, for a message: the field, or the caption of a
+// text that is no field's.
 struct Source {
     QString caption;
     std::optional<Field> field;
@@ -53,26 +54,23 @@ struct Source {
 
 Source sourceOf(Field field)
 {
-    return {fieldCaption(field), field};
-}
-
-QString describe(const Source &source)
-{
-    return source.caption.isEmpty() ? QStringLiteral("文本")
-                                    : QStringLiteral("「%1」").arg(source.caption);
+    return {QString(), field};
 }
 
 [[noreturn]] void notANumber(const QString &text, const Source &source)
 {
-    throw CalcError(ErrorKind::TypeMismatch,
-            QStringLiteral("%1中的“%2”不是一个数。").arg(describe(source), quotedExcerpt(text)),
-            source.field);
+    ErrorFigures figures;
+    figures.quoted = quotedExcerpt(text);
+    figures.source = source.caption;
+    throw CalcError(ErrorReason::NotANumber, std::move(figures), source.field);
 }
 
-[[noreturn]] void tooLarge(const Source &source, const QString &range)
+[[noreturn]] void tooLarge(const Source &source, NumberPrecision precision)
 {
-    throw CalcError(ErrorKind::Overflow,
-            QStringLiteral("%1中的数超出%2范围。").arg(describe(source), range), source.field);
+    ErrorFigures figures;
+    figures.source = source.caption;
+    figures.precision = precision;
+    throw CalcError(ErrorReason::NumberTooLarge, std::move(figures), source.field);
 }
 
 // White space at either end of a text: QChar::isSpace is Unicode's
@@ -236,7 +234,7 @@ double strictUnrounded(const QString &raw, const Source &source)
         notANumber(text, source);
     const auto value = valueOf(*number);
     if (!value)
-        tooLarge(source, QStringLiteral("双精度"));
+        tooLarge(source, NumberPrecision::Double);
     return *value;
 }
 
@@ -245,7 +243,7 @@ float strictSingle(const QString &text, const Source &source)
     const double value = strictUnrounded(text, source);
     const auto single = static_cast<float>(value);
     if (std::isinf(single))
-        tooLarge(source, QStringLiteral("单精度"));
+        tooLarge(source, NumberPrecision::Single);
     return single;
 }
 
@@ -312,7 +310,7 @@ double LeadingNumber(const QString &text, const QString &source)
 
     const auto value = valueOf(number);
     if (!value)
-        tooLarge({source, std::nullopt}, QStringLiteral("双精度"));
+        tooLarge({source, std::nullopt}, NumberPrecision::Double);
     return *value;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace varnolt {
 
@@ -17,8 +18,7 @@ using checked::toSingle;
 
 [[noreturn]] void headTooSmall()
 {
-    throw CalcError(
-            ErrorKind::NoSolution, QStringLiteral("总水头不足以通过该单宽流量:收缩断面水深无解。"));
+    throw CalcError(ErrorReason::HeadTooSmall);
 }
 
 // The root of R on its rising branch (0, h*]: the supercritical contracted
@@ -133,19 +133,19 @@ void detail::noBasinNeeded(const FormState &state)
 {
     const float hc = toSingle(formulas::criticalDepth(state.q));
     if (state.ht < hc) {
-        throw CalcError(ErrorKind::NoSolution,
-                QStringLiteral("下游水深 %1 m 小于临界水深 %2 m:下游为急流,不能形成水跃,"
-                               "无法据此尾水设计消力池。")
-                        .arg(SingleText(state.ht), SingleText(hc)));
+        ErrorFigures figures;
+        figures.tailwater = SingleText(state.ht);
+        figures.criticalDepth = SingleText(hc);
+        throw CalcError(ErrorReason::SupercriticalTailwater, std::move(figures));
     }
-    throw CalcError(ErrorKind::NoSolution,
-            QStringLiteral("在此淹没系数下,不设消力池已能形成淹没水跃,无需消力池。"));
+    throw CalcError(ErrorReason::JumpHeldWithoutBasin);
 }
 
 void detail::noBasinDeepEnough()
 {
-    throw CalcError(ErrorKind::NoSolution,
-            QStringLiteral("池深到 %1 m 仍不能形成淹没水跃:消力池深无解。").arg(deepestBasin));
+    ErrorFigures figures;
+    figures.deepest = deepestBasin;
+    throw CalcError(ErrorReason::NoBasinDeepEnough, std::move(figures));
 }
 
 } // namespace varnolt

@@ -1,8 +1,7 @@
 #include "report/atomic_output.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -19,8 +18,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The temporary file of the write in progress, for the signal handler: an
-// interrupted run removes it and leaves the target untouched.
+// The named temporary file of the write in progress, for the signal
+// handler: an interrupted run removes it. (QSaveFile on Linux usually writes
+// into an unnamed file, which vanishes by itself.)
 char pendingPath[4096];
 volatile std::sig_atomic_t pending = 0;
 
@@ -36,7 +36,7 @@ class PendingFile {
 public:
     explicit PendingFile(const QByteArray &path)
     {
-        if (path.size() < qsizetype(sizeof pendingPath)) {
+        if (!path.isEmpty() && path.size() < qsizetype(sizeof pendingPath)) {
             std::memcpy(pendingPath, path.constData(), std::size_t(path.size()) + 1);
             pending = 1;
         }
@@ -53,77 +53,126 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-} // namespace
-
-bool writeBytes(const QString &path, const QByteArray &bytes, QString &error)
+// The name of the file open on `descriptor`, where it has one in the file
+// system; empty for an unnamed or deleted one.
+QByteArray namedPathOf(int descriptor)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0) {
-        error = systemError();
-        return false;
-    }
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(descriptor);
+    QByteArray path(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(link.constData(), path.data(), std::size_t(path.size()));
+    if (length <= 0 || length >= path.size())
+        return {};
+    path.truncate(length);
+    struct stat open { };
+    struct stat named { };
+    if (::fstat(descriptor, &open) != 0 || ::stat(path.constData(), &named) != 0
+            || open.st_dev != named.st_dev || open.st_ino != named.st_ino)
+        return {};
+    return path;
+}
+
+bool writeAll(int descriptor, const QByteArray &bytes, QString &error)
+{
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, std::size_t(bytes.size() - done));
+        const ssize_t n
+                = ::write(descriptor, bytes.constData() + done, std::size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = systemError();
-            ::close(fd);
+            error = n < 0 ? systemError() : u"nothing written"_s;
             return false;
         }
         done += n;
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    return true;
+}
+
+// A device, FIFO or terminal, opened and written as it is: no rename, no
+// truncation of what is not a file, no sync (which such files refuse).
+bool writeStream(const QString &path, const QByteArray &bytes, QString &error)
+{
+    const int descriptor
+            = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
         error = systemError();
+        return false;
+    }
+    const bool written = writeAll(descriptor, bytes, error);
+    if (::close(descriptor) != 0 && written) {
+        error = systemError();
+        return false;
+    }
+    return written;
+}
+
+bool writeStandardOutput(const QByteArray &bytes, QString &error)
+{
+    std::fflush(stdout);
+    return writeAll(STDOUT_FILENO, bytes, error);
+}
+
+bool replaceFile(const QString &path, const QByteArray &bytes, QString &error)
+{
+    struct stat existing { };
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    // QSaveFile gives the new file the old one's permissions, not its owner:
+    // a report root rewrites for a user stays the user's. Where the system
+    // refuses (another user's file), the file is still written.
+    const bool ownerKept
+            = !exists || ::fchown(file.handle(), existing.st_uid, existing.st_gid) == 0;
+    Q_UNUSED(ownerKept)
+    const PendingFile guard(namedPathOf(file.handle()));
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
         return false;
     }
     return true;
 }
 
-bool writeAtomically(const QString &target,
-        const std::function<bool(const QString &temporaryPath, QString &error)> &write,
-        QString &error)
+} // namespace
+
+bool writeOutput(const OutputTarget &target, const QByteArray &bytes, QString &error)
 {
-    const QFileInfo info(target);
-    if (info.isDir()) {
-        error = u"is a folder"_s;
-        return false;
+    switch (target.kind) {
+    case OutputTarget::Kind::StandardOutput:
+        return writeStandardOutput(bytes, error);
+    case OutputTarget::Kind::Stream:
+        return writeStream(target.path, bytes, error);
+    case OutputTarget::Kind::File:
+        return replaceFile(target.path, bytes, error);
     }
-    QTemporaryFile temporary(info.absolutePath() + u"/."_s + info.fileName() + u".XXXXXX"_s);
+    return false;
+}
+
+std::optional<QByteArray> bytesOfFileWritten(
+        const std::function<bool(const QString &path, QString &error)> &write, QString &error)
+{
+    QTemporaryFile temporary;
     if (!temporary.open()) {
-        error = u"cannot create a file in %1: %2"_s.arg(
-                info.absolutePath(), temporary.errorString());
-        return false;
+        error = u"cannot create a temporary file: %1"_s.arg(temporary.errorString());
+        return std::nullopt;
     }
-    temporary.close();
-    const QByteArray temporaryPath = QFile::encodeName(temporary.fileName());
-    const PendingFile guard(temporaryPath);
-
+    const PendingFile guard(QFile::encodeName(temporary.fileName()));
     if (!write(temporary.fileName(), error))
-        return false;
-
-    // The permissions a new file gets here, not the temporary file's 0600.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(temporaryPath.constData(), 0666 & ~mask);
-
-    if (::rename(temporaryPath.constData(), QFile::encodeName(target).constData()) != 0) {
-        error = systemError();
-        return false;
+        return std::nullopt;
+    // The writer replaced the file's contents by its own path; read them anew.
+    QFile written(temporary.fileName());
+    if (!written.open(QIODevice::ReadOnly)) {
+        error = written.errorString();
+        return std::nullopt;
     }
-    temporary.setAutoRemove(false);
-    return true;
-}
-
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat sa { };
-    struct stat sb { };
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0
-            || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    QByteArray bytes = written.readAll();
+    if (written.error() != QFileDevice::NoError) {
+        error = written.errorString();
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace varnolt::report

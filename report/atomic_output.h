@@ -1,23 +1,28 @@
 #pragma once
 
+#include "report/output_target.h"
+
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace varnolt::report {
 
-// Writes a file whole or not at all: the content goes into a temporary file
-// in the target's folder, which then replaces the target in one rename. A
-// failed or interrupted run leaves the target as it was. `write` fills the
-// temporary file at the path it is given and says whether it succeeded.
-bool writeAtomically(const QString &target,
-        const std::function<bool(const QString &temporaryPath, QString &error)> &write,
-        QString &error);
+// Writes the output to its target. A file is written whole or not at all,
+// through QSaveFile: the bytes go into a new file beside it, which then
+// replaces it in one rename, keeping its permissions and, where allowed, its
+// owner; a failed or interrupted run leaves it as it was. A stream and
+// standard output are written straight through. False with `error` set
+// (the system's reason, such as "No space left on device") when the bytes
+// did not all arrive.
+bool writeOutput(const OutputTarget &target, const QByteArray &bytes, QString &error);
 
-// Bytes into a file at `path`, flushed to the disk.
-bool writeBytes(const QString &path, const QByteArray &bytes, QString &error);
-
-// Whether two paths name the same existing file (through links too).
-bool sameFile(const QString &a, const QString &b);
+// The bytes of a file that `write` makes at the path it is given (the
+// workbook's library writes only to a path): a private temporary file,
+// read back and removed.
+std::optional<QByteArray> bytesOfFileWritten(
+        const std::function<bool(const QString &path, QString &error)> &write, QString &error);
 
 } // namespace varnolt::report

@@ -5,11 +5,12 @@
 #include "design/design.h"
 #include "report/atomic_output.h"
 #include "report/options.h"
+#include "report/report_date.h"
 #include "writers/format.h"
 #include "writers/report_document.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
+#include <QDate>
 #include <QFile>
 
 #include <cstdio>
@@ -68,17 +69,6 @@ std::optional<QByteArray> readInput(const QString &path, QString &error)
     return bytes;
 }
 
-// The date a calculation report carries: today, or the day of
-// SOURCE_DATE_EPOCH when a build wants the same bytes every run.
-QDate reportDate()
-{
-    bool ok = false;
-    const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    if (ok && epoch >= 0)
-        return QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC).date();
-    return QDate::currentDate();
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,12 +95,26 @@ int main(int argc, char *argv[])
         return usageError(
                 u"the %1 format is not part of this build"_s.arg(QString::fromLatin1(format.name)));
     }
-    if (!options->outputPath.isEmpty() && !options->casesPath.isEmpty()
-            && options->casesPath != u"-"_s
-            && report::sameFile(options->casesPath, options->outputPath)) {
+    const auto target = report::outputTarget(options->outputPath, error);
+    if (!target) {
+        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+        return usageOrFileError;
+    }
+    if (report::replacesInput(options->casesPath, *target)) {
         printError(u"varnolt-report: %1: refusing to write over the case file"_s.arg(
                 options->outputPath));
         return usageOrFileError;
+    }
+
+    // Only a calculation report carries a date; a date it cannot carry is
+    // refused before anything is read or written.
+    QDate date;
+    if (format.toReport) {
+        const auto day = report::reportDate(
+                qEnvironmentVariable("SOURCE_DATE_EPOCH"), QDate::currentDate(), error);
+        if (!day)
+            return usageError(error);
+        date = *day;
     }
 
     std::vector<design::CaseInputs> cases;
@@ -126,7 +130,10 @@ int main(int argc, char *argv[])
         }
         design::CaseFile file = design::readCases(*bytes);
         const auto located = [&shownPath](const design::ReadError &e) {
-            return u"%1:%2: column %3: %4"_s.arg(shownPath).arg(e.line).arg(e.column, e.message);
+            // One arg() for every part: a path or a message with "%1" in
+            // it stays as it is.
+            return QCoreApplication::translate("varnolt::report::Program", "%1:%2: column %3: %4")
+                    .arg(shownPath, QString::number(e.line), e.column, e.message);
         };
         if (file.fileError) {
             printError(located(*file.fileError));
@@ -143,28 +150,20 @@ int main(int argc, char *argv[])
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;
-    settings.date = reportDate();
-    const auto bytesOf = [&]() {
-        return format.toReport ? format.toReport(result, settings) : format.toBytes(result);
-    };
-
-    if (options->outputPath.isEmpty()) {
-        if (!writeStandardOutput(bytesOf())) {
-            printError(u"varnolt-report: cannot write to standard output"_s);
-            return usageOrFileError;
-        }
-        return status;
-    }
-    const bool written = report::writeAtomically(
-            options->outputPath,
-            [&](const QString &path, QString &writeError) {
-                if (format.toFile)
-                    return format.toFile(result, path, writeError);
-                return report::writeBytes(path, bytesOf(), writeError);
-            },
-            error);
-    if (!written) {
-        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+    settings.date = date;
+    const auto bytes = format.toFile
+            ? report::bytesOfFileWritten(
+                    [&](const QString &path, QString &writeError) {
+                        return format.toFile(result, path, writeError, settings.language);
+                    },
+                    error)
+            : std::optional(format.toReport ? format.toReport(result, settings)
+                                            : format.toBytes(result, settings.language));
+    if (!bytes || !report::writeOutput(*target, *bytes, error)) {
+        const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
+                ? u"standard output"_s
+                : options->outputPath;
+        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(shownTarget, error));
         return usageOrFileError;
     }
     return status;

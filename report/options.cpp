@@ -4,58 +4,138 @@
 #include "design/case_reader.h"
 #include "model/quoted_excerpt.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <map>
+#include <string_view>
 
 namespace varnolt::report {
 
 using namespace Qt::StringLiterals;
+
+// The context under which the option texts stand in the translation
+// catalogue.
+class OptionTexts {
+    Q_DECLARE_TR_FUNCTIONS(varnolt::report::Options)
+};
 
 namespace {
 
 enum class Kind { Flag, Value };
 
 struct OptionDefinition {
-    const char *name; // without the dashes
+    const char *name; // without the dashes; messages name the option by it
+    const char *alias; // another name, or null
     Kind kind;
 };
 
 // Every option. Each takes one dash or two: --q and -q are the same.
-constexpr OptionDefinition knownOptions[] = {
-        {"help", Kind::Flag},
-        {"h", Kind::Flag},
-        {"version", Kind::Flag},
-        {"q", Kind::Value},
-        {"H", Kind::Value},
-        {"a1", Kind::Value},
-        {"v", Kind::Value},
-        {"ht", Kind::Value},
-        {"phi", Kind::Value},
-        {"sigma", Kind::Value},
-        {"name", Kind::Value},
-        {"alpha", Kind::Value},
-        {"b-ratio", Kind::Value},
-        {"beta", Kind::Value},
-        {"ls", Kind::Value},
-        {"k1", Kind::Value},
-        {"ks", Kind::Value},
-        {"bed", Kind::Value},
-        {"o", Kind::Value},
-        {"output", Kind::Value},
-        {"format", Kind::Value},
-        {"lang", Kind::Value},
-        {"title", Kind::Value},
+constexpr OptionDefinition optionDefinitions[] = {
+        {"help", "h", Kind::Flag},
+        {"version", nullptr, Kind::Flag},
+        {"q", nullptr, Kind::Value},
+        {"H", nullptr, Kind::Value},
+        {"a1", nullptr, Kind::Value},
+        {"v", nullptr, Kind::Value},
+        {"ht", nullptr, Kind::Value},
+        {"phi", nullptr, Kind::Value},
+        {"sigma", nullptr, Kind::Value},
+        {"name", nullptr, Kind::Value},
+        {"alpha", nullptr, Kind::Value},
+        {"b-ratio", nullptr, Kind::Value},
+        {"beta", nullptr, Kind::Value},
+        {"ls", nullptr, Kind::Value},
+        {"k1", nullptr, Kind::Value},
+        {"ks", nullptr, Kind::Value},
+        {"bed", nullptr, Kind::Value},
+        {"output", "o", Kind::Value},
+        {"format", nullptr, Kind::Value},
+        {"lang", nullptr, Kind::Value},
+        {"title", nullptr, Kind::Value},
 };
 
-const OptionDefinition *findOption(const QString &name)
+const OptionDefinition *definitionNamed(const QString &name)
 {
-    for (const OptionDefinition &option : knownOptions) {
-        if (name == QLatin1String(option.name))
-            return &option;
+    for (const OptionDefinition &definition : optionDefinitions) {
+        if (name == QLatin1String(definition.name)
+                || (definition.alias && name == QLatin1String(definition.alias)))
+            return &definition;
     }
     return nullptr;
+}
+
+// The option's name in an argument: "--ht=3" and "-ht" both name "ht".
+QString optionNameIn(const QString &argument)
+{
+    const qsizetype dashes = argument.startsWith(u"--"_s) ? 2 : 1;
+    return argument.mid(dashes).section(u'=', 0, 0);
+}
+
+// The parser for every option. Single-dash words are long options (-ht is
+// --ht, not -h -t). Where `outputGluedToDash` is set, -o also takes its
+// value in the same argument (-oFILE), as short options with a value are
+// often written; that reading turns -output into -o utput, so it is only
+// tried for an argument that no other reading knows.
+void defineOptions(QCommandLineParser &parser, bool outputGluedToDash)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionDefinition &definition : optionDefinitions) {
+        QStringList names{QLatin1String(definition.name)};
+        if (definition.alias)
+            names << QLatin1String(definition.alias);
+        QCommandLineOption option(names);
+        if (definition.kind == Kind::Value)
+            option.setValueName(QLatin1String(definition.name));
+        if (outputGluedToDash && definition.alias && definition.alias == std::string_view("o"))
+            option.setFlags(QCommandLineOption::ShortOptionStyle);
+        parser.addOption(option);
+    }
+}
+
+// Why the parser refused the arguments, in the program's own words.
+QString refusalOf(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        const auto given = std::find_if(arguments.begin(), arguments.end(), [&](const QString &a) {
+            return a.startsWith(u'-') && optionNameIn(a) == unknown.front();
+        });
+        const QString shown = given != arguments.end() ? *given : u"--"_s + unknown.front();
+        return OptionTexts::tr("unknown option '%1'")
+                .arg(quotedExcerpt(shown, ControlCharacters::Replaced));
+    }
+    // A value is missing only after the last option found: it ran out of
+    // arguments to take.
+    if (const QStringList found = parser.optionNames(); !found.isEmpty()) {
+        const QString &last = found.back();
+        const OptionDefinition *definition = definitionNamed(last);
+        const auto occurrences = std::count_if(found.begin(), found.end(),
+                [&](const QString &name) { return definitionNamed(name) == definition; });
+        if (definition && definition->kind == Kind::Value
+                && occurrences > parser.values(last).size())
+            return OptionTexts::tr("option --%1 needs a value").arg(last);
+    }
+    for (const QString &argument : arguments) {
+        const OptionDefinition *definition = definitionNamed(optionNameIn(argument));
+        if (argument.startsWith(u'-') && argument.contains(u'=') && definition
+                && definition->kind == Kind::Flag)
+            return OptionTexts::tr("option --%1 takes no value").arg(optionNameIn(argument));
+    }
+    return parser.errorText();
+}
+
+// Reads the arguments into `parser`; false with `error` set when they do
+// not parse.
+bool tokenise(QCommandLineParser &parser, const QStringList &arguments, bool outputGluedToDash,
+        QString &error)
+{
+    defineOptions(parser, outputGluedToDash);
+    // The parser skips the first argument as the program's name.
+    if (parser.parse(QStringList{QCoreApplication::applicationName()} + arguments))
+        return true;
+    error = refusalOf(parser, arguments);
+    return false;
 }
 
 std::optional<double> numberOption(const QString &option, const QString &text, QString &error)
@@ -63,7 +143,7 @@ std::optional<double> numberOption(const QString &option, const QString &text, Q
     QString fault;
     const std::optional<double> value = design::parseCaseNumber(text, u',', fault);
     if (!value)
-        error = u"option --%1: %2"_s.arg(option, fault);
+        error = OptionTexts::tr("option --%1: %2").arg(option, fault);
     return value;
 }
 
@@ -71,65 +151,39 @@ std::optional<double> numberOption(const QString &option, const QString &text, Q
 
 std::optional<ReportOptions> parseArguments(const QStringList &arguments, QString &error)
 {
-    std::map<QString, QString> values;
-    ReportOptions options;
-    QStringList positional;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        if (optionsEnded || argument == u"-"_s || !argument.startsWith(u'-')) {
-            positional << argument;
-            continue;
-        }
-        if (argument == u"--"_s) {
-            optionsEnded = true;
-            continue;
-        }
-        QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
-        std::optional<QString> inlineValue;
-        if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
-            inlineValue = name.mid(equals + 1);
-            name.truncate(equals);
-        }
-        // -oFILE, as short options with a value are often written.
-        if (!argument.startsWith(u"--"_s) && name.size() > 1 && name.startsWith(u'o')
-                && !findOption(name)) {
-            inlineValue = name.mid(1);
-            name = u"o"_s;
-        }
-        const OptionDefinition *known = findOption(name);
-        if (!known) {
-            error = u"unknown option '%1'"_s.arg(
-                    quotedExcerpt(argument, ControlCharacters::Replaced));
+    QCommandLineParser plain;
+    QCommandLineParser glued;
+    const QCommandLineParser *parser = &plain;
+    if (!tokenise(plain, arguments, false, error)) {
+        const QStringList unknown = plain.unknownOptionNames();
+        const bool outputGlued = std::any_of(unknown.begin(), unknown.end(),
+                [](const QString &name) { return name.startsWith(u'o'); });
+        if (!outputGlued || !tokenise(glued, arguments, true, error))
             return std::nullopt;
-        }
-        if (known->kind == Kind::Flag) {
-            if (inlineValue) {
-                error = u"option --%1 takes no value"_s.arg(name);
-                return std::nullopt;
-            }
-            (name == u"version"_s ? options.version : options.help) = true;
-            continue;
-        }
-        if (!inlineValue) {
-            if (i + 1 >= arguments.size()) {
-                error = u"option --%1 needs a value"_s.arg(name);
-                return std::nullopt;
-            }
-            inlineValue = arguments[++i];
-        }
-        if (name == u"output"_s)
-            name = u"o"_s;
-        values[name] = *inlineValue;
+        parser = &glued;
+        error.clear();
     }
+
+    ReportOptions options;
+    options.help = parser->isSet(u"help"_s);
+    options.version = parser->isSet(u"version"_s);
     if (options.help || options.version)
         return options;
-
-    const auto take = [&values](const char *name) -> std::optional<QString> {
-        const auto it = values.find(QString::fromLatin1(name));
-        if (it == values.end())
+    // An option given twice leaves the reader to guess which one counts.
+    for (const OptionDefinition &definition : optionDefinitions) {
+        if (definition.kind == Kind::Value
+                && parser->values(QLatin1String(definition.name)).size() > 1) {
+            error = OptionTexts::tr("option --%1 is given more than once")
+                            .arg(QLatin1String(definition.name));
             return std::nullopt;
-        return it->second;
+        }
+    }
+
+    const auto take = [parser](const char *name) -> std::optional<QString> {
+        const QString option = QLatin1String(name);
+        if (!parser->isSet(option))
+            return std::nullopt;
+        return parser->value(option);
     };
     const auto number = [&](const char *name, double &target) {
         if (const auto text = take(name)) {
@@ -142,20 +196,22 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
     };
 
     // One case by options, or a case file: not both.
+    const QStringList positional = parser->positionalArguments();
     const char *caseOptions[] = {"q", "H", "a1", "v", "ht", "phi", "sigma", "name"};
     bool anyCaseOption = false;
     for (const char *name : caseOptions)
         anyCaseOption = anyCaseOption || take(name).has_value();
     if (positional.size() > 1) {
-        error = u"one case file at most, given %1"_s.arg(positional.size());
+        error = OptionTexts::tr("one case file at most, given %1").arg(positional.size());
         return std::nullopt;
     }
     if (!positional.isEmpty() && anyCaseOption) {
-        error = u"give either a case file or one case by --q --H --a1 --v --ht, not both"_s;
+        error = OptionTexts::tr(
+                "give either a case file or one case by --q --H --a1 --v --ht, not both");
         return std::nullopt;
     }
     if (positional.isEmpty() && !anyCaseOption) {
-        error = u"no cases: give a case file, or one case by --q --H --a1 --v --ht"_s;
+        error = OptionTexts::tr("no cases: give a case file, or one case by --q --H --a1 --v --ht");
         return std::nullopt;
     }
     if (!positional.isEmpty()) {
@@ -164,8 +220,9 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         design::CaseInputs inputs;
         for (const char *name : {"q", "H", "a1", "v", "ht"}) {
             if (!take(name)) {
-                error = u"one case needs --q, --H, --a1, --v and --ht; --%1 is missing"_s.arg(
-                        QString::fromLatin1(name));
+                error = OptionTexts::tr(
+                        "one case needs --q, --H, --a1, --v and --ht; --%1 is missing")
+                                .arg(QString::fromLatin1(name));
                 return std::nullopt;
             }
         }
@@ -176,11 +233,12 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         inputs.name = take("name").value_or(u"case 1"_s).trimmed();
         if (std::any_of(inputs.name.begin(), inputs.name.end(),
                     [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; })) {
-            error = u"option --name: contains a control character"_s;
+            error = OptionTexts::tr("option --name: contains a control character");
             return std::nullopt;
         }
         if (inputs.name.isEmpty() || inputs.name.size() > design::maxNameLength) {
-            error = u"option --name: give 1 to %1 characters"_s.arg(design::maxNameLength);
+            error = OptionTexts::tr("option --name: give 1 to %1 characters")
+                            .arg(design::maxNameLength);
             return std::nullopt;
         }
         options.singleCase = inputs;
@@ -194,16 +252,17 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             = {{"alpha", d.alpha}, {"b-ratio", d.widthRatio}, {"beta", d.beta}, {"k1", d.k1}};
     for (const auto &[name, value] : positives) {
         if (!(value > 0)) {
-            error = u"option --%1: must be greater than 0"_s.arg(QString::fromLatin1(name));
+            error = OptionTexts::tr("option --%1: must be greater than 0")
+                            .arg(QString::fromLatin1(name));
             return std::nullopt;
         }
     }
     if (!(d.slopeLength >= 0)) {
-        error = u"option --ls: must not be negative"_s;
+        error = OptionTexts::tr("option --ls: must not be negative");
         return std::nullopt;
     }
     if (take("ks") && take("bed")) {
-        error = u"give --ks or --bed, not both"_s;
+        error = OptionTexts::tr("give --ks or --bed, not both");
         return std::nullopt;
     }
     if (take("ks")) {
@@ -211,7 +270,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         if (!number("ks", ks))
             return std::nullopt;
         if (!(ks > 0)) {
-            error = u"option --ks: must be greater than 0"_s;
+            error = OptionTexts::tr("option --ks: must be greater than 0");
             return std::nullopt;
         }
         d.ks = ks;
@@ -222,26 +281,28 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             QStringList keywords;
             for (const design::BedClass &b : design::bedClasses)
                 keywords << QString::fromLatin1(b.keyword);
-            error = u"option --bed: unknown bed class '%1' (one of %2)"_s.arg(
-                    quotedExcerpt(*bed, ControlCharacters::Replaced), keywords.join(u", "_s));
+            error = OptionTexts::tr("option --bed: unknown bed class '%1' (one of %2)")
+                            .arg(quotedExcerpt(*bed, ControlCharacters::Replaced),
+                                    keywords.join(u", "_s));
             return std::nullopt;
         }
     }
 
-    options.outputPath = take("o").value_or(QString());
+    options.outputPath = take("output").value_or(QString());
     if (const auto format = take("format")) {
         options.format = writers::formatNamed(*format);
         if (!options.format) {
-            error = u"option --format: unknown format '%1' (table, csv, json, md, html, xlsx)"_s
+            error = OptionTexts::tr(
+                    "option --format: unknown format '%1' (table, csv, json, md, html, xlsx)")
                             .arg(quotedExcerpt(*format, ControlCharacters::Replaced));
             return std::nullopt;
         }
-    } else if (!options.outputPath.isEmpty()) {
+    } else if (!options.outputPath.isEmpty() && options.outputPath != u"-"_s) {
         options.format = writers::formatOfPath(options.outputPath);
         if (!options.format) {
-            error = u"cannot tell the format of '%1' from its extension "
-                    "(.csv, .json, .md, .html, .xlsx); give --format"_s.arg(
-                            quotedExcerpt(options.outputPath, ControlCharacters::Replaced));
+            error = OptionTexts::tr("cannot tell the format of '%1' from its extension "
+                                    "(.csv, .json, .md, .html, .xlsx); give --format")
+                            .arg(quotedExcerpt(options.outputPath, ControlCharacters::Replaced));
             return std::nullopt;
         }
     } else {
@@ -253,18 +314,20 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         } else if (*language == u"en"_s) {
             options.language = writers::ReportLanguage::English;
         } else {
-            error = u"option --lang: unknown language '%1' (zh, en)"_s.arg(
-                    quotedExcerpt(*language, ControlCharacters::Replaced));
+            error = OptionTexts::tr("option --lang: unknown language '%1' (zh, en)")
+                            .arg(quotedExcerpt(*language, ControlCharacters::Replaced));
             return std::nullopt;
         }
     }
     options.title = take("title").value_or(QString()).trimmed();
     if (options.title.size() > design::maxNameLength) {
-        error = u"option --title: give at most %1 characters"_s.arg(design::maxNameLength);
+        error = OptionTexts::tr("option --title: give at most %1 characters")
+                        .arg(design::maxNameLength);
         return std::nullopt;
     }
-    if (options.outputPath.isEmpty() && options.format == writers::Format::Xlsx) {
-        error = u"a workbook is written to a file: give -o FILE.xlsx"_s;
+    if ((options.outputPath.isEmpty() || options.outputPath == u"-"_s)
+            && options.format == writers::Format::Xlsx) {
+        error = OptionTexts::tr("a workbook is written to a file: give -o FILE.xlsx");
         return std::nullopt;
     }
     return options;
@@ -278,55 +341,61 @@ QString helpText()
                 QString::fromLatin1(bed.keyword).leftJustified(11), QString::number(bed.ks),
                 QString::fromUtf16(bed.name));
     }
-    return u"Usage: varnolt-report [OPTION]... CASES.csv\n"
-           "  or:  varnolt-report [OPTION]... --q Q --H H --a1 A1 --v V --ht HT\n"
-           "Design the stilling basin below an overflow weir for every discharge of a\n"
-           "design: the window's jump check and basin sizing for each case, the jump's\n"
-           "Froude number, form and energy loss, the sluice design standard's basin\n"
-           "depth and length, the floor slab and apron, and the governing cases.\n"
-           "\n"
-           "CASES.csv has a header naming the columns q, H, a1, v, ht (required) and\n"
-           "name, phi, sigma (optional; phi 0.95, sigma 1.05), in any order and case,\n"
-           "separated by commas, semicolons or tabs. Use - to read standard input.\n"
-           "Quantities are in metres and seconds.\n"
-           "\n"
-           "One case:\n"
-           "  --q Q             discharge per unit width (m²/s)\n"
-           "  --H H             head over the weir crest (m)\n"
-           "  --a1 A1           weir height above the downstream floor (m)\n"
-           "  --v V             approach velocity (m/s)\n"
-           "  --ht HT           tailwater depth (m)\n"
-           "  --phi PHI         velocity coefficient (default 0.95)\n"
-           "  --sigma SIGMA     submergence factor of the basin (default 1.05)\n"
-           "  --name NAME       the case's name (default \"case 1\")\n"
-           "\n"
-           "Design-wide:\n"
-           "  --alpha A         kinetic-energy correction factor (default 1.0)\n"
-           "  --b-ratio R       b1/b2, width of the inflow over that of the basin (default 1)\n"
-           "  --beta B          share of the free-jump length for the basin (default 0.75)\n"
-           "  --ls LS           length of the sloping part of the basin (m, default 0)\n"
-           "  --k1 K1           slab-thickness coefficient (default 0.20; code 0.15-0.20)\n"
-           "  --ks KS           apron-length coefficient; without it no apron length\n"
-           "  --bed CLASS       Ks by the bed class, instead of --ks:\n"_s
-            + bedLines
-            + u"\n"
-              "Output:\n"
-              "  -o, --output FILE write to FILE, the format from its extension\n"
-              "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all\n"
-              "  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)\n"
-              "\n"
-              "Calculation report (.html, printable on A4 with a sketch of each case; .md):\n"
-              "  --lang LANG       zh (default) or en, the language of the report\n"
-              "  --title TITLE     the report's title (default 消能计算书), dated today\n"
-              "                    (or by SOURCE_DATE_EPOCH when it is set)\n"
-              "  --help            show this help and exit\n"
-              "  --version         show the version and exit\n"
-              "\n"
-              "Exit status: 0 when every row was read (a case without a solution is a\n"
-              "result); 1 when some rows could not be read (the others are written, and\n"
-              "each bad row is reported as FILE:LINE: column NAME: what is wrong);\n"
-              "2 for a usage error, a missing or unknown column, or a file that cannot be\n"
-              "read or written (nothing is written then).\n"_s;
+    // One text, so that a translation can reflow it whole; the bed classes
+    // stand in for %1.
+    return OptionTexts::tr(
+            "Usage: varnolt-report [OPTION]... CASES.csv\n"
+            "  or:  varnolt-report [OPTION]... --q Q --H H --a1 A1 --v V --ht HT\n"
+            "Design the stilling basin below an overflow weir for every discharge of a\n"
+            "design: the window's jump check and basin sizing for each case, the jump's\n"
+            "Froude number, form and energy loss, the sluice design standard's basin\n"
+            "depth and length, the floor slab and apron, and the governing cases.\n"
+            "\n"
+            "CASES.csv has a header naming the columns q, H, a1, v, ht (required) and\n"
+            "name, phi, sigma (optional; phi 0.95, sigma 1.05), in any order and case,\n"
+            "separated by commas, semicolons or tabs. Use - to read standard input.\n"
+            "Quantities are in metres and seconds.\n"
+            "\n"
+            "One case:\n"
+            "  --q Q             discharge per unit width (m²/s)\n"
+            "  --H H             head over the weir crest (m)\n"
+            "  --a1 A1           weir height above the downstream floor (m)\n"
+            "  --v V             approach velocity (m/s)\n"
+            "  --ht HT           tailwater depth (m)\n"
+            "  --phi PHI         velocity coefficient (default 0.95)\n"
+            "  --sigma SIGMA     submergence factor of the basin (default 1.05)\n"
+            "  --name NAME       the case's name (default \"case 1\")\n"
+            "\n"
+            "Design-wide:\n"
+            "  --alpha A         kinetic-energy correction factor (default 1.0)\n"
+            "  --b-ratio R       b1/b2, width of the inflow over that of the basin (default 1)\n"
+            "  --beta B          share of the free-jump length for the basin (default 0.75)\n"
+            "  --ls LS           length of the sloping part of the basin (m, default 0)\n"
+            "  --k1 K1           slab-thickness coefficient (default 0.20; code 0.15-0.20)\n"
+            "  --ks KS           apron-length coefficient; without it no apron length\n"
+            "  --bed CLASS       Ks by the bed class, instead of --ks:\n"
+            "%1"
+            "\n"
+            "Output:\n"
+            "  -o, --output FILE write to FILE, the format from its extension\n"
+            "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all,\n"
+            "                    keeping its permissions; through a link, the file it points\n"
+            "                    to; a device or FIFO written as it is; - for standard output\n"
+            "  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)\n"
+            "\n"
+            "Calculation report (.html, printable on A4 with a sketch of each case; .md):\n"
+            "  --lang LANG       zh (default) or en, the language of the report\n"
+            "  --title TITLE     the report's title (default 消能计算书), dated today\n"
+            "                    (or by SOURCE_DATE_EPOCH when it is set)\n"
+            "  --help            show this help and exit\n"
+            "  --version         show the version and exit\n"
+            "\n"
+            "Exit status: 0 when every row was read (a case without a solution is a\n"
+            "result); 1 when some rows could not be read (the others are written, and\n"
+            "each bad row is reported as FILE:LINE: column NAME: what is wrong);\n"
+            "2 for a usage error, a missing or unknown column, or a file that cannot be\n"
+            "read or written (nothing is written then).\n")
+            .arg(bedLines);
 }
 
 } // namespace varnolt::report

@@ -18,14 +18,19 @@ struct ReportRun {
     QString err;
 };
 
-// Runs the program with nothing on its standard input.
+// Runs the program with nothing on its standard input, or with the file
+// `standardInput` there as a shell's `<` puts it.
 inline ReportRun runReportProgram(const QStringList &arguments,
-        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+        const QString &standardInput = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!standardInput.isEmpty())
+        process.setStandardInputFile(standardInput);
     process.start(QStringLiteral(VARNOLT_REPORT_PROGRAM), arguments);
-    process.closeWriteChannel();
+    if (standardInput.isEmpty())
+        process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -77,14 +77,15 @@ int kindNamed(const QString &name)
     return -2;
 }
 
-// R, S or C for the verdict line's kind of jump.
+// R, S or C for the verdict line's kind of jump; any other line as it is.
 QString verdictCode(const QString &verdict)
 {
-    const auto kind = jumpKindOfVerdict(verdict);
-    if (!kind)
-        return verdict;
     constexpr char16_t codes[] = u"RSC";
-    return QString(QChar(codes[int(*kind)]));
+    for (const JumpKind kind : {JumpKind::Remote, JumpKind::Submerged, JumpKind::Critical}) {
+        if (verdict == verdictText(kind))
+            return QString(QChar(codes[int(kind)]));
+    }
+    return verdict;
 }
 
 double lengthValue(const QString &text)
@@ -128,12 +129,16 @@ void type(FormModel &form, const QString &typed)
 void runStep(MemoryFormModel &form, FormState &state, const Step &step)
 {
     type(form, step.typed);
+    std::optional<JumpKind> decided;
     const std::optional<CalcError> error = errorOf([&] {
         if (step.press == QLatin1String("check"))
-            Command1_Click(form, state);
+            decided = Command1_Click(form, state);
         else
             Command2_Click(form, state);
     });
+    // The check hands back the kind its verdict line states.
+    if (decided)
+        QCOMPARE(form.verdict(), verdictText(*decided));
 
     QCOMPARE(error ? int(error->kind()) : -1, kindNamed(step.kind));
     const std::optional<Field> field = error ? error->field() : std::nullopt;

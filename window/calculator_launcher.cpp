@@ -28,8 +28,9 @@ void startCalculator()
         if (!path.isEmpty() && QProcess::startDetached(path, {}))
             return;
     }
-    throw CalcError(ErrorKind::FileNotFound,
-            u"在程序搜索路径中找不到可启动的计算器(已查找 %1)。"_s.arg(programs.join(u", "_s)));
+    ErrorFigures figures;
+    figures.programs = programs;
+    throw CalcError(ErrorReason::CalculatorNotStarted, std::move(figures));
 }
 
 } // namespace varnolt

@@ -2,6 +2,7 @@
 
 #include "design/labels.h"
 #include "model/errors.h"
+#include "writers/error_words.h"
 
 #include <array>
 
@@ -30,21 +31,23 @@ Cell formCell(const std::optional<design::JumpForm> &form)
 
 // Each column's cell; a case without a check or a basin has empty cells there.
 #define CHECK_NUMBER(member)                                                                       \
-    [](const DesignResult &d, std::size_t i) {                                                     \
+    [](const DesignResult &d, std::size_t i, ReportLanguage) {                                     \
         const auto &check = at(d, i).check;                                                        \
         return check ? Cell::of(check->member) : Cell::empty();                                    \
     }
 #define BASIN_NUMBER(member)                                                                       \
-    [](const DesignResult &d, std::size_t i) {                                                     \
+    [](const DesignResult &d, std::size_t i, ReportLanguage) {                                     \
         const auto &basin = at(d, i).basin;                                                        \
         return basin ? Cell::of(basin->member) : Cell::empty();                                    \
     }
 #define INPUT_NUMBER(member)                                                                       \
-    [](const DesignResult &d, std::size_t i) { return Cell::of(at(d, i).inputs.member); }
+    [](const DesignResult &d, std::size_t i, ReportLanguage) {                                     \
+        return Cell::of(at(d, i).inputs.member);                                                   \
+    }
 
 const std::array<CaseColumn, 38> columns{{
         {u"name",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     return Cell::of(at(d, i).inputs.name);
                 }},
         {u"q (m²/s)", INPUT_NUMBER(q)},
@@ -59,13 +62,13 @@ const std::array<CaseColumn, 38> columns{{
         {u"hco (m)", CHECK_NUMBER(hco)},
         {u"hco2 (m)", CHECK_NUMBER(hco2)},
         {u"jump",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &check = at(d, i).check;
                     return check ? Cell::of(design::jumpKindName(check->jump)) : Cell::empty();
                 }},
         {u"Fr1", CHECK_NUMBER(Fr1)},
         {u"form",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &check = at(d, i).check;
                     return check ? formCell(check->form) : Cell::empty();
                 }},
@@ -80,65 +83,65 @@ const std::array<CaseColumn, 38> columns{{
         {u"basin length max (m)", BASIN_NUMBER(lengthMax)},
         {u"basin Fr1", BASIN_NUMBER(Fr1)},
         {u"basin form",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     return basin ? formCell(basin->form) : Cell::empty();
                 }},
         {u"advice",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     return basin ? Cell::of(design::basinAdviceText(basin->advice)) : Cell::empty();
                 }},
         {u"standard d′ (m)",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     return basin ? optionalNumber(basin->standard.d) : Cell::empty();
                 }},
         {u"standard Lsj (m)",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     return basin ? optionalNumber(basin->standard.length) : Cell::empty();
                 }},
         {u"standard note",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage language) {
                     const auto &basin = at(d, i).basin;
-                    return basin && !basin->standard.error.isEmpty()
-                            ? Cell::of(basin->standard.error)
+                    return basin && basin->standard.failure
+                            ? Cell::of(standardFailureWords(*basin->standard.failure, language))
                             : Cell::empty();
                 }},
         {u"ΔH′ (m)", BASIN_NUMBER(headDifference)},
         {u"slab thickness t (m)", BASIN_NUMBER(slabThickness)},
         {u"apron length Lp (m)",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     return basin ? optionalNumber(basin->apronLength) : Cell::empty();
                 }},
         {u"slab formula range",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
                     if (!basin)
                         return Cell::empty();
                     return Cell::of(basin->slabFormulaOutsideRange ? u"outside 1–9"_s : u"ok"_s);
                 }},
         {u"governs",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const QString text = governingText(d, i);
                     return text.isEmpty() ? Cell::empty() : Cell::of(text);
                 }},
         {u"error command",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &error = at(d, i).error;
-                    return error ? Cell::of(error->command) : Cell::empty();
+                    return error ? Cell::of(design::stageKey(error->stage)) : Cell::empty();
                 }},
         {u"error kind",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &error = at(d, i).error;
-                    return error ? Cell::of(errorKindKey(error->kind)) : Cell::empty();
+                    return error ? Cell::of(errorKindKey(error->error.kind())) : Cell::empty();
                 }},
         {u"error message",
-                [](const DesignResult &d, std::size_t i) {
+                [](const DesignResult &d, std::size_t i, ReportLanguage language) {
                     const auto &error = at(d, i).error;
-                    return error ? Cell::of(error->message) : Cell::empty();
+                    return error ? Cell::of(errorWords(error->error, language)) : Cell::empty();
                 }},
 }};
 

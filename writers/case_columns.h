@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "writers/report_words.h"
 
 #include <QString>
 
@@ -24,7 +25,8 @@ struct Cell {
 // cell of the case at `index` of the design.
 struct CaseColumn {
     const char16_t *header;
-    Cell (*cell)(const design::DesignResult &design, std::size_t index);
+    // Error messages and notes in `language`; keys and numbers in any.
+    Cell (*cell)(const design::DesignResult &design, std::size_t index, ReportLanguage language);
 };
 
 // The columns of CSV and the workbook, one row per case, in this order.

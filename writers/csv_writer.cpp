@@ -33,7 +33,7 @@ void appendField(QByteArray &out, const QString &text)
 
 } // namespace
 
-QByteArray csvText(const design::DesignResult &design)
+QByteArray csvText(const design::DesignResult &design, ReportLanguage language)
 {
     QByteArray out("\xEF\xBB\xBF");
     const auto columns = caseColumns();
@@ -47,7 +47,7 @@ QByteArray csvText(const design::DesignResult &design)
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (c > 0)
                 out += ',';
-            const Cell cell = columns[c].cell(design, i);
+            const Cell cell = columns[c].cell(design, i, language);
             if (cell.kind == Cell::Kind::Number)
                 out += shortestText(cell.number);
             else if (cell.kind == Cell::Kind::Text)

@@ -2,35 +2,35 @@
 
 #include <QList>
 
+#include <unicode/uchar.h>
+
 #include <numeric>
 
 namespace varnolt::writers {
 
 namespace {
 
-// The wide and fullwidth blocks of the East Asian Width property that
-// matter for engineering text: Hangul Jamo, CJK radicals to Yi, Hangul
-// syllables, CJK compatibility ideographs, vertical and small forms,
-// fullwidth forms, and the supplementary ideographic planes.
-bool isWide(char32_t c)
-{
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E)
-            || (c >= 0x3041 && c <= 0x33FF) || (c >= 0x3400 && c <= 0x4DBF)
-            || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
-            || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
-            || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
-            || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x1F300 && c <= 0x1F64F)
-            || (c >= 0x20000 && c <= 0x3FFFD);
-}
-
+// Columns one code point takes, by Unicode's own tables (ICU): marks that
+// sit on the character before and invisible format characters take none,
+// the East-Asian wide and fullwidth ones two, everything else one.
 int charWidth(char32_t c)
 {
-    if (c == 0x200B || c == 0x200C || c == 0x200D || c == 0xFEFF)
+    const auto point = static_cast<UChar32>(c);
+    switch (u_charType(point)) {
+    case U_NON_SPACING_MARK:
+    case U_ENCLOSING_MARK:
+    case U_FORMAT_CHAR:
         return 0;
-    const QChar::Category category = QChar::category(c);
-    if (category == QChar::Mark_NonSpacing || category == QChar::Mark_Enclosing)
-        return 0;
-    return isWide(c) ? 2 : 1;
+    default:
+        break;
+    }
+    switch (u_getIntPropertyValue(point, UCHAR_EAST_ASIAN_WIDTH)) {
+    case U_EA_WIDE:
+    case U_EA_FULLWIDTH:
+        return 2;
+    default:
+        return 1;
+    }
 }
 
 // The text's code points, surrogate pairs joined; a lone surrogate stands

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "writers/report_words.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,9 +23,11 @@ struct FormatEntry {
     Format format;
     const char *name; // for --format
     const char *extension; // of -o FILE, lower case, without the dot
-    QByteArray (*toBytes)(const design::DesignResult &);
+    // The messages in the machine formats follow the report's language.
+    QByteArray (*toBytes)(const design::DesignResult &, ReportLanguage);
     // Writes the file at `path`; false with `error` set when it cannot.
-    bool (*toFile)(const design::DesignResult &, const QString &path, QString &error);
+    bool (*toFile)(
+            const design::DesignResult &, const QString &path, QString &error, ReportLanguage);
     // The calculation report's formats, headed by a title and date in a language.
     QByteArray (*toReport)(const design::DesignResult &, const ReportSettings &);
 };

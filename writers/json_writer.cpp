@@ -1,5 +1,6 @@
 #include "design/labels.h"
 #include "model/errors.h"
+#include "writers/error_words.h"
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
@@ -11,27 +12,49 @@ using design::CheckResult;
 
 namespace {
 
+// A UTF-16 unit at `i` that is half of no pair: UTF-8 cannot carry it, a
+// \u escape can.
+bool isLoneSurrogate(const QString &text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    return c.isLowSurrogate(); // a low one after a high one was skipped with it
+}
+
 // A small streaming writer: keys in the order written, numbers as the
 // shortest text that reads back as the same double.
 class JsonOut {
 public:
     QByteArray bytes;
 
+    // Characters outside the Basic Multilingual Plane (rare place-name
+    // characters, emoji) are two UTF-16 units: runs of ordinary text are
+    // encoded whole so each pair becomes its one UTF-8 sequence; only the
+    // characters JSON and JavaScript need escaped break a run.
     void string(const QString &text)
     {
         bytes += '"';
-        for (const QChar c : text) {
-            const char16_t u = c.unicode();
+        qsizetype runStart = 0;
+        const auto endRun = [&](qsizetype end) {
+            bytes += QStringView(text).mid(runStart, end - runStart).toUtf8();
+            runStart = end + 1;
+        };
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
             if (u == u'"' || u == u'\\') {
+                endRun(i);
                 bytes += '\\';
                 bytes += char(u);
-            } else if (u < 0x20 || u == 0x2028 || u == 0x2029) {
+            } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || isLoneSurrogate(text, i)) {
+                endRun(i);
                 bytes += "\\u";
                 bytes += QByteArray::number(uint(u), 16).rightJustified(4, '0');
-            } else {
-                bytes += QString(c).toUtf8();
+            } else if (QChar::isHighSurrogate(u)) {
+                ++i; // the pair stays in the run
             }
         }
+        endRun(text.size());
         bytes += '"';
     }
 
@@ -195,7 +218,7 @@ void writeBasin(JsonOut &out, const BasinResult &basin)
     out.close('}');
 }
 
-void writeCase(JsonOut &out, const CaseResult &result)
+void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
 {
     out.open('{');
     out.key("name");
@@ -224,11 +247,11 @@ void writeCase(JsonOut &out, const CaseResult &result)
     if (result.error) {
         out.open('{');
         out.key("command");
-        out.text(result.error->command);
+        out.text(design::stageKey(result.error->stage));
         out.key("kind");
-        out.text(errorKindKey(result.error->kind));
+        out.text(errorKindKey(result.error->error.kind()));
         out.key("message");
-        out.text(result.error->message);
+        out.text(errorWords(result.error->error, language));
         out.close('}');
     } else {
         out.null();
@@ -238,7 +261,7 @@ void writeCase(JsonOut &out, const CaseResult &result)
 
 } // namespace
 
-QByteArray jsonText(const design::DesignResult &design)
+QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
 {
     JsonOut out;
     out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
@@ -247,7 +270,7 @@ QByteArray jsonText(const design::DesignResult &design)
     out.open('[');
     for (const CaseResult &result : design.cases) {
         out.breakLine();
-        writeCase(out, result);
+        writeCase(out, result, language);
     }
     out.close(']');
     out.breakLine();

@@ -1,6 +1,9 @@
 #include "writers/number_text.h"
 
+#include "writers/report_numbers.h"
+
 #include <charconv>
+#include <cmath>
 
 namespace varnolt::writers {
 
@@ -11,9 +14,9 @@ QByteArray shortestText(double value)
     return QByteArray(buffer, result.ptr - buffer);
 }
 
-QString fixedText(double value, int decimals)
+QString tableNumberText(double value, int decimals)
 {
-    return QString::number(value, 'f', decimals);
+    return QString::number(value, std::fabs(value) >= scientificFrom ? 'e' : 'f', decimals);
 }
 
 } // namespace varnolt::writers

@@ -10,7 +10,8 @@ namespace varnolt::writers {
 // reads back as the widened value itself (2.168255 as 2.168255090713501).
 QByteArray shortestText(double value);
 
-// A value with a fixed number of decimals, for the terminal table.
-QString fixedText(double value, int decimals);
+// A value with a fixed number of decimals for the terminal table, or as
+// many decimals and an exponent from a million on (scientificFrom).
+QString tableNumberText(double value, int decimals);
 
 } // namespace varnolt::writers

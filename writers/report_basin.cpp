@@ -2,6 +2,7 @@
 // standard's cross-check, the floor slab and the apron.
 #include "writers/report_sections.h"
 
+#include "writers/error_words.h"
 #include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
 #include "writers/report_formulas.h"
@@ -86,8 +87,9 @@ void addBasin(ReportSection &s, const design::CaseInputs &in, const design::Chec
                                                       lang)));
         s.blocks.push_back(g.block());
     } else {
-        s.blocks.push_back(
-                paragraph(ReportBlock::Kind::Note, word(Word::StandardNoRoot, lang) + sc.error));
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Note,
+                word(Word::StandardNoRoot, lang)
+                        + (sc.failure ? standardFailureWords(*sc.failure, lang) : QString())));
     }
 
     s.blocks.push_back(heading(4, word(Word::SlabCaption, lang)));

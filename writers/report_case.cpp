@@ -2,6 +2,8 @@
 // texts for the same inputs, and where the case stopped.
 #include "writers/report_sections.h"
 
+#include "design/labels.h"
+#include "writers/error_words.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
 
@@ -57,12 +59,14 @@ void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design
 void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::ErrorCaption, lang)));
-    const QString step = e.command == u"Command2"_s ? word(Word::StepBasin, lang)
-                                                    : word(Word::StepCheck, lang);
-    const QString head
-            = word(Word::CaseStopped, lang)
-                      .arg(step, e.command.left(16) + u", "_s + errorKindWords(e.kind, lang));
-    s.blocks.push_back(paragraph(ReportBlock::Kind::Error, head + e.message.left(2000)));
+    const QString step = e.stage == design::Stage::Basin ? word(Word::StepBasin, lang)
+                                                         : word(Word::StepCheck, lang);
+    const QString head = word(Word::CaseStopped, lang)
+                                 .arg(step,
+                                         design::stageKey(e.stage) + u", "_s
+                                                 + errorKindWords(e.error.kind(), lang));
+    s.blocks.push_back(
+            paragraph(ReportBlock::Kind::Error, head + errorWords(e.error, lang).left(2000)));
 }
 
 } // namespace

@@ -13,6 +13,8 @@ QString figure(double value)
 {
     if (!std::isfinite(value))
         return u"—"_s;
+    if (std::fabs(value) >= scientificFrom)
+        return QString::number(value, 'e', 3);
     int decimals = 3;
     if (value != 0) {
         const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));

@@ -2,6 +2,7 @@
 #include "model/errors.h"
 #include "writers/case_columns.h"
 #include "writers/display_width.h"
+#include "writers/error_words.h"
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
@@ -23,7 +24,7 @@ const QString none = u"–"_s;
 
 QString two(double value)
 {
-    return fixedText(value, 2);
+    return tableNumberText(value, 2);
 }
 
 QString optionalTwo(const std::optional<double> &value)
@@ -55,6 +56,18 @@ const std::vector<TableColumn> tableColumns{
         {u"Lp m"_s, true},
         {u"governs"_s, false},
 };
+
+// Where a case stopped and why: "Command2 stopped, 无解 (no solution): …"; in
+// English the kind's key is its name, and is not repeated.
+QString stoppedWords(const design::CaseError &stopped, ReportLanguage language)
+{
+    const ErrorKind kind = stopped.error.kind();
+    const QString kindWords = language == ReportLanguage::Chinese
+            ? errorKindName(kind) + u" ("_s + errorKindKey(kind) + u')'
+            : errorKindKey(kind);
+    return design::stageKey(stopped.stage) + u" stopped, "_s + kindWords + u": "_s
+            + errorWords(stopped.error, language);
+}
 
 QStringList rowOf(const DesignResult &design, std::size_t index)
 {
@@ -89,7 +102,7 @@ void appendPadded(QString &line, const QString &cell, int width, bool right)
 
 } // namespace
 
-QByteArray tableText(const DesignResult &design)
+QByteArray tableText(const DesignResult &design, ReportLanguage language)
 {
     std::vector<QStringList> rows;
     rows.reserve(design.cases.size() + 1);
@@ -148,16 +161,13 @@ QByteArray tableText(const DesignResult &design)
         text += u"* √(q·√ΔH′) outside 1–9, where the slab formula is not meant to be used.\n"_s;
 
     for (const CaseResult &result : design.cases) {
-        if (result.basin && !result.basin->standard.error.isEmpty())
+        if (result.basin && result.basin->standard.failure)
             text += result.inputs.name + u": standard cross-check: "_s
-                    + result.basin->standard.error + u'\n';
+                    + standardFailureWords(*result.basin->standard.failure, language) + u'\n';
     }
     for (const CaseResult &result : design.cases) {
-        if (result.error) {
-            text += result.inputs.name + u": "_s + result.error->command + u" stopped, "_s
-                    + errorKindName(result.error->kind) + u" ("_s + errorKindKey(result.error->kind)
-                    + u"): "_s + result.error->message + u'\n';
-        }
+        if (result.error)
+            text += result.inputs.name + u": "_s + stoppedWords(*result.error, language) + u'\n';
     }
     return text.toUtf8();
 }

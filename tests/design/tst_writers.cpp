@@ -5,6 +5,8 @@
 #include "design_cases.h"
 #include "writers/display_width.h"
 #include "writers/format.h"
+#include "writers/number_text.h"
+#include "writers/report_numbers.h"
 #include "writers/writers.h"
 
 #include <QJsonArray>
@@ -15,6 +17,9 @@
 using namespace varnolt;
 using namespace varnolt::design;
 using namespace varnolt::writers;
+
+Q_DECLARE_METATYPE(varnolt::writers::Format)
+Q_DECLARE_METATYPE(varnolt::writers::ReportLanguage)
 
 namespace {
 
@@ -42,8 +47,14 @@ private slots:
     void tableColumnsAligned();
     void csvForSpreadsheets();
     void jsonKeysAndNumbers();
+    void jsonNamesByteForByte_data();
+    void jsonNamesByteForByte();
     void formatDispatch_data();
+    void figuresFromAMillionHaveAnExponent_data();
+    void figuresFromAMillionHaveAnExponent();
     void formatDispatch();
+    void messagesFollowTheLanguage_data();
+    void messagesFollowTheLanguage();
 };
 
 void TestWriters::displayWidth_data()
@@ -57,6 +68,19 @@ void TestWriters::displayWidth_data()
     QTest::newRow("combining accent") << QStringLiteral("e\u0301") << 1;
     QTest::newRow("supplementary ideograph") << QString::fromUcs4(U"\U00020000") << 2;
     QTest::newRow("superscript and prime") << QStringLiteral("m²/s d′") << 7;
+    QTest::newRow("Greek and Cyrillic") << QStringLiteral("αβЖ") << 3;
+    QTest::newRow("Hangul syllables") << QStringLiteral("한글") << 4;
+    QTest::newRow("ideographic space and full stop") << QStringLiteral("\u3000。") << 4;
+    QTest::newRow("vertical comma") << QStringLiteral("\uFE10") << 2;
+    QTest::newRow("halfwidth katakana") << QStringLiteral("\uFF76\uFF77") << 2;
+    QTest::newRow("emoji in the BMP") << QStringLiteral("\u231A") << 2;
+    QTest::newRow("emoji outside the BMP") << QString::fromUcs4(U"\U0001F92F") << 2;
+    QTest::newRow("kana supplement") << QString::fromUcs4(U"\U0001B000") << 2;
+    QTest::newRow("CJK Extension G") << QString::fromUcs4(U"\U00030000") << 2;
+    QTest::newRow("enclosing circle") << QStringLiteral("1\u20DD") << 1;
+    QTest::newRow("Arabic mark") << QStringLiteral("\u0628\u0610") << 1;
+    QTest::newRow("word joiner and zero-width space") << QStringLiteral("a\u2060b\u200Bc") << 3;
+    QTest::newRow("soft hyphen") << QStringLiteral("ab\u00ADc") << 3;
 }
 
 void TestWriters::displayWidth()
@@ -177,6 +201,79 @@ void TestWriters::jsonKeysAndNumbers()
     QVERIFY(empty[u"cases"].toArray().isEmpty());
 }
 
+void TestWriters::messagesFollowTheLanguage_data()
+{
+    QTest::addColumn<Format>("format");
+    QTest::addColumn<ReportLanguage>("language");
+    for (const Format format : {Format::Table, Format::Csv, Format::Json}) {
+        const QString name = QString::fromLatin1(formatEntry(format).name);
+        QTest::newRow(qPrintable(name + QStringLiteral(" zh")))
+                << format << ReportLanguage::Chinese;
+        QTest::newRow(qPrintable(name + QStringLiteral(" en")))
+                << format << ReportLanguage::English;
+    }
+}
+
+void TestWriters::messagesFollowTheLanguage()
+{
+    QFETCH(Format, format);
+    QFETCH(ReportLanguage, language);
+    // The case without a discharge stops the check.
+    const QString chinese = QStringLiteral("「单宽流量q」为 0:计算中出现零除以零。");
+    const QString english = QStringLiteral(
+            "The discharge per unit width q is 0, so the calculation divides zero by zero.");
+    const QString text = QString::fromUtf8(formatEntry(format).toBytes(sampleDesign(), language));
+    const bool inChinese = language == ReportLanguage::Chinese;
+    QVERIFY(text.contains(inChinese ? chinese : english));
+    QVERIFY(!text.contains(inChinese ? english : chinese));
+    // The stage and the kind are keys, the same in both languages.
+    QVERIFY(text.contains(QStringLiteral("Command1")));
+    QVERIFY(text.contains(QStringLiteral("invalid operation")));
+}
+
+void TestWriters::jsonNamesByteForByte_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("written"); // the name's JSON string, quotes and all
+
+    QTest::newRow("Chinese of the Basic Plane") << QStringLiteral(
+            "设计洪水") << QByteArray("\"\xE8\xAE\xBE\xE8\xAE\xA1\xE6\xB4\xAA\xE6\xB0\xB4\"");
+    QTest::newRow("U+20000 alone")
+            << QString::fromUcs4(U"\U00020000") << QByteArray("\"\xF0\xA0\x80\x80\"");
+    QTest::newRow("U+21336 in a place name") << QString::fromUcs4(U"\U00021336\u6751 weir")
+                                             << QByteArray("\"\xF0\xA1\x8C\xB6\xE6\x9D\x91 weir\"");
+    QTest::newRow("emoji beside escapes")
+            << QString::fromUcs4(U"\"\U0001F30A\"\\\U0001F30A\n")
+            << QByteArray("\"\\\"\xF0\x9F\x8C\x8A\\\"\\\\\xF0\x9F\x8C\x8A\\u000a\"");
+    QTest::newRow("line separators escaped for JavaScript")
+            << QStringLiteral("a\u2028b\u2029") << QByteArray("\"a\\u2028b\\u2029\"");
+    // A half pair cannot be UTF-8; escaped, it reads back as the same unit.
+    QTest::newRow("lone high surrogate")
+            << (QStringLiteral("x") + QChar(0xD840)) << QByteArray("\"x\\ud840\"");
+    QTest::newRow("low surrogate first")
+            << (QString(QChar(0xDC00)) + QChar(0xD840) + QStringLiteral("y"))
+            << QByteArray("\"\\udc00\\ud840y\"");
+}
+
+// The bytes written for a case's name, and the name read back: characters
+// outside the Basic Multilingual Plane arrive as their four UTF-8 bytes.
+void TestWriters::jsonNamesByteForByte()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, written);
+    const QByteArray bytes
+            = jsonText(evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{}));
+    const QByteArray field = "{\"name\":" + written + ",";
+    QVERIFY2(bytes.contains(field), bytes.left(bytes.indexOf(",\"inputs\"")).constData());
+    QCOMPARE(bytes.count(written), 3); // the case, the governing depth and length
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(document[u"cases"][0][u"name"].toString(), name);
+    QCOMPARE(document[u"governing"][u"depth"].toString(), name);
+    QCOMPARE(document[u"governing"][u"length"].toString(), name);
+}
+
 void TestWriters::formatDispatch_data()
 {
     QTest::addColumn<QString>("path");
@@ -197,6 +294,32 @@ void TestWriters::formatDispatch()
     QCOMPARE(found ? int(*found) : -1, format);
     if (found)
         QCOMPARE(formatNamed(QString::fromLatin1(formatEntry(*found).name)), found);
+}
+
+void TestWriters::figuresFromAMillionHaveAnExponent_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("table"); // two decimals
+    QTest::addColumn<QString>("report");
+    QTest::newRow("small") << 0.8878912 << QStringLiteral("0.89") << QStringLiteral("0.8879");
+    QTest::newRow("ordinary Froude number")
+            << 5.274 << QStringLiteral("5.27") << QStringLiteral("5.274");
+    QTest::newRow("just below a million")
+            << 999999.25 << QStringLiteral("999999.25") << QStringLiteral("999999.250");
+    QTest::newRow("a million") << 1e6 << QStringLiteral("1.00e+06") << QStringLiteral("1.000e+06");
+    QTest::newRow("Froude number of a film")
+            << 2.5e19 << QStringLiteral("2.50e+19") << QStringLiteral("2.500e+19");
+    QTest::newRow("negative") << -3.21e7 << QStringLiteral("-3.21e+07")
+                              << QStringLiteral("-3.210e+07");
+    QTest::newRow("largest double") << 1.7976931348623157e308 << QStringLiteral("1.80e+308")
+                                    << QStringLiteral("1.798e+308");
+}
+
+void TestWriters::figuresFromAMillionHaveAnExponent()
+{
+    QFETCH(double, value);
+    QTEST(tableNumberText(value, 2), "table");
+    QTEST(figure(value), "report");
 }
 
 QTEST_GUILESS_MAIN(TestWriters)

@@ -3,6 +3,7 @@
 #include "commands/commands.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
+#include "model/number_text.h"
 #include "window/client_area.h"
 #include "window/error_report.h"
 #include "window/self_capture.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(varnolt::ErrorKind)
+Q_DECLARE_METATYPE(varnolt::ErrorReason)
 Q_DECLARE_METATYPE(std::optional<varnolt::Field>)
 
 using namespace varnolt;
@@ -277,26 +279,33 @@ void TestWindowCommands::recalculateClearsForNewCalculation()
 void TestWindowCommands::focusAfterError_data()
 {
     // clang-format off
+    QTest::addColumn<ErrorReason>("reason");
+    QTest::addColumn<ErrorReason>("cause");
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<std::optional<Field>>("atFault");
     QTest::addColumn<bool>("focusesField");
     const std::optional<Field> ht = Field::Text5;
-    QTest::newRow("text not a number") << ErrorKind::TypeMismatch << ht << true;
-    QTest::newRow("text beyond single precision") << ErrorKind::Overflow << ht << true;
-    QTest::newRow("value out of range") << ErrorKind::InvalidInput << ht << true;
+    const ErrorReason none = ErrorReason::DivisionByZero;
+    QTest::newRow("text not a number") << ErrorReason::NotANumber << none << ErrorKind::TypeMismatch << ht << true;
+    QTest::newRow("text beyond single precision") << ErrorReason::NumberTooLarge << none << ErrorKind::Overflow << ht << true;
+    QTest::newRow("value out of range") << ErrorReason::OutOfRange << none << ErrorKind::InvalidInput << ht << true;
     // Arithmetic failures are not the field's text: the focus stays.
     QTest::newRow("division by zero naming q")
-            << ErrorKind::DivisionByZero << std::optional<Field>(Field::Text1) << false;
+            << ErrorReason::ZeroInput << ErrorReason::DivisionByZero << ErrorKind::DivisionByZero
+            << std::optional<Field>(Field::Text1) << false;
     QTest::newRow("0/0 naming phi")
-            << ErrorKind::InvalidOperation << std::optional<Field>(Field::Text6) << false;
-    QTest::newRow("no basin") << ErrorKind::NoSolution << std::optional<Field>() << false;
-    QTest::newRow("arithmetic overflow") << ErrorKind::Overflow << std::optional<Field>() << false;
-    QTest::newRow("no calculator") << ErrorKind::FileNotFound << std::optional<Field>() << false;
+            << ErrorReason::ZeroInput << ErrorReason::ZeroDividedByZero << ErrorKind::InvalidOperation
+            << std::optional<Field>(Field::Text6) << false;
+    QTest::newRow("no basin") << ErrorReason::JumpHeldWithoutBasin << none << ErrorKind::NoSolution << std::optional<Field>() << false;
+    QTest::newRow("arithmetic overflow") << ErrorReason::ResultTooLarge << none << ErrorKind::Overflow << std::optional<Field>() << false;
+    QTest::newRow("no calculator") << ErrorReason::CalculatorNotStarted << none << ErrorKind::FileNotFound << std::optional<Field>() << false;
     // clang-format on
 }
 
 void TestWindowCommands::focusAfterError()
 {
+    QFETCH(ErrorReason, reason);
+    QFETCH(ErrorReason, cause);
     QFETCH(ErrorKind, kind);
     QFETCH(std::optional<Field>, atFault);
     QFETCH(bool, focusesField);
@@ -305,9 +314,14 @@ void TestWindowCommands::focusAfterError()
     typeInto(testkit::field(*m_form, 2), u"3"_s);
 
     MessageBoxCatcher box;
-    runCommand(m_form.get(), [&] { throw CalcError(kind, u"What went wrong."_s, atFault); });
+    ErrorFigures figures;
+    figures.cause = cause;
+    const CalcError error(reason, figures, atFault);
+    QCOMPARE(error.kind(), kind);
+    runCommand(m_form.get(), [&] { throw error; });
     QVERIFY(box.caught());
     QCOMPARE(box.text(), errorKindName(kind));
+    QCOMPARE(box.informativeText(), error.message());
 
     // The window takes the focus back once the box has gone.
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -344,8 +358,10 @@ void TestWindowCommands::errorBoxButtonIsChinese()
 void TestWindowCommands::errorBoxFitsTheScreen_data()
 {
     // clang-format off
-    QTest::addColumn<QString>("message");
-    QTest::newRow("one line") << u"「单宽流量q」中的“x”不是一个数。"_s;
+    // The caption a text is read under is quoted whole: a long one makes a
+    // long message.
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("one line") << u"单宽流量q"_s;
     QTest::newRow("long paste, no spaces") << QString(10000, u'9');
     QTest::newRow("long paste, spaces") << u"1 "_s.repeated(5000);
     QTest::newRow("long Chinese text") << u"水跃"_s.repeated(5000);
@@ -354,10 +370,11 @@ void TestWindowCommands::errorBoxFitsTheScreen_data()
 
 void TestWindowCommands::errorBoxFitsTheScreen()
 {
-    QFETCH(QString, message);
+    QFETCH(QString, caption);
+    const QString message = u"「%1」中的“x”不是一个数。"_s.arg(caption);
     MessageBoxCatcher box(QDir::current().absoluteFilePath(
             u"error-box-%1.png"_s.arg(QTest::currentDataTag()).replace(u' ', u'-').remove(u","_s)));
-    runCommand(m_form.get(), [&] { throw CalcError(ErrorKind::TypeMismatch, message); });
+    runCommand(m_form.get(), [&] { StrictNumber(u"x"_s, caption); });
     QVERIFY(box.caught());
     QVERIFY(box.informativeText().size() <= MaxShownMessageLength + 1);
     QVERIFY(message.startsWith(

@@ -15,7 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <utility>
+
 Q_DECLARE_METATYPE(varnolt::ErrorKind)
+Q_DECLARE_METATYPE(varnolt::ErrorReason)
 
 using namespace varnolt;
 using namespace varnolt::testkit;
@@ -161,23 +164,35 @@ void TestWindowMenu::calculatorMissingIsFileNotFound()
 void TestWindowMenu::errorKindNames_data()
 {
     // clang-format off
+    QTest::addColumn<ErrorReason>("reason");
     QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("name");
-    for (ErrorKind kind : { ErrorKind::TypeMismatch, ErrorKind::Overflow, ErrorKind::DivisionByZero,
-                            ErrorKind::InvalidOperation, ErrorKind::FileNotFound,
-                            ErrorKind::NoSolution, ErrorKind::InvalidInput })
-        QTest::newRow(qPrintable(errorKindKey(kind))) << kind << errorKindName(kind);
+    // One reason of each kind.
+    const std::pair<ErrorReason, ErrorKind> reasons[] = {
+            {ErrorReason::NotANumber, ErrorKind::TypeMismatch},
+            {ErrorReason::ResultTooLarge, ErrorKind::Overflow},
+            {ErrorReason::DivisionByZero, ErrorKind::DivisionByZero},
+            {ErrorReason::ZeroDividedByZero, ErrorKind::InvalidOperation},
+            {ErrorReason::CalculatorNotStarted, ErrorKind::FileNotFound},
+            {ErrorReason::HeadTooSmall, ErrorKind::NoSolution},
+            {ErrorReason::OutOfRange, ErrorKind::InvalidInput}};
+    for (const auto &[reason, kind] : reasons)
+        QTest::newRow(qPrintable(errorKindKey(kind))) << reason << kind << errorKindName(kind);
     // clang-format on
 }
 
 void TestWindowMenu::errorKindNames()
 {
+    QFETCH(ErrorReason, reason);
     QFETCH(ErrorKind, kind);
     QFETCH(QString, name);
+    const CalcError error(reason);
+    QCOMPARE(error.kind(), kind);
     MessageBoxCatcher box;
-    reportError(m_form.get(), CalcError(kind, u"What went wrong."_s));
+    reportError(m_form.get(), error);
     QCOMPARE(box.text(), name);
-    QCOMPARE(box.informativeText(), u"What went wrong."_s);
+    QCOMPARE(box.informativeText(), error.message());
+    QVERIFY(!box.informativeText().isEmpty());
     QCOMPARE(box.buttonText(), u"确定"_s);
 }
 

@@ -1,0 +1,118 @@
+#include "design/exact_basin_depth.h"
+
+#include "model/checked_math.h"
+#include "model/formulas.h"
+
+#include <cmath>
+
+namespace varnolt::design {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Beyond a basin of this depth (m) the search for an upper end gives up:
+// no weir a design could hold needs one, and Rd grows without bound
+// (d linearly, σ·hco2 only like the fourth root of the head).
+constexpr double deepestBasin = 1.0e4;
+
+// The balance at one trial depth, with the quantities it forms.
+struct Balance {
+    double E0 = 0;
+    double hco = 0;
+    double hco2 = 0;
+    double residual = 0;
+};
+
+class BasinBalance {
+public:
+    BasinBalance(const WeirFlow &flow, double exitPhi)
+        : m_flow(flow)
+        , m_Et(formulas::exact::downstreamTotalHead(flow.q, exitPhi, flow.ht))
+    {
+    }
+
+    double Et() const { return m_Et; }
+
+    Balance at(double d) const
+    {
+        Balance balance;
+        balance.E0 = formulas::exact::totalHeadForBasin(m_flow.H, m_flow.a1, m_flow.v, d);
+        const std::optional<double> hco
+                = standardContractedDepth(balance.E0, m_flow.q, m_flow.phi, 1.0);
+        if (!hco) {
+            throw CalcError(ErrorReason::HeadTooSmall);
+        }
+        balance.hco = *hco;
+        balance.hco2 = formulas::exact::conjugateDepth(m_flow.q, balance.hco);
+        balance.residual
+                = formulas::exact::basinResidual(m_Et, m_flow.q, balance.hco2, m_flow.sigma, d);
+        return balance;
+    }
+
+private:
+    WeirFlow m_flow;
+    double m_Et;
+};
+
+ExactBasin exactOf(double d, const Balance &balance, double Et)
+{
+    return ExactBasin{d, balance.E0, balance.hco, balance.hco2, Et, balance.residual, false};
+}
+
+ExactBasin solve(const BasinBalance &balance)
+{
+    double low = 0;
+    Balance atLow = balance.at(low);
+    if (atLow.residual >= 0) {
+        ExactBasin met = exactOf(0, atLow, balance.Et());
+        met.metWithoutLowering = true;
+        return met;
+    }
+    // Rd(low) < 0; double the upper end until Rd(high) ≥ 0.
+    double high = std::max(1.0, atLow.hco2);
+    Balance atHigh = balance.at(high);
+    while (atHigh.residual < 0) {
+        low = high;
+        atLow = atHigh;
+        high = checked::mul(high, 2.0);
+        if (high > deepestBasin) {
+            ErrorFigures figures;
+            figures.deepest = deepestBasin;
+            throw CalcError(ErrorReason::NoBasinDeepEnough, figures);
+        }
+        atHigh = balance.at(high);
+    }
+    // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles.
+    for (;;) {
+        const double middle = low + (high - low) / 2;
+        if (middle <= low || middle >= high)
+            break;
+        const Balance atMiddle = balance.at(middle);
+        if (atMiddle.residual < 0) {
+            low = middle;
+            atLow = atMiddle;
+        } else {
+            high = middle;
+            atHigh = atMiddle;
+        }
+    }
+    if (std::abs(atLow.residual) < std::abs(atHigh.residual))
+        return exactOf(low, atLow, balance.Et());
+    return exactOf(high, atHigh, balance.Et());
+}
+
+} // namespace
+
+ExactBasinDepth exactBasinDepth(const WeirFlow &flow, double exitPhi)
+{
+    ExactBasinDepth result;
+    try {
+        result.basin = solve(BasinBalance(flow, exitPhi));
+    } catch (const CalcError &error) {
+        result.error = error;
+    }
+    return result;
+}
+
+} // namespace varnolt::design

@@ -1,0 +1,285 @@
+// The report program's command line read in process: every option in each
+// of its spellings, every refusal with its message, and the date a report
+// carries by SOURCE_DATE_EPOCH.
+#include "report/options.h"
+#include "report/report_date.h"
+#include "writers/number_text.h"
+
+#include <QTest>
+
+using namespace varnolt;
+using namespace varnolt::report;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString numberText(double value)
+{
+    return QString::fromUtf8(writers::shortestText(value));
+}
+
+// What the options ask for, one entry per thing they decide, so that a row
+// names only what it is about.
+QMap<QString, QString> decided(const ReportOptions &o)
+{
+    QMap<QString, QString> d{
+            {u"help"_s, o.help ? u"yes"_s : u"no"_s},
+            {u"version"_s, o.version ? u"yes"_s : u"no"_s},
+            {u"cases"_s, o.casesPath},
+            {u"output"_s, o.outputPath},
+            {u"format"_s,
+                    o.format ? QString::fromLatin1(writers::formatEntry(*o.format).name)
+                             : u"none"_s},
+            {u"lang"_s, o.language == writers::ReportLanguage::English ? u"en"_s : u"zh"_s},
+            {u"title"_s, o.title},
+            {u"alpha"_s, numberText(o.design.alpha)},
+            {u"b-ratio"_s, numberText(o.design.widthRatio)},
+            {u"beta"_s, numberText(o.design.beta)},
+            {u"ls"_s, numberText(o.design.slopeLength)},
+            {u"k1"_s, numberText(o.design.k1)},
+            {u"ks"_s, o.design.ks ? numberText(*o.design.ks) : u"none"_s},
+    };
+    if (const auto &c = o.singleCase) {
+        d.insert({{u"name"_s, c->name}, {u"q"_s, numberText(c->q)}, {u"H"_s, numberText(c->H)},
+                {u"a1"_s, numberText(c->a1)}, {u"v"_s, numberText(c->v)},
+                {u"ht"_s, numberText(c->ht)}, {u"phi"_s, numberText(c->phi)},
+                {u"sigma"_s, numberText(c->sigma)}});
+    }
+    return d;
+}
+
+// The worked example's case by options.
+const QStringList workedCase{u"--q"_s, u"10"_s, u"--H"_s, u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s,
+        u"1"_s, u"--ht"_s, u"3"_s};
+
+} // namespace
+
+class TestReportOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void acceptedOptions_data();
+    void acceptedOptions();
+    void refusedOptions_data();
+    void refusedOptions();
+    void helpTextListsEveryOption();
+    void reportDate_data();
+    void reportDate();
+};
+
+void TestReportOptions::acceptedOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected"); // "key=value; …", the keys of decided()
+
+    QTest::newRow("a case file, everything else by default")
+            << QStringList{u"cases.csv"_s}
+            << u"cases=cases.csv; output=; format=table; lang=zh; title=; alpha=1; b-ratio=1; "
+               "beta=0.75; ls=0; k1=0.2; ks=none; help=no; version=no"_s;
+    QTest::newRow("standard input") << QStringList{u"-"_s} << u"cases=-"_s;
+    QTest::newRow("one case by options")
+            << workedCase
+            << u"cases=; name=case 1; q=10; H=3; a1=5; v=1; ht=3; phi=0.95; sigma=1.05"_s;
+    QTest::newRow("one case, single dashes") << QStringList{u"-q"_s, u"10"_s, u"-H"_s, u"3"_s,
+            u"-a1"_s, u"5"_s, u"-v"_s, u"1"_s, u"-ht"_s, u"3"_s, u"-phi"_s, u"0.9"_s}
+                                             << u"q=10; H=3; a1=5; v=1; ht=3; phi=0.9"_s;
+    QTest::newRow("one case, values after =") << QStringList{u"--q=10"_s, u"--H=3"_s, u"--a1=5"_s,
+            u"--v=1"_s, u"--ht=3"_s, u"--sigma=1.1"_s,
+            u"--name= flood "_s} << u"q=10; H=3; a1=5; v=1; ht=3; sigma=1.1; name=flood"_s;
+    QTest::newRow("a negative value is a value") << QStringList{u"--q"_s, u"-10"_s, u"--H"_s,
+            u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"-1"_s, u"--ht"_s, u"3"_s}
+                                                 << u"q=-10; v=-1"_s;
+    QTest::newRow("design-wide options") << QStringList{u"cases.csv"_s, u"--alpha"_s, u"1.05"_s,
+            u"--b-ratio"_s, u"0.8"_s, u"--beta"_s, u"0.8"_s, u"--ls"_s, u"2"_s, u"--k1"_s,
+            u"0.15"_s, u"--ks"_s,
+            u"12"_s} << u"alpha=1.05; b-ratio=0.8; beta=0.8; ls=2; k1=0.15; ks=12"_s;
+    QTest::newRow("Ks by the bed class")
+            << QStringList{u"cases.csv"_s, u"--bed"_s, u"fine-sand"_s} << u"ks=14"_s;
+    QTest::newRow("-o FILE") << QStringList{u"cases.csv"_s, u"-o"_s, u"r.csv"_s}
+                             << u"output=r.csv; format=csv"_s;
+    QTest::newRow("-oFILE") << QStringList{u"cases.csv"_s, u"-oreport.json"_s}
+                            << u"output=report.json; format=json"_s;
+    QTest::newRow("-o=FILE") << QStringList{u"cases.csv"_s, u"-o=r.md"_s}
+                             << u"output=r.md; format=md"_s;
+    QTest::newRow("--output FILE") << QStringList{u"--output"_s, u"r.xlsx"_s, u"cases.csv"_s}
+                                   << u"output=r.xlsx; format=xlsx; cases=cases.csv"_s;
+    QTest::newRow("--output=FILE")
+            << QStringList{u"cases.csv"_s, u"--output=r.HTM"_s} << u"output=r.HTM; format=html"_s;
+    QTest::newRow("-output FILE") << QStringList{u"cases.csv"_s, u"-output"_s, u"r.csv"_s}
+                                  << u"output=r.csv; format=csv"_s;
+    QTest::newRow("-o - is standard output, the table by default")
+            << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s} << u"output=-; format=table"_s;
+    QTest::newRow("-o - in a format") << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s, u"--format"_s,
+            u"json"_s} << u"output=-; format=json"_s;
+    QTest::newRow("a dash after an option is its value")
+            << QStringList{u"cases.csv"_s, u"--title"_s, u"-oops"_s} << u"title=-oops; output="_s;
+    QTest::newRow("-- ends the options")
+            << QStringList{u"--lang"_s, u"en"_s, u"--"_s, u"--q"_s} << u"cases=--q; lang=en"_s;
+    QTest::newRow("--format over the extension") << QStringList{u"cases.csv"_s, u"--format"_s,
+            u"markdown"_s, u"-o"_s, u"r.txt"_s} << u"output=r.txt; format=md"_s;
+    QTest::newRow("report language and title") << QStringList{u"cases.csv"_s, u"--lang=zh-CN"_s,
+            u"--title"_s, u"  Weir 3  "_s} << u"lang=zh; title=Weir 3"_s;
+    QTest::newRow("--help") << QStringList{u"--help"_s} << u"help=yes; version=no"_s;
+    QTest::newRow("-h") << QStringList{u"-h"_s} << u"help=yes"_s;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << u"version=yes; help=no"_s;
+    QTest::newRow("help before any check of the rest") << QStringList{u"--help"_s, u"--lang"_s,
+            u"fr"_s, u"--lang"_s, u"de"_s} << u"help=yes"_s;
+}
+
+void TestReportOptions::acceptedOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    QString error;
+    const auto options = parseArguments(arguments, error);
+    QVERIFY2(options, qPrintable(error));
+    QCOMPARE(error, QString());
+    const QMap<QString, QString> got = decided(*options);
+    for (const QString &entry : expected.split(u"; "_s)) {
+        const QString key = entry.section(u'=', 0, 0);
+        QVERIFY2(got.contains(key), qPrintable(key));
+        QCOMPARE(key + u'=' + got[key], entry);
+    }
+}
+
+void TestReportOptions::refusedOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    const QStringList file{u"cases.csv"_s};
+    QTest::newRow("unknown option")
+            << file + QStringList{u"--sigmaa"_s, u"1"_s} << u"unknown option '--sigmaa'"_s;
+    QTest::newRow("unknown single-dash option")
+            << file + QStringList{u"-x"_s} << u"unknown option '-x'"_s;
+    QTest::newRow("unknown option with a value")
+            << file + QStringList{u"--bogus=1"_s} << u"unknown option '--bogus=1'"_s;
+    QTest::newRow("--o is not -oFILE")
+            << file + QStringList{u"--oreport.csv"_s} << u"unknown option '--oreport.csv'"_s;
+    QTest::newRow("value missing at the end")
+            << file + QStringList{u"--lang"_s} << u"option --lang needs a value"_s;
+    QTest::newRow("-o missing its file")
+            << file + QStringList{u"-o"_s} << u"option --o needs a value"_s;
+    QTest::newRow("a flag given a value")
+            << QStringList{u"--help=yes"_s} << u"option --help takes no value"_s;
+    QTest::newRow("the same option twice")
+            << file + QStringList{u"--lang"_s, u"en"_s, u"--lang"_s, u"en"_s}
+            << u"option --lang is given more than once"_s;
+    QTest::newRow("the output by both its names")
+            << file + QStringList{u"-o"_s, u"a.csv"_s, u"--output"_s, u"b.csv"_s}
+            << u"option --output is given more than once"_s;
+    QTest::newRow("-oFILE and -o FILE") << file + QStringList{u"-oa.csv"_s, u"-o"_s, u"b.csv"_s}
+                                        << u"option --output is given more than once"_s;
+    QTest::newRow("a case's quantity twice")
+            << workedCase + QStringList{u"--q=11"_s} << u"option --q is given more than once"_s;
+    QTest::newRow("two case files")
+            << QStringList{u"a.csv"_s, u"b.csv"_s} << u"one case file at most, given 2"_s;
+    QTest::newRow("a case file and a case")
+            << file + QStringList{u"--q"_s, u"10"_s}
+            << u"give either a case file or one case by --q --H --a1 --v --ht, not both"_s;
+    QTest::newRow("no cases")
+            << QStringList{}
+            << u"no cases: give a case file, or one case by --q --H --a1 --v --ht"_s;
+    QTest::newRow("an incomplete case") << QStringList{
+            u"--q"_s, u"10"_s} << u"one case needs --q, --H, --a1, --v and --ht; --H is missing"_s;
+    QTest::newRow("a quantity that is not a number") << QStringList{u"--q"_s, u"10"_s, u"--H"_s,
+            u"x"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"1"_s, u"--ht"_s, u"3"_s}
+                                                     << u"option --H: 'x' is not a number"_s;
+    QTest::newRow("a name with a control character")
+            << workedCase + QStringList{u"--name"_s, u"a\tb"_s}
+            << u"option --name: contains a control character"_s;
+    QTest::newRow("a blank name") << workedCase + QStringList{u"--name"_s, u"  "_s}
+                                  << u"option --name: give 1 to 256 characters"_s;
+    QTest::newRow("alpha zero") << file + QStringList{u"--alpha"_s, u"0"_s}
+                                << u"option --alpha: must be greater than 0"_s;
+    QTest::newRow("b-ratio negative") << file + QStringList{u"--b-ratio=-1"_s}
+                                      << u"option --b-ratio: must be greater than 0"_s;
+    QTest::newRow("ls negative") << file + QStringList{u"--ls"_s, u"-2"_s}
+                                 << u"option --ls: must not be negative"_s;
+    QTest::newRow("both --ks and --bed")
+            << file + QStringList{u"--ks"_s, u"12"_s, u"--bed"_s, u"stiff-clay"_s}
+            << u"give --ks or --bed, not both"_s;
+    QTest::newRow("ks zero") << file + QStringList{u"--ks"_s, u"0"_s}
+                             << u"option --ks: must be greater than 0"_s;
+    QTest::newRow("unknown bed class")
+            << file + QStringList{u"--bed"_s, u"gravel"_s}
+            << u"option --bed: unknown bed class 'gravel' "
+               "(one of fine-sand, coarse-sand, silty-clay, stiff-clay)"_s;
+    QTest::newRow("unknown format")
+            << file + QStringList{u"--format"_s, u"pdf"_s}
+            << u"option --format: unknown format 'pdf' (table, csv, json, md, html, xlsx)"_s;
+    QTest::newRow("unknown extension") << file + QStringList{u"-o"_s, u"r.pdf"_s}
+                                       << u"cannot tell the format of 'r.pdf' from its extension "
+                                          "(.csv, .json, .md, .html, .xlsx); give --format"_s;
+    QTest::newRow("unknown language") << file + QStringList{u"--lang"_s, u"fr"_s}
+                                      << u"option --lang: unknown language 'fr' (zh, en)"_s;
+    QTest::newRow("title too long") << file + QStringList{u"--title"_s, QString(257, u'x')}
+                                    << u"option --title: give at most 256 characters"_s;
+    QTest::newRow("a workbook to standard output")
+            << file + QStringList{u"--format"_s, u"xlsx"_s}
+            << u"a workbook is written to a file: give -o FILE.xlsx"_s;
+    QTest::newRow("a workbook to -o -")
+            << file + QStringList{u"--format"_s, u"xlsx"_s, u"-o"_s, u"-"_s}
+            << u"a workbook is written to a file: give -o FILE.xlsx"_s;
+}
+
+void TestReportOptions::refusedOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QString error;
+    const auto options = parseArguments(arguments, error);
+    QVERIFY(!options);
+    QCOMPARE(error, message);
+}
+
+// Every option the program reads is in its help.
+void TestReportOptions::helpTextListsEveryOption()
+{
+    const QString help = helpText();
+    QVERIFY(help.startsWith(u"Usage: varnolt-report [OPTION]... CASES.csv\n"_s));
+    for (const char *option : {"--q Q", "--H H", "--a1 A1", "--v V", "--ht HT", "--phi", "--sigma",
+                 "--name", "--alpha", "--b-ratio", "--beta", "--ls", "--k1", "--ks", "--bed",
+                 "-o, --output", "--format", "--lang", "--title", "--help", "--version"})
+        QVERIFY2(help.contains(QLatin1String(option)), option);
+    QVERIFY(help.contains(u"  coarse-sand  Ks = 12  (中砂、粗砂)\n"_s));
+    QVERIFY(!help.contains(u"%1"_s));
+}
+
+void TestReportOptions::reportDate_data()
+{
+    QTest::addColumn<QString>("epoch");
+    QTest::addColumn<QDate>("date"); // invalid where refused
+
+    const QDate today(2025, 3, 14);
+    QTest::newRow("unset: today") << QString() << today;
+    QTest::newRow("the first second") << u"0"_s << QDate(1970, 1, 1);
+    QTest::newRow("noon, 7 December 2026") << u"1796644800"_s << QDate(2026, 12, 7);
+    QTest::newRow("the last second of 9999") << u"253402300799"_s << QDate(9999, 12, 31);
+    QTest::newRow("year 10000") << u"253402300800"_s << QDate();
+    QTest::newRow("beyond any date") << u"99999999999999999"_s << QDate();
+    QTest::newRow("beyond 64 bits") << u"99999999999999999999999"_s << QDate();
+    QTest::newRow("negative") << u"-1"_s << QDate();
+    QTest::newRow("not a number") << u"yesterday"_s << QDate();
+    QTest::newRow("a fraction") << u"1796644800.5"_s << QDate();
+}
+
+void TestReportOptions::reportDate()
+{
+    QFETCH(QString, epoch);
+    QFETCH(QDate, date);
+    QString error;
+    const auto got = report::reportDate(epoch, QDate(2025, 3, 14), error);
+    if (date.isValid()) {
+        QCOMPARE(got, std::optional(date));
+        QCOMPARE(error, QString());
+    } else {
+        QVERIFY(!got);
+        QCOMPARE(error,
+                u"SOURCE_DATE_EPOCH: '%1' is not a number of seconds since 1970 from 0 to "
+                "253402300799"_s.arg(epoch));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestReportOptions)
+#include "tst_report_options.moc"
