@@ -6,6 +6,7 @@
 #include "model/form_model.h"
 #include "model/form_state.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@
 using namespace varnolt;
 
 namespace {
+
+// The notation the worked example is typed in.
+const QLocale fullStop(QLocale::English, QLocale::UnitedStates);
 
 void typeWorkedExample(MemoryFormModel &form)
 {
@@ -70,7 +74,7 @@ bool checkWorkedExample(benchmark::State &bench, MemoryFormModel &form, FormStat
 
 void BM_Command1_Click(benchmark::State &bench)
 {
-    MemoryFormModel form;
+    MemoryFormModel form(fullStop);
     typeWorkedExample(form);
     FormState state;
     for (auto _ : bench) {
@@ -86,7 +90,7 @@ BENCHMARK(BM_Command1_Click);
 
 void BM_Command2_Click(benchmark::State &bench)
 {
-    MemoryFormModel form;
+    MemoryFormModel form(fullStop);
     FormState state;
     // The sizing bisects up to the critical depth the jump check wrote.
     if (!checkWorkedExample(bench, form, state))
@@ -106,7 +110,7 @@ BENCHMARK(BM_Command2_Click);
 // edit. The results are those of the worked example.
 void BM_Command2_Click_RetypedBound(benchmark::State &bench)
 {
-    MemoryFormModel form;
+    MemoryFormModel form(fullStop);
     FormState state;
     if (!checkWorkedExample(bench, form, state))
         return;

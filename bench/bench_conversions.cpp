@@ -2,6 +2,7 @@
 // worked example.
 #include "model/number_text.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <benchmark/benchmark.h>
@@ -10,11 +11,14 @@ using namespace varnolt;
 
 namespace {
 
+// The notation of the worked example's texts.
+const QLocale fullStop(QLocale::English, QLocale::UnitedStates);
+
 void BM_StrictNumber(benchmark::State &bench)
 {
     const QString text = QStringLiteral("2.168255");
     for (auto _ : bench)
-        benchmark::DoNotOptimize(StrictNumber(text));
+        benchmark::DoNotOptimize(StrictNumber(text, fullStop));
 }
 BENCHMARK(BM_StrictNumber);
 
@@ -31,7 +35,7 @@ void BM_SingleText(benchmark::State &bench)
     float value = 0.8879251f;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(SingleText(value));
+        benchmark::DoNotOptimize(SingleText(value, fullStop));
     }
 }
 BENCHMARK(BM_SingleText);
@@ -41,7 +45,7 @@ void BM_FixedTwo(benchmark::State &bench)
     double value = 18.5547;
     for (auto _ : bench) {
         benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(FixedTwo(value));
+        benchmark::DoNotOptimize(FixedTwo(value, fullStop));
     }
 }
 BENCHMARK(BM_FixedTwo);

@@ -46,6 +46,7 @@ void requireCriticalDepth(const FieldReadings &readings)
 
 void sizeBasin(FormModel &form, FormState &state, FieldReadings &readings)
 {
+    const QLocale &locale = readings.locale();
     state.Et = toSingle(formulas::downstreamTotalHead(state.q, state.phi, state.ht));
 
     requireCriticalDepth(readings);
@@ -53,18 +54,19 @@ void sizeBasin(FormModel &form, FormState &state, FieldReadings &readings)
             BasinDepthSolve(state, readings, [&readings, &state](float depth, bool exact) {
                 return BasinConjugateDepth(readings, state, depth, exact);
             }));
-    form.setText(Field::Text11, SingleText(state.d));
+    form.setText(Field::Text11, SingleText(state.d, locale));
 
     state.E0 = toSingle(basinTotalHead(readings, state.d));
     state.hco = toSingle(FinalDepthSolve(state, readings));
-    form.setText(Field::Text8, SingleText(state.hco));
+    form.setText(Field::Text8, SingleText(state.hco, locale));
 
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
 
     form.setText(Field::Text12,
-            FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::shortBasinFactor)));
-    const QString longest
-            = FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::longBasinFactor));
+            FixedTwo(formulas::basinLength(state.hco2, state.hco, formulas::shortBasinFactor),
+                    locale));
+    const QString longest = FixedTwo(
+            formulas::basinLength(state.hco2, state.hco, formulas::longBasinFactor), locale);
     form.setText(Field::Text12, form.text(Field::Text12) + QStringLiteral("----") + longest);
 }
 

@@ -15,20 +15,21 @@ namespace {
 
 JumpKind solveAndJudge(FormModel &form, FormState &state)
 {
+    const QLocale locale = form.locale();
     state.P = toSingle(formulas::weirHeightPlusHead(state.a1, state.H));
     state.E0 = toSingle(formulas::totalHeadForCheck(state.v, state.P));
 
     state.hc = toSingle(formulas::criticalDepth(state.q));
-    form.setText(Field::Text7, SingleText(state.hc));
+    form.setText(Field::Text7, SingleText(state.hc, locale));
 
     state.hco = toSingle(JumpCheckSolve(state));
-    form.setText(Field::Text8, SingleText(state.hco));
+    form.setText(Field::Text8, SingleText(state.hco, locale));
 
     state.hco2 = toSingle(formulas::conjugateDepth(state.q, state.hco));
-    const QString shownConjugateDepth = SingleText(state.hco2);
+    const QString shownConjugateDepth = SingleText(state.hco2, locale);
     form.setText(Field::Text9, shownConjugateDepth);
 
-    const JumpKind kind = jumpKindOf(state.hco2, shownConjugateDepth, state.ht);
+    const JumpKind kind = jumpKindOf(state.hco2, shownConjugateDepth, state.ht, locale);
     form.setVerdict(verdictText(kind));
     if (kind == JumpKind::Remote)
         form.setBasinEnabled(true);

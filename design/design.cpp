@@ -11,32 +11,15 @@
 #include "model/jump_kind.h"
 
 #include <QLocale>
+#include <QtConcurrentMap>
 
 #include <algorithm>
-#include <thread>
 
 namespace varnolt::design {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Full-stop notation for the commands' conversions while it lives; the
-// user's locale comes back afterwards.
-class FullStopNotation {
-public:
-    FullStopNotation()
-        : m_saved(QLocale())
-    {
-        QLocale::setDefault(QLocale::c());
-    }
-    ~FullStopNotation() { QLocale::setDefault(m_saved); }
-    FullStopNotation(const FullStopNotation &) = delete;
-    FullStopNotation &operator=(const FullStopNotation &) = delete;
-
-private:
-    QLocale m_saved;
-};
 
 WeirFlow flowOf(const FormState &state)
 {
@@ -94,12 +77,14 @@ BasinResult basinOf(
     return basin;
 }
 
-CaseResult evaluateInFullStop(const CaseInputs &inputs, const DesignOptions &options)
+CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &options)
 {
     CaseResult result;
     result.inputs = inputs;
 
-    MemoryFormModel form;
+    // The form of the window's commands, in the full-stop notation of
+    // inputText whatever the user's locale.
+    MemoryFormModel form(QLocale::c());
     form.setText(Field::Text1, inputText(inputs.q));
     form.setText(Field::Text2, inputText(inputs.H));
     form.setText(Field::Text3, inputText(inputs.a1));
@@ -131,6 +116,22 @@ CaseResult evaluateInFullStop(const CaseInputs &inputs, const DesignOptions &opt
     return result;
 }
 
+// Contiguous cases evaluated one after the other on one thread.
+struct CaseBlock {
+    std::size_t first = 0;
+    std::size_t last = 0;
+};
+
+// Blocks of at most `blockSize` cases covering all `count` of them in order.
+std::vector<CaseBlock> blocksOf(std::size_t count, std::size_t blockSize)
+{
+    std::vector<CaseBlock> blocks;
+    blocks.reserve((count + blockSize - 1) / blockSize);
+    for (std::size_t first = 0; first < count; first += blockSize)
+        blocks.push_back({first, std::min(count, first + blockSize)});
+    return blocks;
+}
+
 } // namespace
 
 QString inputText(double value)
@@ -140,41 +141,26 @@ QString inputText(double value)
 
 CaseResult evaluateCase(const CaseInputs &inputs, const DesignOptions &options)
 {
-    const FullStopNotation notation;
-    return evaluateInFullStop(inputs, options);
+    return evaluateOnItsOwnForm(inputs, options);
 }
 
 DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOptions &options)
 {
-    const FullStopNotation notation;
     DesignResult design;
     design.options = options;
     design.cases.resize(cases.size());
 
-    // The cases are independent (each has its own form and quantities, and
-    // the conversions keep their caches per thread), so large designs are
-    // shared out among the processor's cores in contiguous blocks.
-    const std::size_t blockSize = 512;
-    const std::size_t threads
-            = std::min<std::size_t>(std::max(1U, std::thread::hardware_concurrency()),
-                    (cases.size() + blockSize - 1) / blockSize);
-    const auto evaluateBlock = [&](std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i)
-            design.cases[i] = evaluateInFullStop(cases[i], options);
-    };
-    if (threads <= 1) {
-        evaluateBlock(0, cases.size());
-    } else {
-        std::vector<std::thread> workers;
-        const std::size_t share = (cases.size() + threads - 1) / threads;
-        for (std::size_t t = 1; t < threads; ++t) {
-            workers.emplace_back(evaluateBlock, std::min(cases.size(), t * share),
-                    std::min(cases.size(), (t + 1) * share));
-        }
-        evaluateBlock(0, std::min(cases.size(), share));
-        for (std::thread &worker : workers)
-            worker.join();
-    }
+    // The cases are independent (each has its own form, in its own notation,
+    // and its own quantities; the conversions keep their caches per thread),
+    // so they are shared out among the cores in contiguous blocks, each case
+    // written to its own place. Blocks of a few hundred cases keep the
+    // per-thread caches warm and the hand-over cheap.
+    constexpr std::size_t blockSize = 512;
+    const std::vector<CaseBlock> blocks = blocksOf(cases.size(), blockSize);
+    QtConcurrent::blockingMap(blocks, [&](const CaseBlock &block) {
+        for (std::size_t i = block.first; i < block.last; ++i)
+            design.cases[i] = evaluateOnItsOwnForm(cases[i], options);
+    });
 
     for (std::size_t i = 0; i < design.cases.size(); ++i) {
         const CaseResult &result = design.cases[i];

@@ -71,7 +71,7 @@ QString formTexts(const FormModel &form)
     for (int i = 1; i <= FieldCount; ++i)
         texts << form.text(static_cast<Field>(i));
     return QStringLiteral("[%1] under %2")
-            .arg(excerpt(texts.join(QLatin1Char(fieldSeparator))), QLocale().name());
+            .arg(excerpt(texts.join(QLatin1Char(fieldSeparator))), form.locale().name());
 }
 
 // A text written from a single-precision quantity.
@@ -80,10 +80,12 @@ void checkSingleOutput(const FormModel &form, Field field, float stored, const Q
     const QString written = form.text(field);
     const QString detail
             = QStringLiteral("Text%1 = \"%2\" for %3").arg(int(field)).arg(written, inputs);
-    check(written == SingleText(stored), "an output is not the text of the stored quantity",
+    check(written == SingleText(stored, form.locale()),
+            "an output is not the text of the stored quantity",
             detail + QStringLiteral(", stored %1").arg(double(stored), 0, 'g', 9));
     try {
-        check(std::isfinite(StrictNumber(written)), "an output reads back as non-finite", detail);
+        check(std::isfinite(StrictNumber(written, form.locale())),
+                "an output reads back as non-finite", detail);
     } catch (const CalcError &e) {
         fail("an output does not read back as a number",
                 detail + QStringLiteral(": ") + errorKindKey(e.kind()));
@@ -92,14 +94,14 @@ void checkSingleOutput(const FormModel &form, Field field, float stored, const Q
 
 // One "###.##" half of the basin length range; its value is not stored in
 // the form state and keeps double precision.
-void checkFixedOutput(const QString &half, const QString &inputs)
+void checkFixedOutput(const QString &half, const QLocale &locale, const QString &inputs)
 {
     const QString detail = QStringLiteral("length \"%1\" for %2").arg(half, inputs);
-    if (half == QLocale().decimalPoint())
+    if (half == locale.decimalPoint())
         return;
     try {
-        check(std::isfinite(StrictNumberUnrounded(half)), "a length reads back as non-finite",
-                detail);
+        check(std::isfinite(StrictNumberUnrounded(half, locale)),
+                "a length reads back as non-finite", detail);
     } catch (const CalcError &e) {
         fail("a length does not read back as a number",
                 detail + QStringLiteral(": ") + errorKindKey(e.kind()));
@@ -116,8 +118,8 @@ void checkOutOfRange(const CalcError &error, const FormModel &form, const QStrin
     const auto range = inputRange(field);
     check(range.has_value(), "an InvalidInput error names a result field", inputs);
     try {
-        check(!range->holds(StrictNumber(form.text(field))), "an input within its range is refused",
-                inputs);
+        check(!range->holds(StrictNumber(form.text(field), form.locale())),
+                "an input within its range is refused", inputs);
     } catch (const CalcError &) {
         fail("an InvalidInput error names a field that is not a number", inputs);
     }
@@ -150,9 +152,9 @@ bool runCommand(
     }
 }
 
-void runBothCommands(const QStringList &texts)
+void runBothCommands(const QStringList &texts, const QLocale &locale)
 {
-    MemoryFormModel form;
+    MemoryFormModel form(locale);
     for (qsizetype i = 0; i < texts.size() && i < FieldCount; ++i)
         form.setText(static_cast<Field>(i + 1), texts[i]);
     const QString inputs = formTexts(form);
@@ -177,7 +179,7 @@ void runBothCommands(const QStringList &texts)
         check(halves.size() == 2, "the basin length range is not two lengths",
                 form.text(Field::Text12) + QStringLiteral(" for ") + afterCheck);
         for (const QString &half : halves)
-            checkFixedOutput(half, afterCheck);
+            checkFixedOutput(half, locale, afterCheck);
     } else {
         check(form.text(Field::Text12).isEmpty(), "a failed sizing leaves a length range",
                 formTexts(form));
@@ -193,8 +195,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size))
                       .split(QLatin1Char(fieldSeparator));
     for (const QLocale *locale : {&fullStopLocale(), &commaLocale()}) {
-        useLocale(*locale);
-        runBothCommands(texts);
+        runBothCommands(texts, *locale);
     }
     return 0;
 }

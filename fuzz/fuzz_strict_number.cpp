@@ -58,7 +58,7 @@ double seventhDigitUnit(float x)
     return std::pow(10.0, exponent - 6);
 }
 
-void checkRoundTrip(float value, const char *origin)
+void checkRoundTrip(float value, const char *origin, const QLocale &locale)
 {
     if (!std::isfinite(value))
         return;
@@ -66,17 +66,17 @@ void checkRoundTrip(float value, const char *origin)
     if (magnitude < 1e-4 || magnitude >= 1e7)
         return;
 
-    const QString written = SingleText(value);
+    const QString written = SingleText(value, locale);
     const QString detail = QStringLiteral("%1 %2 written as \"%3\" under %4")
                                    .arg(QLatin1String(origin))
                                    .arg(double(value), 0, 'g', 9)
-                                   .arg(written, QLocale().name());
+                                   .arg(written, locale.name());
     check(!written.contains(u'E') && !written.contains(u'e'),
             "SingleText writes an exponent inside 1e-4 <= |x| < 1e7", detail);
 
     float back = 0;
     try {
-        back = StrictNumber(written);
+        back = StrictNumber(written, locale);
     } catch (const CalcError &e) {
         fail("a text written by SingleText does not read back",
                 detail + QStringLiteral(": ") + errorKindKey(e.kind()));
@@ -89,9 +89,8 @@ void checkRoundTrip(float value, const char *origin)
 }
 
 // The same digits in the plain notation of the leading reading.
-QString inPlainNotation(const QString &text)
+QString inPlainNotation(const QString &text, const QLocale &locale)
 {
-    const QLocale locale;
     QString plain = text.trimmed();
     if (locale.negativeSign() != QStringLiteral("-"))
         plain.replace(locale.negativeSign(), QStringLiteral("-"));
@@ -107,9 +106,8 @@ QString inPlainNotation(const QString &text)
 constexpr qsizetype longestMessage = 80;
 
 // No locale writes a grouped number with a leading zero.
-void checkNoGroupAfterLeadingZero(const QString &text)
+void checkNoGroupAfterLeadingZero(const QString &text, const QLocale &locale)
 {
-    const QLocale locale;
     QString digits = text.trimmed();
     if (digits.startsWith(locale.negativeSign()) || digits.startsWith(locale.positiveSign()))
         digits = digits.mid(1);
@@ -122,16 +120,16 @@ void checkNoGroupAfterLeadingZero(const QString &text)
             QStringLiteral("\"%1\" under %2").arg(excerpt(text), locale.name()));
 }
 
-void checkStrictReading(const QString &text)
+void checkStrictReading(const QString &text, const QLocale &locale)
 {
-    const QString detail = QStringLiteral("\"%1\" under %2").arg(excerpt(text), QLocale().name());
+    const QString detail = QStringLiteral("\"%1\" under %2").arg(excerpt(text), locale.name());
 
     bool accepted = false;
     float value = 0;
     ErrorKind kind = ErrorKind::TypeMismatch;
     QString message;
     try {
-        value = StrictNumber(text);
+        value = StrictNumber(text, locale);
         accepted = true;
     } catch (const CalcError &e) {
         kind = e.kind();
@@ -156,7 +154,7 @@ void checkStrictReading(const QString &text)
     double unrounded = 0;
     ErrorKind unroundedKind = ErrorKind::TypeMismatch;
     try {
-        unrounded = StrictNumberUnrounded(text);
+        unrounded = StrictNumberUnrounded(text, locale);
         unroundedAccepted = true;
     } catch (const CalcError &e) {
         unroundedKind = e.kind();
@@ -179,7 +177,7 @@ void checkStrictReading(const QString &text)
         return;
 
     // Accepted or too large: the plain reading of the same digits agrees.
-    const QString plain = inPlainNotation(text);
+    const QString plain = inPlainNotation(text, locale);
     try {
         const double leading = LeadingNumber(plain);
         const auto single = static_cast<float>(leading);
@@ -199,8 +197,8 @@ void checkStrictReading(const QString &text)
     }
 
     if (accepted) {
-        checkRoundTrip(value, "read value");
-        checkNoGroupAfterLeadingZero(text);
+        checkRoundTrip(value, "read value", locale);
+        checkNoGroupAfterLeadingZero(text, locale);
     }
 }
 
@@ -214,10 +212,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::memcpy(&bits, data, sizeof bits);
 
     for (const QLocale *locale : {&fullStopLocale(), &commaLocale()}) {
-        useLocale(*locale);
-        checkStrictReading(text);
+        checkStrictReading(text, *locale);
         if (size >= sizeof bits)
-            checkRoundTrip(bits, "input bits");
+            checkRoundTrip(bits, "input bits", *locale);
     }
     return 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Helpers shared by the libFuzzer harnesses: turning the fuzzer's bytes into
-// field texts, switching the user's locale, and stopping on a broken property.
+// field texts, the two notations a form may be in, and stopping on a broken
+// property.
 
 #include "model/errors.h"
 
@@ -46,12 +47,6 @@ inline const QLocale &commaLocale()
 {
     static const QLocale locale(QLocale::German, QLocale::Germany);
     return locale;
-}
-
-// Makes `locale` the user's locale, as the conversions read it.
-inline void useLocale(const QLocale &locale)
-{
-    QLocale::setDefault(locale);
 }
 
 // The text the fuzzer's bytes stand for. The first byte chooses the encoding

@@ -18,7 +18,7 @@ struct RememberedReadings {
         QString text; // null until a text has been read
         double number = 0;
     };
-    QLocale locale;
+    QLocale locale = QLocale::c();
     std::array<Reading, FieldCount> fields;
 };
 
@@ -32,11 +32,11 @@ RememberedReadings &remembered()
 
 FieldReadings::FieldReadings(const FormModel &form)
     : m_form(form)
+    , m_locale(form.locale())
 {
     RememberedReadings &readings = remembered();
-    const QLocale locale;
-    if (locale != readings.locale) {
-        readings.locale = locale;
+    if (m_locale != readings.locale) {
+        readings.locale = m_locale;
         readings.fields = {};
     }
 }
@@ -47,7 +47,7 @@ float FieldReadings::strict(Field field)
     const auto single = static_cast<float>(number);
     // Beyond the single range: the strict reading's own overflow error.
     if (std::isinf(single))
-        return StrictNumber(m_form.text(field), field);
+        return StrictNumber(m_form.text(field), m_locale, field);
     return single;
 }
 
@@ -56,7 +56,7 @@ double FieldReadings::read(Field field) const
     RememberedReadings::Reading &reading = remembered().fields[indexOf(field)];
     const QString shown = m_form.text(field);
     if (reading.text.isNull() || shown != reading.text)
-        reading = {shown, StrictNumberUnrounded(shown, field)};
+        reading = {shown, StrictNumberUnrounded(shown, m_locale, field)};
     return reading.number;
 }
 

@@ -8,7 +8,7 @@
 namespace varnolt {
 
 // The numbers one command reads from the fields of the form, by the strict
-// reading of the user's locale.
+// reading in the form's locale.
 //
 // A command runs to its end before the window handles the next event, and
 // the only texts it writes are outputs it never reads back as numbers, so
@@ -25,8 +25,11 @@ namespace varnolt {
 // it fails again, with the same error, at every read.
 class FieldReadings {
 public:
-    // Notes the locale the command runs under.
+    // Notes the form's locale: the command reads and writes in it.
     explicit FieldReadings(const FormModel &form);
+
+    // The notation of the form's texts, for what the command writes back.
+    const QLocale &locale() const { return m_locale; }
 
     // StrictNumber of the field's text.
     float strict(Field field);
@@ -47,6 +50,7 @@ private:
     double read(Field field) const;
 
     const FormModel &m_form;
+    QLocale m_locale;
     std::array<std::optional<double>, FieldCount> m_numbers;
 };
 

@@ -8,20 +8,20 @@ namespace {
 
 // A preset coefficient in the locale's notation, so that the strict reading
 // of the field accepts it unchanged ("0,95" where the separator is a comma).
-QString preset(const char *whole, const char *fraction)
+QString preset(const char *whole, const char *fraction, const QLocale &locale)
 {
-    return QLatin1String(whole) + QLocale().decimalPoint() + QLatin1String(fraction);
+    return QLatin1String(whole) + locale.decimalPoint() + QLatin1String(fraction);
 }
 
 } // namespace
 
-QString initialText(Field field)
+QString initialText(Field field, const QLocale &locale)
 {
     switch (field) {
     case Field::Text6:
-        return preset("0", "95");
+        return preset("0", "95", locale);
     case Field::Text10:
-        return preset("1", "05");
+        return preset("1", "05", locale);
     default:
         return {};
     }
@@ -58,10 +58,21 @@ QString fieldCaption(Field field)
     return {};
 }
 
-MemoryFormModel::MemoryFormModel()
+MemoryFormModel::MemoryFormModel(const QLocale &locale)
+    : m_locale(locale)
 {
     for (int i = 1; i <= FieldCount; ++i)
-        m_texts[indexOf(static_cast<Field>(i))] = initialText(static_cast<Field>(i));
+        m_texts[indexOf(static_cast<Field>(i))] = initialText(static_cast<Field>(i), locale);
+}
+
+QLocale MemoryFormModel::locale() const
+{
+    return m_locale;
+}
+
+void MemoryFormModel::setLocale(const QLocale &locale)
+{
+    m_locale = locale;
 }
 
 QString MemoryFormModel::text(Field field) const

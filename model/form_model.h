@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -32,11 +33,15 @@ constexpr std::size_t indexOf(Field field)
 }
 
 // What the commands see of the window: its field texts, the verdict line, the
-// basin button's enabled flag and a way to move the keyboard focus.
+// basin button's enabled flag, a way to move the keyboard focus, and the
+// locale whose notation the field texts are written in.
 class FormModel {
 public:
     virtual ~FormModel() = default;
 
+    // The notation of every number the fields hold: the commands read the
+    // inputs and write the results in it.
+    virtual QLocale locale() const = 0;
     virtual QString text(Field field) const = 0;
     virtual void setText(Field field, const QString &text) = 0;
     virtual QString verdict() const = 0;
@@ -52,17 +57,25 @@ protected:
 };
 
 // The text a field holds when the window opens. The two preset coefficients
-// are written with the decimal separator of the current locale, so that they
-// read back as numbers wherever the separator is a comma.
-QString initialText(Field field);
+// are written with the decimal separator of `locale`, so that they read back
+// as numbers wherever the separator is a comma.
+QString initialText(Field field, const QLocale &locale);
 
 // The caption of the label beside a field, to name the field to the user.
 QString fieldCaption(Field field);
 
-// The form without a window: for the commands' tests and for batch use.
+// The form without a window: for the commands' tests and for batch use. Its
+// texts are in the notation of the locale it is made with (QLocale::c() for
+// full-stop numbers whatever the user's locale), and its fields start with
+// the window's initial texts in that notation.
 class MemoryFormModel final : public FormModel {
 public:
-    MemoryFormModel();
+    explicit MemoryFormModel(const QLocale &locale);
+
+    QLocale locale() const override;
+    // Another notation from now on, as a user who switches the locale
+    // between two clicks; the texts stay as they are.
+    void setLocale(const QLocale &locale);
 
     QString text(Field field) const override;
     void setText(Field field, const QString &text) override;
@@ -77,6 +90,7 @@ public:
     Field focusedField() const { return m_focused; }
 
 private:
+    QLocale m_locale;
     std::array<QString, FieldCount> m_texts;
     QString m_verdict;
     bool m_basinEnabled = true;

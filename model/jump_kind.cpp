@@ -6,9 +6,10 @@ namespace varnolt {
 
 using namespace Qt::StringLiterals;
 
-JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater)
+JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater,
+        const QLocale &locale)
 {
-    if (shownConjugateDepth == SingleText(tailwater))
+    if (shownConjugateDepth == SingleText(tailwater, locale))
         return JumpKind::Critical;
     return conjugateDepth > tailwater ? JumpKind::Remote : JumpKind::Submerged;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace varnolt {
@@ -16,8 +17,10 @@ enum class JumpKind {
 // with, so that typing the shown conjugate depth as the tailwater reaches
 // it; otherwise a deeper conjugate depth means a remote jump, a shallower
 // one a submerged jump. `shownConjugateDepth` is the conjugate depth as the
-// window shows it, SingleText(conjugateDepth), already formed for its field.
-JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater);
+// window shows it, SingleText(conjugateDepth, locale), already formed for
+// its field in the form's `locale`.
+JumpKind jumpKindOf(float conjugateDepth, const QString &shownConjugateDepth, float tailwater,
+        const QLocale &locale);
 
 // The verdict line's text for a kind of jump.
 QString verdictText(JumpKind kind);

@@ -16,9 +16,9 @@ namespace varnolt {
 
 namespace {
 
-// The locale's number symbols, looked up again only when the user's locale
-// has changed since the last conversion: a command converts hundreds of
-// texts, and each lookup builds new strings.
+// The locale's number symbols, looked up again only when a conversion asks
+// for another locale than the last one on its thread: a command converts
+// hundreds of texts, and each lookup builds new strings.
 struct Notation {
     QString decimal;
     QString group;
@@ -26,12 +26,11 @@ struct Notation {
     QString plus;
 };
 
-const Notation &currentNotation()
+const Notation &notationOf(const QLocale &locale)
 {
-    thread_local QLocale cachedLocale;
+    thread_local QLocale cachedLocale = QLocale::c();
     thread_local Notation notation{cachedLocale.decimalPoint(), cachedLocale.groupSeparator(),
             cachedLocale.negativeSign(), cachedLocale.positiveSign()};
-    const QLocale locale;
     if (locale != cachedLocale) {
         cachedLocale = locale;
         notation = {locale.decimalPoint(), locale.groupSeparator(), locale.negativeSign(),
@@ -174,12 +173,12 @@ void appendExponent(const std::string &exponent, AsciiNumber &number)
 // at least one mantissa digit and group marks only between groups of three
 // digits of an integer part that does not start with a zero. `text` is
 // already trimmed.
-std::optional<AsciiNumber> parseStrict(const QString &text)
+std::optional<AsciiNumber> parseStrict(const QString &text, const QLocale &locale)
 {
     if (text.isEmpty())
         return std::nullopt;
 
-    const Notation &notation = currentNotation();
+    const Notation &notation = notationOf(locale);
     const QString &decimal = notation.decimal;
     const QString &group = notation.group;
 
@@ -226,10 +225,10 @@ std::optional<AsciiNumber> parseStrict(const QString &text)
     return number;
 }
 
-double strictUnrounded(const QString &raw, const Source &source)
+double strictUnrounded(const QString &raw, const QLocale &locale, const Source &source)
 {
     const QString text = trimmed(raw).toString();
-    const auto number = parseStrict(text);
+    const auto number = parseStrict(text, locale);
     if (!number)
         notANumber(text, source);
     const auto value = valueOf(*number);
@@ -238,9 +237,9 @@ double strictUnrounded(const QString &raw, const Source &source)
     return *value;
 }
 
-float strictSingle(const QString &text, const Source &source)
+float strictSingle(const QString &text, const QLocale &locale, const Source &source)
 {
-    const double value = strictUnrounded(text, source);
+    const double value = strictUnrounded(text, locale, source);
     const auto single = static_cast<float>(value);
     if (std::isinf(single))
         tooLarge(source, NumberPrecision::Single);
@@ -249,24 +248,24 @@ float strictSingle(const QString &text, const Source &source)
 
 } // namespace
 
-double StrictNumberUnrounded(const QString &text, const QString &source)
+double StrictNumberUnrounded(const QString &text, const QLocale &locale, const QString &source)
 {
-    return strictUnrounded(text, {source, std::nullopt});
+    return strictUnrounded(text, locale, {source, std::nullopt});
 }
 
-double StrictNumberUnrounded(const QString &text, Field field)
+double StrictNumberUnrounded(const QString &text, const QLocale &locale, Field field)
 {
-    return strictUnrounded(text, sourceOf(field));
+    return strictUnrounded(text, locale, sourceOf(field));
 }
 
-float StrictNumber(const QString &text, const QString &source)
+float StrictNumber(const QString &text, const QLocale &locale, const QString &source)
 {
-    return strictSingle(text, {source, std::nullopt});
+    return strictSingle(text, locale, {source, std::nullopt});
 }
 
-float StrictNumber(const QString &text, Field field)
+float StrictNumber(const QString &text, const QLocale &locale, Field field)
 {
-    return strictSingle(text, sourceOf(field));
+    return strictSingle(text, locale, sourceOf(field));
 }
 
 double LeadingNumber(const QString &text, const QString &source)
@@ -324,13 +323,13 @@ void appendDigits(QString &text, const std::string &digits)
 
 } // namespace
 
-QString SingleText(float value)
+QString SingleText(float value, const QLocale &locale)
 {
     const auto rounded = DecimalDigits::of(value).roundedToSignificant(7);
     if (rounded.isZero())
         return QStringLiteral("0");
 
-    const QString &decimal = currentNotation().decimal;
+    const QString &decimal = notationOf(locale).decimal;
     QString text;
     // Sign, seven digits, separator and up to four leading zeros or an
     // exponent: one allocation for the whole text.
@@ -362,10 +361,10 @@ QString SingleText(float value)
     return text;
 }
 
-QString FixedTwo(double value)
+QString FixedTwo(double value, const QLocale &locale)
 {
     const auto rounded = DecimalDigits::of(value).roundedToFraction(2);
-    const QString &decimal = currentNotation().decimal;
+    const QString &decimal = notationOf(locale).decimal;
     if (rounded.isZero())
         return decimal;
     const std::string integer = rounded.integerDigits();

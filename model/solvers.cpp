@@ -129,13 +129,13 @@ double ExactContractedDepth(FormState &state)
 // the tailwater is subcritical; a tailwater shallower than the critical
 // depth is supercritical flow, which holds no jump at all, and no basin can
 // be sized from it.
-void detail::noBasinNeeded(const FormState &state)
+void detail::noBasinNeeded(const FormState &state, const QLocale &locale)
 {
     const float hc = toSingle(formulas::criticalDepth(state.q));
     if (state.ht < hc) {
         ErrorFigures figures;
-        figures.tailwater = SingleText(state.ht);
-        figures.criticalDepth = SingleText(hc);
+        figures.tailwater = SingleText(state.ht, locale);
+        figures.criticalDepth = SingleText(hc, locale);
         throw CalcError(ErrorReason::SupercriticalTailwater, std::move(figures));
     }
     throw CalcError(ErrorReason::JumpHeldWithoutBasin);

@@ -43,7 +43,8 @@ inline constexpr double deepestBasin = 1000.0;
 
 namespace detail {
 // The basin search's two ways of finding no basin, out of line.
-[[noreturn]] void noBasinNeeded(const FormState &state);
+// `locale` is the form's, for the depths the message quotes.
+[[noreturn]] void noBasinNeeded(const FormState &state, const QLocale &locale);
 [[noreturn]] void noBasinDeepEnough();
 } // namespace detail
 
@@ -73,7 +74,7 @@ double BasinDepthSolve(FormState &state, FieldReadings &readings, Conjugate &&co
         };
         const double yShallowest = exactAt(0);
         if (yShallowest >= 0)
-            detail::noBasinNeeded(state);
+            detail::noBasinNeeded(state, readings.locale());
         double lo = 0;
         double yLo = yShallowest;
         double hi = std::fmax(start.low, start.high);

@@ -5,14 +5,14 @@
 # harness finds a crash or a broken property; the failing inputs are kept in
 # build-fuzz/artifacts/.
 #
-#   FUZZ_SECONDS   time per harness (default 30; four harnesses)
+#   FUZZ_SECONDS   time per harness (default 30; five harnesses)
 #   FUZZ_MAX_LEN   longest input in bytes (default 256)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
 max_len="${FUZZ_MAX_LEN:-256}"
-harnesses=(fuzz_strict_number fuzz_leading_number fuzz_commands fuzz_case_reader)
+harnesses=(fuzz_strict_number fuzz_leading_number fuzz_commands fuzz_case_reader fuzz_design_file)
 
 if ! bash scripts/install-deps.sh clang libclang-rt-14-dev; then
     if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null; then

@@ -11,7 +11,7 @@ packages=(
     xvfb xauth fonts-wqy-zenhei fonts-noto-cjk
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
-    libxlsxwriter-dev libicu-dev unzip
+    libxlsxwriter-dev libicu-dev libtomlplusplus-dev unzip
     chromium poppler-utils tidy
     "$@"
 )

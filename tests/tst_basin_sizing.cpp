@@ -2,7 +2,6 @@
 // Expected texts and exact depths come from tests/reference/derive_cases.py.
 #include "commands/commands.h"
 #include "form_fixture.h"
-#include "locale_scope.h"
 #include "model/errors.h"
 #include "model/number_text.h"
 
@@ -84,9 +83,9 @@ void TestBasinSizing::workedExamples()
     QFETCH(QString, locale);
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, results);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, inputs);
     Command1_Click(form, state);
@@ -123,9 +122,9 @@ void TestBasinSizing::headsWithGroupMarks()
     QFETCH(QString, grouped);
     QFETCH(QString, plain);
     QFETCH(double, depth);
-    LocaleScope scope(locale);
-    auto sized = [](const QString &a1) {
-        MemoryFormModel form;
+    const QLocale notation(locale);
+    auto sized = [&notation](const QString &a1) {
+        MemoryFormModel form(notation);
         FormState state;
         typeInputs(form, {"10", "3", a1, "1", "3"});
         Command1_Click(form, state);
@@ -135,7 +134,8 @@ void TestBasinSizing::headsWithGroupMarks()
     };
     const QStringList results = sized(grouped);
     QCOMPARE(results, sized(plain));
-    QVERIFY2(relativelyClose(StrictNumber(results[0]), depth, 1e-5), qPrintable(results[0]));
+    QVERIFY2(relativelyClose(StrictNumber(results[0], notation), depth, 1e-5),
+            qPrintable(results[0]));
 }
 
 void TestBasinSizing::handEditedCriticalDepthMovesTheBounds_data()
@@ -152,9 +152,9 @@ void TestBasinSizing::handEditedCriticalDepthMovesTheBounds()
 {
     QFETCH(QString, criticalDepth);
     QFETCH(QStringList, results);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, {"10", "3", "5", "1", "3"});
     Command1_Click(form, state);
@@ -167,8 +167,8 @@ void TestBasinSizing::handEditedCriticalDepthMovesTheBounds()
 
 void TestBasinSizing::repeatedClickGivesSameTexts()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, {"20", "4", "10", "2", "5", "0.9"});
     Command1_Click(form, state);
@@ -186,10 +186,10 @@ void TestBasinSizing::repeatedClickGivesSameTexts()
 // bounds of the next click, whatever texts were read before.
 void TestBasinSizing::clicksFollowEditsAndLocaleBetweenThem()
 {
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale::c());
     FormState state;
     auto sized = [&](const char *locale, const char *criticalDepth) {
-        LocaleScope scope(QString::fromLatin1(locale));
+        form.setLocale(QLocale(QString::fromLatin1(locale)));
         form.setText(Field::Text7, QString::fromLatin1(criticalDepth));
         const int kind = errorKindOf([&] { Command2_Click(form, state); });
         if (kind != -1)
@@ -278,10 +278,10 @@ void TestBasinSizing::errorsStopAtTheirStep()
     QFETCH(bool, dischargeRead);
     QFETCH(bool, exitHeadComputed);
     QFETCH(int, field);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
     // A form that shows a basin of earlier inputs.
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     typeInputs(form, inputs);
     form.setText(Field::Text7, criticalDepth);
     form.setText(Field::Text8, QStringLiteral("0.8050936"));
@@ -342,9 +342,9 @@ void TestBasinSizing::earlierResultsAreCleared()
     QFETCH(bool, recheck);
     QFETCH(int, kind);
     QFETCH(QStringList, shown);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, {"10", "3", "5", "1", "3"});
     Command1_Click(form, state);
@@ -383,16 +383,16 @@ void TestBasinSizing::basinDepthOutsideFixedInterval()
 {
     QFETCH(QStringList, inputs);
     QFETCH(double, depth);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, inputs);
     Command1_Click(form, state);
     Command2_Click(form, state);
-    QVERIFY2(relativelyClose(StrictNumber(form.text(Field::Text11)), depth, 1e-4),
+    QVERIFY2(relativelyClose(StrictNumber(form.text(Field::Text11), notation), depth, 1e-4),
             qPrintable(form.text(Field::Text11)));
-    QCOMPARE(state.d, StrictNumber(form.text(Field::Text11)));
+    QCOMPARE(state.d, StrictNumber(form.text(Field::Text11), notation));
     QVERIFY(form.text(Field::Text12).contains(QStringLiteral("----")));
 }
 
@@ -428,9 +428,9 @@ void TestBasinSizing::noBasinNeededOrPossible()
     QFETCH(QString, locale);
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, depths);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, inputs);
     Command1_Click(form, state);

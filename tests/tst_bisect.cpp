@@ -1,7 +1,6 @@
 // The fixed bisection: its early exits, its iteration count, reversed
 // intervals, and an upper bound that is a field text.
 #include "form_fixture.h"
-#include "locale_scope.h"
 #include "model/bisect.h"
 #include "model/errors.h"
 
@@ -17,6 +16,7 @@ public:
     QString bound;
     mutable int reads = 0;
 
+    QLocale locale() const override { return QLocale(QStringLiteral("en_US")); }
     QString text(Field) const override
     {
         ++reads;
@@ -125,7 +125,6 @@ void TestBisect::textBoundIsReadOncePerCommand()
     QFETCH(QString, bound);
     QFETCH(double, root);
     QFETCH(double, expected);
-    LocaleScope scope(QStringLiteral("en_US"));
     CountingForm form;
     form.bound = bound;
     FieldReadings readings(form);
@@ -139,7 +138,6 @@ void TestBisect::textBoundIsReadOncePerCommand()
 
 void TestBisect::badTextBoundStopsAtFirstUse()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
     CountingForm form;
     FieldReadings readings(form);
     int evaluations = 0;

@@ -1,6 +1,5 @@
 // The numbers the commands read from the fields: one command after another
 // on one form, with texts edited and the locale changed between them.
-#include "locale_scope.h"
 #include "model/errors.h"
 #include "model/field_readings.h"
 #include "model/form_model.h"
@@ -49,9 +48,9 @@ void TestFieldReadings::eachCommandReadsTheTextsOfItsMoment()
             {"en_US", QStringLiteral("2,5"), fails},
             {"en_US", QStringLiteral("2.5"), 2.5},
     };
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale::c());
     for (const Step &step : steps) {
-        LocaleScope scope(QString::fromLatin1(step.locale));
+        form.setLocale(QLocale(QString::fromLatin1(step.locale)));
         form.setText(Field::Text7, step.text);
         FieldReadings readings(form);
         const QString where = QStringLiteral("\"%1\" under %2")
@@ -72,8 +71,8 @@ void TestFieldReadings::eachCommandReadsTheTextsOfItsMoment()
 // strict one fails beyond the single range as StrictNumber does.
 void TestFieldReadings::strictReadingRoundsAndOverflowsAsStrictNumber()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     form.setText(Field::Text1, QStringLiteral("1e39"));
     form.setText(Field::Text2, QStringLiteral("0.1"));
     FieldReadings readings(form);

@@ -3,7 +3,6 @@
 // hydraulics, and from hand calculation.
 #include "commands/commands.h"
 #include "form_fixture.h"
-#include "locale_scope.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 #include "model/number_text.h"
@@ -100,9 +99,9 @@ void TestJumpCheck::workedExamples()
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, depths);
     QFETCH(QString, verdict);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     form.setBasinEnabled(false);
     typeInputs(form, inputs);
@@ -136,9 +135,9 @@ void TestJumpCheck::presetsFollowTheLocale()
     QFETCH(QString, locale);
     QFETCH(QString, phi);
     QFETCH(QString, sigma);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     QCOMPARE(form.text(Field::Text6), phi);
     QCOMPARE(form.text(Field::Text10), sigma);
     for (Field empty : {Field::Text1, Field::Text7, Field::Text9, Field::Text12})
@@ -170,8 +169,8 @@ void TestJumpCheck::criticalJumpKeepsBasinState()
 {
     QFETCH(bool, enabledBefore);
     QFETCH(QString, tailwater);
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     FormState state;
     form.setBasinEnabled(enabledBefore);
     typeInputs(form, {"10", "3", "5", "1", tailwater});
@@ -183,8 +182,8 @@ void TestJumpCheck::criticalJumpKeepsBasinState()
 
 void TestJumpCheck::submergedAfterRemoteKeepsBasinEnabled()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     FormState state;
     form.setBasinEnabled(false);
     typeInputs(form, {"10", "3", "5", "1", "3"});
@@ -198,8 +197,8 @@ void TestJumpCheck::submergedAfterRemoteKeepsBasinEnabled()
 
 void TestJumpCheck::repeatedClickGivesSameTexts()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, {"3", "1.5", "4", "0.5", "2"});
     Command1_Click(form, state);
@@ -268,10 +267,10 @@ void TestJumpCheck::errorsStopAtTheirStep()
     QFETCH(QStringList, written);
     QFETCH(int, membersRead);
     QFETCH(int, field);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
     // A form that shows the results of earlier inputs.
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     form.setBasinEnabled(false);
     form.setVerdict(verdictText(JumpKind::Remote));
     for (Field f : {Field::Text7, Field::Text8, Field::Text9, Field::Text11, Field::Text12})
@@ -296,7 +295,7 @@ void TestJumpCheck::errorsStopAtTheirStep()
     QVERIFY(form.text(Field::Text12).isEmpty());
     QVERIFY(form.verdict().isEmpty());
     QVERIFY(!form.basinEnabled());
-    QCOMPARE(form.text(Field::Text10), initialText(Field::Text10));
+    QCOMPARE(form.text(Field::Text10), initialText(Field::Text10, notation));
     const float members[] = {state.q, state.H, state.a1, state.v, state.ht, state.phi};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(members[i] == untouched, i >= membersRead);
@@ -327,14 +326,14 @@ void TestJumpCheck::contractedDepthOutsideFixedInterval()
     QFETCH(double, hco);
     QFETCH(double, hco2);
     QFETCH(QString, verdict);
-    LocaleScope scope(QStringLiteral("en_US"));
+    const QLocale notation(QStringLiteral("en_US"));
 
-    MemoryFormModel form;
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, inputs);
     Command1_Click(form, state);
-    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text8)), hco, 1e-5));
-    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text9)), hco2, 1e-5));
+    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text8), notation), hco, 1e-5));
+    QVERIFY(relativelyClose(StrictNumber(form.text(Field::Text9), notation), hco2, 1e-5));
     QCOMPARE(form.verdict(), verdict);
 }
 
@@ -342,8 +341,8 @@ void TestJumpCheck::contractedDepthOutsideFixedInterval()
 // balances the head, and the check says so instead of writing a depth.
 void TestJumpCheck::headTooSmallHasNoContractedDepth()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    MemoryFormModel form;
+    const QLocale notation(QStringLiteral("en_US"));
+    MemoryFormModel form(notation);
     FormState state;
     typeInputs(form, {"10", "0.2", "0.5", "0", "3"});
     QCOMPARE(errorKindOf([&] { Command1_Click(form, state); }), int(ErrorKind::NoSolution));

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <thread>
 
 using namespace varnolt;
 
@@ -45,6 +46,9 @@ private slots:
     void singleTextRoundTrip();
     void fixedTwo_data();
     void fixedTwo();
+    void givenLocaleNotTheUsers_data();
+    void givenLocaleNotTheUsers();
+    void threadsInTwoLocalesKeepTheirOwn();
 };
 
 void TestNumberText::strictNumber_data()
@@ -143,13 +147,13 @@ void TestNumberText::strictNumber()
     QFETCH(QString, text);
     QFETCH(float, expected);
     QFETCH(int, error);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
 
     try {
-        const float value = StrictNumber(text, Field::Text1);
+        const float value = StrictNumber(text, notation, Field::Text1);
         QCOMPARE(error, NoError);
         QCOMPARE(value, expected);
-        QCOMPARE(float(StrictNumberUnrounded(text, Field::Text1)), value);
+        QCOMPARE(float(StrictNumberUnrounded(text, notation, Field::Text1)), value);
     } catch (const CalcError &e) {
         QCOMPARE(kindOf(e), error);
         // The message tells the user which field could not be read, and the
@@ -181,9 +185,8 @@ void TestNumberText::quotedTextIsBounded()
 {
     QFETCH(QString, text);
     QFETCH(QString, quoted);
-    LocaleScope scope(QStringLiteral("en_US"));
     try {
-        StrictNumber(text, Field::Text2);
+        StrictNumber(text, QLocale(QStringLiteral("en_US")), Field::Text2);
         QFAIL("not a number, yet read");
     } catch (const CalcError &e) {
         QVERIFY2(e.message().contains(QStringLiteral("“") + quoted + QStringLiteral("”")),
@@ -193,10 +196,10 @@ void TestNumberText::quotedTextIsBounded()
 
 void TestNumberText::strictNumberUnroundedKeepsDoubleRange()
 {
-    LocaleScope scope(QStringLiteral("en_US"));
-    QCOMPARE(StrictNumberUnrounded(QStringLiteral("1e40")), 1e40);
-    QCOMPARE(StrictNumberUnrounded(QStringLiteral("0.2")), 0.2);
-    QVERIFY_THROWS_EXCEPTION(CalcError, StrictNumberUnrounded(QStringLiteral("1e400")));
+    const QLocale notation(QStringLiteral("en_US"));
+    QCOMPARE(StrictNumberUnrounded(QStringLiteral("1e40"), notation), 1e40);
+    QCOMPARE(StrictNumberUnrounded(QStringLiteral("0.2"), notation), 0.2);
+    QVERIFY_THROWS_EXCEPTION(CalcError, StrictNumberUnrounded(QStringLiteral("1e400"), notation));
 }
 
 void TestNumberText::leadingNumber_data()
@@ -283,8 +286,7 @@ void TestNumberText::singleText()
     QFETCH(QString, locale);
     QFETCH(float, value);
     QFETCH(QString, expected);
-    LocaleScope scope(locale);
-    QCOMPARE(SingleText(value), expected);
+    QCOMPARE(SingleText(value, QLocale(locale)), expected);
 }
 
 void TestNumberText::singleTextRoundTrip_data()
@@ -302,18 +304,18 @@ void TestNumberText::singleTextRoundTrip_data()
 void TestNumberText::singleTextRoundTrip()
 {
     QFETCH(QString, locale);
-    LocaleScope scope(locale);
+    const QLocale notation(locale);
     quint32 bits = 0x3c23d70au; // 0.01f, then a walk through the range
     for (int i = 0; i < 20000; ++i) {
         float value = 0;
         std::memcpy(&value, &bits, sizeof value);
         if (std::fabs(value) >= 1e-4f && std::fabs(value) < 9.999999e6f) {
-            const double back = StrictNumber(SingleText(value));
+            const double back = StrictNumber(SingleText(value, notation), notation);
             const double digit
                     = std::pow(10.0, std::floor(std::log10(std::fabs(double(value)))) - 6);
             const double spacing = std::nextafter(std::fabs(value), FLT_MAX) - std::fabs(value);
             QVERIFY2(std::fabs(back - value) <= 0.5 * digit + 0.5 * spacing,
-                    qPrintable(SingleText(value)));
+                    qPrintable(SingleText(value, notation)));
         }
         bits = bits * 1664525u + 1013904223u;
     }
@@ -350,8 +352,65 @@ void TestNumberText::fixedTwo()
     QFETCH(QString, locale);
     QFETCH(double, value);
     QFETCH(QString, expected);
-    LocaleScope scope(locale);
-    QCOMPARE(FixedTwo(value), expected);
+    QCOMPARE(FixedTwo(value, QLocale(locale)), expected);
+}
+
+void TestNumberText::givenLocaleNotTheUsers_data()
+{
+    // clang-format off
+    QTest::addColumn<QString>("user"); // the default locale while converting
+    QTest::addColumn<QString>("given"); // the form's locale, passed in
+    QTest::addColumn<QString>("text"); // 1005.5 with a group mark
+    QTest::addColumn<QString>("written"); // 1005.5 as SingleText and FixedTwo write it
+
+    QTest::newRow("full-stop form, comma user") << "de_DE" << "C" << "1,005.5" << "1005.5";
+    QTest::newRow("comma form, full-stop user") << "en_US" << "de_DE" << "1.005,5" << "1005,5";
+    QTest::newRow("comma form, comma user") << "de_DE" << "de_DE" << "1.005,5" << "1005,5";
+    QTest::newRow("full-stop form, Chinese user") << "zh_CN" << "en_US" << "1,005.5" << "1005.5";
+    // clang-format on
+}
+
+// The conversions read and write in the locale they are given, whatever the
+// user's locale, and one given just before does not linger in the next.
+void TestNumberText::givenLocaleNotTheUsers()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, given);
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    LocaleScope scope(user);
+    const QLocale notation(given);
+    const QLocale other(given == u"de_DE" ? QLocale::c() : QLocale(QStringLiteral("de_DE")));
+
+    // The thread's last conversion in the same locale, then in another.
+    for (const QLocale &before : {notation, other}) {
+        SingleText(0.5f, before);
+        QCOMPARE(StrictNumber(text, notation), 1005.5f);
+        QCOMPARE(StrictNumberUnrounded(text, notation), 1005.5);
+        QCOMPARE(SingleText(1005.5f, notation), written);
+        QCOMPARE(FixedTwo(1005.5, notation), written);
+    }
+    QCOMPARE(QLocale().name(), QLocale(user).name());
+}
+
+// Two threads converting at once in two notations: each keeps its own
+// symbols, so neither ever writes or reads with the other's separator.
+void TestNumberText::threadsInTwoLocalesKeepTheirOwn()
+{
+    auto convert = [](const QLocale &locale, const QString &half, int &wrong) {
+        for (int i = 0; i < 20000; ++i) {
+            if (SingleText(2.5f, locale) != half || StrictNumber(half, locale) != 2.5f)
+                ++wrong;
+        }
+    };
+    int commaWrong = 0;
+    int fullStopWrong = 0;
+    std::thread comma(
+            convert, QLocale(QStringLiteral("de_DE")), QStringLiteral("2,5"), std::ref(commaWrong));
+    convert(QLocale::c(), QStringLiteral("2.5"), fullStopWrong);
+    comma.join();
+    QCOMPARE(commaWrong, 0);
+    QCOMPARE(fullStopWrong, 0);
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

@@ -8,7 +8,6 @@
 // bisections hold their roots, exact roots (compared to 1e-4) elsewhere.
 #include "commands/commands.h"
 #include "form_fixture.h"
-#include "locale_scope.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 #include "model/number_text.h"
@@ -88,15 +87,16 @@ QString verdictCode(const QString &verdict)
     return verdict;
 }
 
-double lengthValue(const QString &text)
+double lengthValue(const QString &text, const QLocale &locale)
 {
-    return LeadingNumber(QString(text).replace(QLocale().decimalPoint(), QStringLiteral(".")));
+    return LeadingNumber(QString(text).replace(locale.decimalPoint(), QStringLiteral(".")));
 }
 
 // A result text against its expected text: equal, or, where an exact root
 // stands in for the fixed bisection, a depth within 1e-4 and lengths within
 // a unit of their second decimal.
-void compareShown(const QString &actual, const QString &expected, Field field, bool exact)
+void compareShown(const QString &actual, const QString &expected, Field field, bool exact,
+        const QLocale &locale)
 {
     if (exact || expected.isEmpty() || actual.isEmpty()) {
         QCOMPARE(actual, expected);
@@ -104,7 +104,8 @@ void compareShown(const QString &actual, const QString &expected, Field field, b
     }
     const QString detail = actual + QStringLiteral(" vs ") + expected;
     if (field != Field::Text12) {
-        QVERIFY2(relativelyClose(StrictNumber(actual), StrictNumber(expected), 1e-4),
+        QVERIFY2(
+                relativelyClose(StrictNumber(actual, locale), StrictNumber(expected, locale), 1e-4),
                 qPrintable(detail));
         return;
     }
@@ -112,8 +113,8 @@ void compareShown(const QString &actual, const QString &expected, Field field, b
     const QStringList e = expected.split(QStringLiteral("----"));
     QCOMPARE(a.size(), 2);
     for (int i = 0; i < 2; ++i) {
-        const double y = lengthValue(e[i]);
-        QVERIFY2(std::abs(lengthValue(a[i]) - y) <= 0.0101 + 1e-4 * y, qPrintable(detail));
+        const double y = lengthValue(e[i], locale);
+        QVERIFY2(std::abs(lengthValue(a[i], locale) - y) <= 0.0101 + 1e-4 * y, qPrintable(detail));
     }
 }
 
@@ -148,7 +149,7 @@ void runStep(MemoryFormModel &form, FormState &state, const Step &step)
     if (step.note == QLatin1String("supercritical")) {
         // The message names the critical depth and gives both depths.
         QVERIFY(error->message().contains(QStringLiteral("临界水深")));
-        QVERIFY(error->message().contains(SingleText(state.ht)));
+        QVERIFY(error->message().contains(SingleText(state.ht, form.locale())));
         QVERIFY(error->message().contains(form.text(Field::Text7)));
     } else if (step.note == QLatin1String("check first")) {
         QVERIFY(error->message().contains(QStringLiteral("求解并判断下游水跃形式")));
@@ -158,11 +159,13 @@ void runStep(MemoryFormModel &form, FormState &state, const Step &step)
     }
 
     for (int i = 0; i < 5; ++i)
-        compareShown(form.text(shownFields[i]), step.texts[i], shownFields[i], step.exact);
+        compareShown(form.text(shownFields[i]), step.texts[i], shownFields[i], step.exact,
+                form.locale());
     // Where the depths are exact roots, a verdict on the edge of critical may
     // go either way.
     const bool nearCritical = !step.exact && !form.text(Field::Text9).isEmpty()
-            && relativelyClose(StrictNumber(form.text(Field::Text9)), state.ht, 1e-4);
+            && relativelyClose(
+                    StrictNumber(form.text(Field::Text9), form.locale()), state.ht, 1e-4);
     if (!nearCritical)
         QCOMPARE(verdictCode(form.verdict()), step.verdict);
 }
@@ -213,8 +216,8 @@ void TestScenarios::replay()
 {
     QFETCH(QString, locale);
     QFETCH(Scenario, steps);
-    LocaleScope scope(locale);
-    MemoryFormModel form;
+    const QLocale notation(locale);
+    MemoryFormModel form(notation);
     FormState state;
     for (qsizetype i = 0; i < steps.size(); ++i) {
         runStep(form, state, steps[i]);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace varnolt {
@@ -31,8 +32,15 @@ WidgetFormModel::WidgetFormModel(QWidget *client)
     for (int i = 1; i <= FieldCount; ++i) {
         const auto f = static_cast<Field>(i);
         m_fields[indexOf(f)] = child<QLineEdit>(client, fieldName(f));
-        setText(f, initialText(f));
+        setText(f, initialText(f, locale()));
     }
+}
+
+QLocale WidgetFormModel::locale() const
+{
+    // The default locale is the user's: the application leaves it as the
+    // system gives it.
+    return QLocale();
 }
 
 QString WidgetFormModel::text(Field field) const

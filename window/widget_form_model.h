@@ -19,6 +19,9 @@ public:
     // direct children of the client area, and gives the fields their initial texts.
     explicit WidgetFormModel(QWidget *client);
 
+    // The user's locale: the window reads and writes numbers as its user
+    // writes them.
+    QLocale locale() const override;
     QString text(Field field) const override;
     void setText(Field field, const QString &text) override;
     QString verdict() const override;

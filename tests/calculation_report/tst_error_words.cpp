@@ -5,7 +5,6 @@
 
 #include "commands/commands.h"
 #include "form_fixture.h"
-#include "locale_scope.h"
 #include "model/checked_math.h"
 #include "model/errors.h"
 #include "model/form_model.h"
@@ -64,8 +63,7 @@ enum class Route {
 
 CalcError failure(Route route, const QStringList &inputs)
 {
-    LocaleScope fullStop(u"C"_s);
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale::c());
     typeInputs(form, inputs);
     FormState state;
     const auto error = errorOf([&] {
@@ -104,10 +102,10 @@ CalcError failure(Route route, const QStringList &inputs)
             checked::toSingle(1e39);
             break;
         case Route::UnnamedText:
-            StrictNumber(u"  1,5 kg  "_s);
+            StrictNumber(u"  1,5 kg  "_s, QLocale::c());
             break;
         case Route::CaptionedHugeNumber:
-            StrictNumberUnrounded(u"1e400"_s, u"rating curve"_s);
+            StrictNumberUnrounded(u"1e400"_s, QLocale::c(), u"rating curve"_s);
             break;
         case Route::NoCalculator: {
             ErrorFigures figures;

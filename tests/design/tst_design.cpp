@@ -8,6 +8,7 @@
 #include "design/labels.h"
 #include "design/standard_check.h"
 #include "design_cases.h"
+#include "locale_scope.h"
 #include "model/errors.h"
 #include "model/form_model.h"
 #include "model/form_state.h"
@@ -18,7 +19,10 @@
 #include <QMap>
 #include <QTest>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <type_traits>
 
 using namespace varnolt;
 using namespace varnolt::design;
@@ -71,6 +75,64 @@ CaseInputs weirForIncomingDepth(double q, double depth, double conjugate)
     return inputs;
 }
 
+// Every figure and text of a design's case, each number by its bits: two
+// cases with the same fingerprint agree to the last bit.
+class Fingerprint {
+public:
+    QByteArray bytes;
+
+    void add(double value) { bytes += QByteArray::number(std::bit_cast<quint64>(value), 16) + ';'; }
+    void add(bool flag) { bytes += flag ? "y;" : "n;"; }
+    void add(const QString &text) { bytes += text.toUtf8() + '\0'; }
+    template <class E>
+    requires std::is_enum_v<E>
+    void add(E value) { bytes += QByteArray::number(static_cast<int>(value)) + ';'; }
+    template <class T> void add(const std::optional<T> &value)
+    {
+        add(value.has_value());
+        if (value)
+            add(*value);
+    }
+    void add(const CheckResult &c)
+    {
+        addAll(c.hc, c.E0, c.hco, c.hco2, c.jump, c.Fr1, c.form, c.energyLoss, c.specificEnergy,
+                c.relativeLoss, c.jumpLength, c.verdict, c.text7, c.text8, c.text9);
+    }
+    void add(const StandardCheck &s)
+    {
+        addAll(s.d, s.length, s.hco, s.conjugate, s.deltaZ, s.failure.has_value());
+    }
+    void add(const BasinResult &b)
+    {
+        addAll(b.d, b.E0, b.Et, b.hco, b.hco2, b.lengthMin, b.lengthMax, b.Fr1, b.form, b.advice,
+                b.standard, b.headDifference, b.slabThickness, b.apronLength,
+                b.slabFormulaOutsideRange, b.text11, b.text8, b.text12);
+    }
+    void add(const CaseError &e) { addAll(e.stage, e.error.kind(), e.error.message()); }
+    template <class... T> void addAll(const T &...values) { (add(values), ...); }
+};
+
+QByteArray fingerprintOf(const CaseResult &result)
+{
+    Fingerprint print;
+    print.addAll(result.inputs.name, result.check, result.basin, result.error);
+    return print.bytes;
+}
+
+// Some 1,500 weirs, more than two blocks of the design's sharing out: remote
+// jumps with their basins, submerged jumps, basins that cannot be sized,
+// and checks that stop on a discharge of zero.
+std::vector<CaseInputs> sweepOfCases()
+{
+    std::vector<CaseInputs> cases;
+    for (int i = 0; i < 1500; ++i) {
+        const double q = i % 101 == 0 ? 0 : 0.5 + (i % 37) * 1.3;
+        cases.push_back(designCase(QStringLiteral("weir %1").arg(i), q, 0.8 + (i % 6) * 0.7,
+                1 + (i % 7) * 2.5, (i % 5) * 0.4, 0.4 + (i % 11) * 0.9, 1 + (i % 4) * 0.05));
+    }
+    return cases;
+}
+
 } // namespace
 
 class TestDesign : public QObject {
@@ -86,7 +148,8 @@ private slots:
     void slabWithoutHeadDifference();
     void standardWithoutRoot();
     void governingCases();
-    void localeRestored();
+    void sameBitsWhateverTheUsersLocale_data();
+    void sameBitsWhateverTheUsersLocale();
 };
 
 void TestDesign::textbookJumps_data()
@@ -177,8 +240,8 @@ void TestDesign::windowTexts_data()
     QVERIFY2(used > 0, "no full-stop scenarios found");
 }
 
-// The design's texts are the window's: the same commands on a form under the
-// full-stop locale give exactly the texts the design records, and where the
+// The design's texts are the window's: the same commands on a form in the
+// full-stop notation of en_US give exactly the texts the design records, and where the
 // scenario table states exact texts the design gives those too.
 void TestDesign::windowTexts()
 {
@@ -199,9 +262,7 @@ void TestDesign::windowTexts()
     inputs.sigma = number(typed.value(10, QStringLiteral("1.05")));
     const CaseResult result = evaluateCase(inputs, DesignOptions{});
 
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale(QStringLiteral("en_US")));
     for (auto it = typed.cbegin(); it != typed.cend(); ++it)
         form.setText(static_cast<Field>(it.key()), it.value());
     FormState state;
@@ -222,7 +283,6 @@ void TestDesign::windowTexts()
         QCOMPARE(result.error->error.field(), error.field());
         QCOMPARE(result.error->error.message(), error.message());
     }
-    QLocale::setDefault(saved);
 
     if (!stopped)
         QVERIFY(!result.error);
@@ -392,19 +452,54 @@ void TestDesign::governingCases()
     QVERIFY(!none.governingDepth && !none.governingLength);
 }
 
-void TestDesign::localeRestored()
+void TestDesign::sameBitsWhateverTheUsersLocale_data()
 {
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
-    const CaseInputs inputs = designCase(QString(), 10, 3, 5, 1, 3);
-    const CaseResult result = evaluateCase(inputs, DesignOptions{});
-    const QString decimal = QLocale().decimalPoint();
-    QLocale::setDefault(saved);
-    QCOMPARE(decimal, QStringLiteral(","));
-    QVERIFY(result.basin);
-    // Full-stop texts whatever the user's locale: the README's worked example.
-    QCOMPARE(result.check->text7, QStringLiteral("2.168255"));
-    QCOMPARE(result.basin->text12, QStringLiteral("18.55----21.2"));
+    QTest::addColumn<QString>("user");
+    QTest::newRow("comma") << QStringLiteral("de_DE");
+    QTest::newRow("comma, narrow no-break group mark") << QStringLiteral("fr_FR");
+    QTest::newRow("Chinese") << QStringLiteral("zh_CN");
+    QTest::newRow("C") << QStringLiteral("C");
+}
+
+// The design reads and writes its texts in full stops on its own forms: the
+// user's locale changes no bit of it, and the design leaves that locale as
+// it found it. Shared out among the cores or worked one case after the
+// other, every case comes out the same.
+void TestDesign::sameBitsWhateverTheUsersLocale()
+{
+    QFETCH(QString, user);
+    const std::vector<CaseInputs> cases = sweepOfCases();
+    DesignResult reference;
+    {
+        const LocaleScope fullStop(QStringLiteral("C"));
+        reference = evaluateDesign(cases, DesignOptions{});
+    }
+    // The sweep holds every way a case ends.
+    const auto count = [&reference](auto &&holds) {
+        return std::count_if(reference.cases.cbegin(), reference.cases.cend(), holds);
+    };
+    QVERIFY(count([](const CaseResult &c) { return c.basin.has_value(); }) > 0);
+    QVERIFY(count([](const CaseResult &c) { return !c.check && c.error; }) > 0);
+    QVERIFY(count([](const CaseResult &c) { return c.check && c.error; }) > 0);
+    QVERIFY(count([](const CaseResult &c) {
+        return c.check && c.check->jump == JumpKind::Submerged;
+    }) > 0);
+
+    const LocaleScope scope(user);
+    const DesignResult design = evaluateDesign(cases, DesignOptions{});
+    QCOMPARE(QLocale().name(), QLocale(user).name());
+    QCOMPARE(design.cases.size(), cases.size());
+    QCOMPARE(design.governingDepth, reference.governingDepth);
+    QCOMPARE(design.governingLength, reference.governingLength);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const QByteArray bits = fingerprintOf(design.cases[i]);
+        QVERIFY2(bits == fingerprintOf(reference.cases[i]), qPrintable(cases[i].name));
+        if (i % 50 == 0) {
+            QVERIFY2(bits == fingerprintOf(evaluateCase(cases[i], DesignOptions{})),
+                    qPrintable(cases[i].name));
+        }
+    }
+    QCOMPARE(QLocale().name(), QLocale(user).name());
 }
 
 QTEST_GUILESS_MAIN(TestDesign)

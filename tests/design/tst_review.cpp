@@ -117,7 +117,6 @@ class TestReview : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void basinDecision_data() { addRows(QStringLiteral("decision"), 13); }
     void basinDecision();
     void exactRoot_data() { addRows(QStringLiteral("exact"), 15); }
@@ -140,19 +139,13 @@ private slots:
     void exactRootWithoutContractedDepth();
 };
 
-void TestReview::initTestCase()
-{
-    // The typed inputs of the reference are written with a full stop.
-    QLocale::setDefault(QLocale::c());
-}
-
 // The window's check, then the decision by σ′ = ht/hco2 < σ, which sizes the
 // basin with the window's own sizing command for a critical jump and a
 // submerged one below σ too.
 void TestReview::basinDecision()
 {
     QFETCH(QStringList, row);
-    MemoryFormModel form;
+    MemoryFormModel form(QLocale::c());
     const Field inputs[] = {Field::Text1, Field::Text2, Field::Text3, Field::Text4, Field::Text5,
             Field::Text6, Field::Text10};
     for (int i = 0; i < 7; ++i)

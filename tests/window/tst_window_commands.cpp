@@ -374,7 +374,7 @@ void TestWindowCommands::errorBoxFitsTheScreen()
     const QString message = u"「%1」中的“x”不是一个数。"_s.arg(caption);
     MessageBoxCatcher box(QDir::current().absoluteFilePath(
             u"error-box-%1.png"_s.arg(QTest::currentDataTag()).replace(u' ', u'-').remove(u","_s)));
-    runCommand(m_form.get(), [&] { StrictNumber(u"x"_s, caption); });
+    runCommand(m_form.get(), [&] { StrictNumber(u"x"_s, QLocale(), caption); });
     QVERIFY(box.caught());
     QVERIFY(box.informativeText().size() <= MaxShownMessageLength + 1);
     QVERIFY(message.startsWith(

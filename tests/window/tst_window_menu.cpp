@@ -31,6 +31,7 @@ class RecordingForm final : public FormModel {
 public:
     QStringList calls;
 
+    QLocale locale() const override { return QLocale::c(); }
     QString text(Field) const override { return {}; }
     void setText(Field f, const QString &t) override { record(u"text"_s, f, t); }
     QString verdict() const override { return {}; }
