@@ -1,19 +1,21 @@
 #include "design/case_fields.h"
 
 #include "design/case_reader.h"
+#include "model/errors.h"
+#include "model/number_text.h"
 #include "model/quoted_excerpt.h"
+
+#include <QLocale>
 
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <charconv>
-#include <string>
 
 namespace varnolt::design::case_file {
 
 using namespace Qt::StringLiterals;
 
-std::optional<QString> decodeField(const QByteArray &bytes, QString &fault)
+std::optional<QString> decodeField(const QByteArray &bytes, QString &fault, FieldText kind)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
@@ -21,73 +23,71 @@ std::optional<QString> decodeField(const QByteArray &bytes, QString &fault)
         fault = u"not valid UTF-8 text"_s;
         return std::nullopt;
     }
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 && c != u'\t') {
-            fault = u"contains a control character (U+%1)"_s.arg(
-                    uint(c.unicode()), 4, 16, QChar(u'0'));
+    if (kind == FieldText::Name)
+        text.replace(u"\r\n"_s, u"\n"_s);
+    // Every control character and bidirectional control is in the Basic
+    // Multilingual Plane: a surrogate is never one of them.
+    for (const QChar character : std::as_const(text)) {
+        const char32_t c = character.unicode();
+        const bool lineBreak = kind == FieldText::Name && (c == u'\n' || c == u'\r');
+        if ((c < 0x20 && c != u'\t' && !lineBreak) || c == 0x7F) {
+            fault = u"contains a control character (U+%1)"_s.arg(uint(c), 4, 16, QChar(u'0'));
             return std::nullopt;
         }
-        if (c.unicode() == 0x7F) {
-            fault = u"contains a control character (U+007F)"_s;
+        if (kind == FieldText::Name && isBidiControl(c)) {
+            fault = u"contains a bidirectional control (U+%1), which would reorder the figures "
+                    u"printed beside the name"_s.arg(
+                            QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
             return std::nullopt;
         }
     }
     return text;
 }
 
-std::optional<double> parseNumber(QString text, char separator, QString &fault)
+bool isBidiControl(char32_t c)
 {
-    text = text.trimmed();
-    if (text.isEmpty()) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E)
+            || (c >= 0x2066 && c <= 0x2069);
+}
+
+Notation notationOf(char separator, const std::vector<QString> &numberCells)
+{
+    if (separator == ',')
+        return Notation::FullStop;
+    const bool comma = std::any_of(numberCells.begin(), numberCells.end(),
+            [](const QString &cell) { return cell.contains(u','); });
+    return comma ? Notation::DecimalComma : Notation::FullStop;
+}
+
+std::optional<double> parseNumber(const QString &text, Notation notation, QString &fault)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
         fault = u"empty, a number is needed"_s;
         return std::nullopt;
     }
-    if (separator != ',' && text.count(u',') == 1 && !text.contains(u'.'))
-        text.replace(u',', u'.');
-    std::string ascii;
-    ascii.reserve(std::size_t(text.size()));
-    for (const QChar c : text) {
-        if (c.unicode() > 0x7F) {
-            fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text, ControlCharacters::Replaced));
-            return std::nullopt;
-        }
-        ascii.push_back(char(c.unicode()));
-    }
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t from = i;
-        while (i < ascii.size() && ascii[i] >= '0' && ascii[i] <= '9')
-            ++i;
-        return i - from;
-    };
-    if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-'))
-        ++i;
-    std::size_t mantissa = digits();
-    if (i < ascii.size() && ascii[i] == '.') {
-        ++i;
-        mantissa += digits();
-    }
-    bool good = mantissa > 0;
-    if (good && i < ascii.size() && (ascii[i] == 'e' || ascii[i] == 'E')) {
-        ++i;
-        if (i < ascii.size() && (ascii[i] == '+' || ascii[i] == '-'))
-            ++i;
-        good = digits() > 0;
-    }
-    if (!good || i != ascii.size()) {
-        fault = u"'%1' is not a number"_s.arg(quotedExcerpt(text, ControlCharacters::Replaced));
+    const auto shown = [&] { return quotedExcerpt(trimmed, ControlCharacters::Replaced); };
+    // The full-stop notation has no group marks: "1,005" is a mistyped
+    // 1.005 as often as it is 1005.
+    if (notation == Notation::FullStop && trimmed.contains(u',')) {
+        fault = u"'%1' is not a number (this file writes numbers with a full stop)"_s.arg(shown());
         return std::nullopt;
     }
-    // from_chars takes no leading plus.
-    const char *first = ascii.data() + (ascii[0] == '+' ? 1 : 0);
-    double value = 0;
-    const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.data() + ascii.size()) {
-        fault = u"'%1' is beyond the range of numbers"_s.arg(
-                quotedExcerpt(text, ControlCharacters::Replaced));
+    static const QLocale fullStop = QLocale::c();
+    static const QLocale decimalComma(QLocale::German, QLocale::Germany);
+    try {
+        return StrictNumberUnrounded(
+                trimmed, notation == Notation::FullStop ? fullStop : decimalComma);
+    } catch (const CalcError &error) {
+        if (error.reason() == ErrorReason::NumberTooLarge)
+            fault = u"'%1' is beyond the range of numbers"_s.arg(shown());
+        else if (notation == Notation::DecimalComma)
+            fault = u"'%1' is not a number in this file's notation (a decimal comma, full stops "
+                    u"grouping thousands)"_s.arg(shown());
+        else
+            fault = u"'%1' is not a number"_s.arg(shown());
         return std::nullopt;
     }
-    return value;
 }
 
 bool isBlank(const QByteArray &field)
@@ -101,7 +101,8 @@ namespace varnolt::design {
 
 std::optional<double> parseCaseNumber(const QString &text, QChar separator, QString &fault)
 {
-    return case_file::parseNumber(text, char(separator.toLatin1()), fault);
+    const char mark = char(separator.toLatin1());
+    return case_file::parseNumber(text, case_file::notationOf(mark, {text}), fault);
 }
 
 } // namespace varnolt::design

@@ -3,7 +3,10 @@
 #include "design/case_fields.h"
 #include "design/case_file_columns.h"
 #include "design/row_scanner.h"
+#include "model/input_ranges.h"
 #include "model/quoted_excerpt.h"
+
+#include <QHash>
 
 #include <algorithm>
 #include <array>
@@ -60,9 +63,76 @@ std::optional<ReadError> readHeader(
     return std::nullopt;
 }
 
+// The window's field of a numeric column, for its range of possible values.
+varnolt::Field fieldOf(Column column)
+{
+    switch (column) {
+    case Column::Q:
+        return Field::Text1;
+    case Column::H:
+        return Field::Text2;
+    case Column::A1:
+        return Field::Text3;
+    case Column::V:
+        return Field::Text4;
+    case Column::Ht:
+        return Field::Text5;
+    case Column::Phi:
+        return Field::Text6;
+    case Column::Sigma:
+    case Column::Name:
+        break;
+    }
+    return Field::Text10;
+}
+
+double &valueOf(CaseInputs &inputs, Column column)
+{
+    switch (column) {
+    case Column::Q:
+        return inputs.q;
+    case Column::H:
+        return inputs.H;
+    case Column::A1:
+        return inputs.a1;
+    case Column::V:
+        return inputs.v;
+    case Column::Ht:
+        return inputs.ht;
+    case Column::Phi:
+        return inputs.phi;
+    case Column::Sigma:
+    case Column::Name:
+        break;
+    }
+    return inputs.sigma;
+}
+
+bool allBlank(const RawRow &row)
+{
+    return std::all_of(row.fields.begin(), row.fields.end(), isBlank);
+}
+
+// Whether any numeric cell below the header holds a comma: the scanner is a
+// copy, so the rows are read again afterwards.
+Notation notationOfRows(RowScanner scanner, char separator, const std::vector<Column> &columns)
+{
+    if (separator == ',')
+        return Notation::FullStop;
+    while (!scanner.atEnd()) {
+        const RawRow row = scanner.next(separator);
+        const std::size_t count = std::min(row.fields.size(), columns.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            if (columns[i] != Column::Name && row.fields[i].contains(','))
+                return Notation::DecimalComma;
+        }
+    }
+    return Notation::FullStop;
+}
+
 // One data row into a case, or the first fault of the row.
 std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &columns,
-        const std::vector<QString> &names, char separator, CaseInputs &inputs)
+        const std::vector<QString> &names, Notation notation, CaseInputs &inputs)
 {
     if (!row.fault.isEmpty())
         return ReadError{row.line, u"-"_s, row.fault};
@@ -80,10 +150,12 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
     inputs.line = row.line;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         QString fault;
-        const std::optional<QString> text = decodeField(row.fields[i], fault);
+        const bool isName = columns[i] == Column::Name;
+        const std::optional<QString> text = decodeField(
+                row.fields[i], fault, isName ? FieldText::Name : FieldText::SingleLine);
         if (!text)
             return ReadError{row.line, names[i], fault};
-        if (columns[i] == Column::Name) {
+        if (isName) {
             inputs.name = text->trimmed();
             if (inputs.name.size() > maxNameLength) {
                 return ReadError{
@@ -91,36 +163,41 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
             }
             continue;
         }
-        const std::optional<double> value = parseNumber(*text, separator, fault);
+        // A blank coefficient takes its default, as an absent column does.
+        if ((columns[i] == Column::Phi || columns[i] == Column::Sigma) && isBlank(row.fields[i]))
+            continue;
+        const std::optional<double> value = parseNumber(*text, notation, fault);
         if (!value)
             return ReadError{row.line, names[i], fault};
-        switch (columns[i]) {
-        case Column::Q:
-            inputs.q = *value;
-            break;
-        case Column::H:
-            inputs.H = *value;
-            break;
-        case Column::A1:
-            inputs.a1 = *value;
-            break;
-        case Column::V:
-            inputs.v = *value;
-            break;
-        case Column::Ht:
-            inputs.ht = *value;
-            break;
-        case Column::Phi:
-            inputs.phi = *value;
-            break;
-        case Column::Sigma:
-            inputs.sigma = *value;
-            break;
-        case Column::Name:
-            break;
+        const auto range = inputRange(fieldOf(columns[i]));
+        if (range && !range->holds(*value)) {
+            return ReadError{row.line, names[i],
+                    u"'%1' is impossible: the value must be %2"_s.arg(
+                            quotedExcerpt(text->trimmed(), ControlCharacters::Replaced),
+                            range->text())};
         }
+        valueOf(inputs, columns[i]) = *value;
     }
     return std::nullopt;
+}
+
+// A warning for each case whose name an earlier case already has: the
+// outputs name cases, and two alike leave the reader guessing.
+void warnOfDuplicateNames(CaseFile &file, const QString &nameColumn)
+{
+    QHash<QStringView, int> firstLine;
+    firstLine.reserve(qsizetype(file.cases.size()));
+    for (const CaseInputs &inputs : file.cases) {
+        const auto at = firstLine.constFind(QStringView(inputs.name));
+        if (at == firstLine.cend()) {
+            firstLine.insert(QStringView(inputs.name), inputs.line);
+            continue;
+        }
+        file.warnings.push_back(ReadError{inputs.line, nameColumn,
+                u"warning: '%1' also names the case at line %2"_s
+                        .arg(quotedExcerpt(inputs.name, ControlCharacters::Replaced))
+                        .arg(*at)});
+    }
 }
 
 } // namespace
@@ -133,19 +210,37 @@ CaseFile readCases(QByteArrayView bytes)
         file.fileError = ReadError{1, u"header"_s, u"no header row: the file holds no cases"_s};
         return file;
     }
-    const char separator = detectSeparator(scanner.peekLine());
+    // A spreadsheet's first line may name the separator: "sep=;".
+    const QByteArrayView first = scanner.peekLine();
+    std::optional<char> namedSeparator;
+    if (first.size() == 5 && first.startsWith("sep=")
+            && QByteArrayView(",;\t").contains(first.back())) {
+        namedSeparator = first.back();
+        scanner.skipLine();
+        if (scanner.atEnd()) {
+            file.fileError = ReadError{1, u"header"_s, u"no header row: the file holds no cases"_s};
+            return file;
+        }
+    }
+    scanner.endComments();
+    const char separator = namedSeparator.value_or(detectSeparator(scanner.peekLine()));
     file.separator = QChar::fromLatin1(separator);
 
     std::vector<Column> columns;
     std::vector<QString> names;
-    file.fileError = readHeader(scanner.next(separator), columns, names);
+    const RawRow header = scanner.next(separator);
+    file.fileError = readHeader(header, columns, names);
     if (file.fileError)
         return file;
+    const Notation notation = notationOfRows(scanner, separator, columns);
 
     while (!scanner.atEnd()) {
         const RawRow row = scanner.next(separator);
+        // A row of empty cells, quoted or not, is a spreadsheet's blank row.
+        if (row.fault.isEmpty() && allBlank(row))
+            continue;
         CaseInputs inputs;
-        if (const auto error = readRow(row, columns, names, separator, inputs)) {
+        if (const auto error = readRow(row, columns, names, notation, inputs)) {
             file.rowErrors.push_back(*error);
             continue;
         }
@@ -153,6 +248,17 @@ CaseFile readCases(QByteArrayView bytes)
             inputs.name = u"case %1"_s.arg(file.cases.size() + 1);
         file.cases.push_back(std::move(inputs));
     }
+    if (file.cases.empty() && file.rowErrors.empty()) {
+        // Not a fault of the header, but nothing to evaluate: said as an
+        // unread row, so that the program says so and fails.
+        file.rowErrors.push_back({header.line, u"header"_s,
+                u"a header and no case: the file holds no row to evaluate"_s});
+        return file;
+    }
+    const auto nameColumn = std::find(columns.begin(), columns.end(), Column::Name);
+    warnOfDuplicateNames(file,
+            nameColumn == columns.end() ? u"name"_s
+                                        : names[std::size_t(nameColumn - columns.begin())]);
     return file;
 }
 

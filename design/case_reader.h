@@ -24,6 +24,7 @@ struct CaseFile {
     QChar separator;
     std::vector<CaseInputs> cases; // the rows that were read, in order
     std::vector<ReadError> rowErrors; // one per row that could not be read
+    std::vector<ReadError> warnings; // read, but worth a word: a name given twice
     // A fault of the whole file (no header, a missing, unknown or repeated
     // column, an unreadable header): no case is read then.
     std::optional<ReadError> fileError;

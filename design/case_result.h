@@ -1,5 +1,10 @@
 #pragma once
 
+#include "design/basin_type.h"
+#include "design/combined_basin_result.h"
+#include "design/scour_depth.h"
+#include "design/sill_basin_result.h"
+#include "design/sill_discharge.h"
 #include "model/errors.h"
 #include "model/jump_kind.h"
 
@@ -44,6 +49,11 @@ struct DesignOptions {
     double lengthStep = 0.5; // the adopted basin length is rounded up to this (m)
     double k2 = 1.2; // safety factor of the slab against uplift
     double slabUnitWeight = 24; // γb, unit weight of the slab (kN/m³)
+    BasinType basinType = BasinType::Sunk; // the type the design adopts
+    double sillM = defaultSillDischargeCoefficient; // the sill's discharge coefficient m
+    // [v0], the velocity the bed beyond the apron bears; no scour depth
+    // without it.
+    std::optional<double> allowableVelocity;
 };
 
 // The form of a hydraulic jump by the Froude number of its incoming flow.
@@ -132,6 +142,12 @@ struct CaseResult {
     std::optional<CheckResult> check; // none where the check stopped
     std::optional<BasinResult> basin; // none where no basin was sized
     std::optional<CaseError> error;
+    // The other ways of holding a remote jump at the toe, beside the sunk
+    // basin: none where the check gives no remote jump.
+    std::optional<SillBasinResult> sill;
+    std::optional<CombinedBasinResult> combined;
+    // The scour beyond the apron; none without an allowable velocity.
+    std::optional<ScourDepth> scour;
 };
 
 struct DesignResult {
@@ -140,6 +156,10 @@ struct DesignResult {
     // Indices into `cases`: the largest basin depth, the largest upper length.
     std::optional<std::size_t> governingDepth;
     std::optional<std::size_t> governingLength;
+    // The largest sill height c, combined lowering d and scour depth dm.
+    std::optional<std::size_t> governingSill;
+    std::optional<std::size_t> governingCombined;
+    std::optional<std::size_t> governingScour;
 };
 
 } // namespace varnolt::design

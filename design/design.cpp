@@ -1,6 +1,7 @@
 #include "design/design.h"
 
 #include "commands/commands.h"
+#include "design/basin_types.h"
 #include "design/jump_quantities.h"
 #include "design/standard_check.h"
 #include "model/checked_math.h"
@@ -100,6 +101,7 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
     try {
         const JumpKind jump = Command1_Click(form, state);
         result.check = checkOf(form, state, jump);
+        addBasinTypes(result, flowOf(state), options);
     } catch (const CalcError &error) {
         result.error = CaseError{Stage::Check, error};
         return result;
@@ -173,6 +175,7 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
                 || result.basin->lengthMax > design.cases[*design.governingLength].basin->lengthMax)
             design.governingLength = i;
     }
+    governBasinTypes(design);
     return design;
 }
 

@@ -17,19 +17,6 @@ QString jumpKindKey(JumpKind kind)
     return {};
 }
 
-QString jumpKindName(JumpKind kind)
-{
-    switch (kind) {
-    case JumpKind::Remote:
-        return u"远离水跃"_s;
-    case JumpKind::Submerged:
-        return u"淹没水跃"_s;
-    case JumpKind::Critical:
-        return u"临界水跃"_s;
-    }
-    return {};
-}
-
 QString jumpFormKey(JumpForm form)
 {
     switch (form) {
@@ -43,40 +30,6 @@ QString jumpFormKey(JumpForm form)
         return u"steady"_s;
     case JumpForm::Strong:
         return u"strong"_s;
-    }
-    return {};
-}
-
-QString jumpFormName(JumpForm form)
-{
-    switch (form) {
-    case JumpForm::Undular:
-        return u"波状水跃"_s;
-    case JumpForm::Weak:
-        return u"弱水跃"_s;
-    case JumpForm::Oscillating:
-        return u"摆动水跃"_s;
-    case JumpForm::Steady:
-        return u"稳定水跃"_s;
-    case JumpForm::Strong:
-        return u"强水跃"_s;
-    }
-    return {};
-}
-
-QString basinAdviceText(BasinAdvice advice)
-{
-    switch (advice) {
-    case BasinAdvice::NoAppurtenances:
-        return u"无需辅助消能工"_s;
-    case BasinAdvice::PlainBasin:
-        return u"采用简单消力池"_s;
-    case BasinAdvice::SuppressWaves:
-        return u"摆动水跃：宜设消浪设施或加深消力池"_s;
-    case BasinAdvice::BlocksBafflesSill:
-        return u"短消力池：设趾墩、消力墩和尾坎"_s;
-    case BasinAdvice::BlocksDentatedSill:
-        return u"设趾墩和齿形尾坎，不设消力墩"_s;
     }
     return {};
 }

@@ -128,14 +128,21 @@ void RowScanner::skipRestOfRow()
         consumeLineEnd();
 }
 
+void RowScanner::skipLine()
+{
+    skipBlankAndComment();
+    skipRestOfRow();
+}
+
 void RowScanner::skipBlankAndComment()
 {
+    const auto emptyCell = [](char c) { return c == ' ' || c == '\t' || c == ',' || c == ';'; };
     for (;;) {
         qsizetype end = m_pos;
-        while (end < m_bytes.size() && (m_bytes[end] == ' ' || m_bytes[end] == '\t'))
+        while (end < m_bytes.size() && emptyCell(m_bytes[end]))
             ++end;
         const bool blank = end >= m_bytes.size() || m_bytes[end] == '\n' || m_bytes[end] == '\r';
-        const bool comment = m_pos < m_bytes.size() && m_bytes[m_pos] == '#';
+        const bool comment = m_commentsAllowed && m_pos < m_bytes.size() && m_bytes[m_pos] == '#';
         if (m_pos >= m_bytes.size() || (!blank && !comment))
             return;
         m_pos = end;

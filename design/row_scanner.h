@@ -29,18 +29,25 @@ public:
     QByteArrayView peekLine();
     bool atEnd();
     RawRow next(char separator);
+    // Passes over the line peekLine() shows (a spreadsheet's "sep=;" line).
+    void skipLine();
+    // From the header on, a line starting with # is a row like any other:
+    // "#2 flood" is a case name a spreadsheet writes without quotes.
+    void endComments() { m_commentsAllowed = false; }
 
 private:
     // A quoted field from its opening quote; a doubled quote stands for one.
     bool readQuoted(QByteArray &field, RawRow &row);
     void consumeLineEnd();
     void skipRestOfRow();
-    // Blank lines (spaces and tabs only) and lines starting with #.
+    // Blank lines (spaces, tabs and separators only: a spreadsheet's blank
+    // row is ";;;;;") and, above the header, lines starting with #.
     void skipBlankAndComment();
 
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
     int m_line = 1;
+    bool m_commentsAllowed = true;
 };
 
 // The separator the header uses most, outside quotes; ties go to tab, then

@@ -8,10 +8,13 @@
 #include "report/report_date.h"
 #include "writers/format.h"
 #include "writers/report_document.h"
+#include "writers/report_translator.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -37,7 +40,8 @@ void printError(const QString &text)
 int usageError(const QString &text)
 {
     printError(u"varnolt-report: "_s + text);
-    printError(u"Try 'varnolt-report --help' for more information."_s);
+    printError(QCoreApplication::translate(
+            "varnolt::report::Program", "Try 'varnolt-report --help' for more information."));
     return usageOrFileError;
 }
 
@@ -76,6 +80,11 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(u"varnolt-report"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLT_VERSION));
+    // The program's own messages and help follow the user's locale; the
+    // calculation report follows --lang through its own translator.
+    QTranslator messages;
+    if (writers::loadCatalogue(messages, QLocale::system()))
+        QCoreApplication::installTranslator(&messages);
 
     QString error;
     const auto options = report::parseArguments(QCoreApplication::arguments().mid(1), error);
@@ -92,17 +101,22 @@ int main(int argc, char *argv[])
 
     const writers::FormatEntry &format = writers::formatEntry(*options->format);
     if (!format.toBytes && !format.toFile && !format.toReport) {
-        return usageError(
-                u"the %1 format is not part of this build"_s.arg(QString::fromLatin1(format.name)));
+        return usageError(QCoreApplication::translate(
+                "varnolt::report::Program", "the %1 format is not part of this build")
+                                  .arg(QString::fromLatin1(format.name)));
     }
     const auto target = report::outputTarget(options->outputPath, error);
     if (!target) {
-        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(options->outputPath, error));
+        printError(u"varnolt-report: "_s
+                + QCoreApplication::translate("varnolt::report::Program", "%1: cannot write: %2")
+                          .arg(options->outputPath, error));
         return usageOrFileError;
     }
     if (report::replacesInput(options->casesPath, *target)) {
-        printError(u"varnolt-report: %1: refusing to write over the case file"_s.arg(
-                options->outputPath));
+        printError(u"varnolt-report: "_s
+                + QCoreApplication::translate(
+                        "varnolt::report::Program", "%1: refusing to write over the case file")
+                          .arg(options->outputPath));
         return usageOrFileError;
     }
 
@@ -125,7 +139,9 @@ int main(int argc, char *argv[])
         const QString shownPath = options->casesPath == u"-"_s ? u"<stdin>"_s : options->casesPath;
         const auto bytes = readInput(options->casesPath, error);
         if (!bytes) {
-            printError(u"varnolt-report: %1: cannot read: %2"_s.arg(shownPath, error));
+            printError(u"varnolt-report: "_s
+                    + QCoreApplication::translate("varnolt::report::Program", "%1: cannot read: %2")
+                              .arg(shownPath, error));
             return usageOrFileError;
         }
         design::CaseFile file = design::readCases(*bytes);
@@ -141,10 +157,15 @@ int main(int argc, char *argv[])
         }
         for (const design::ReadError &rowError : file.rowErrors)
             printError(located(rowError));
+        for (const design::ReadError &warning : file.warnings)
+            printError(located(warning));
         if (!file.rowErrors.empty())
             status = someRowsUnread;
         cases = std::move(file.cases);
     }
+    // Nothing read, nothing to write: the messages above said why.
+    if (cases.empty())
+        return status;
 
     const design::DesignResult result = design::evaluateDesign(cases, options->design);
     writers::ReportSettings settings;
@@ -163,7 +184,9 @@ int main(int argc, char *argv[])
         const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
                 ? u"standard output"_s
                 : options->outputPath;
-        printError(u"varnolt-report: %1: cannot write: %2"_s.arg(shownTarget, error));
+        printError(u"varnolt-report: "_s
+                + QCoreApplication::translate("varnolt::report::Program", "%1: cannot write: %2")
+                          .arg(shownTarget, error));
         return usageOrFileError;
     }
     return status;

@@ -1,7 +1,11 @@
 #include "report/options.h"
 
+#include "design/basin_type.h"
 #include "design/bed_class.h"
+#include "design/case_fields.h"
 #include "design/case_reader.h"
+#include "design/scour_depth.h"
+#include "model/input_ranges.h"
 #include "model/quoted_excerpt.h"
 
 #include <QCommandLineOption>
@@ -10,6 +14,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 
 namespace varnolt::report {
 
@@ -50,6 +55,9 @@ constexpr OptionDefinition optionDefinitions[] = {
         {"k1", nullptr, Kind::Value},
         {"ks", nullptr, Kind::Value},
         {"bed", nullptr, Kind::Value},
+        {"basin", nullptr, Kind::Value},
+        {"sill-m", nullptr, Kind::Value},
+        {"allowable-velocity", nullptr, Kind::Value},
         {"output", "o", Kind::Value},
         {"format", nullptr, Kind::Value},
         {"lang", nullptr, Kind::Value},
@@ -230,10 +238,30 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                 || !number("v", inputs.v) || !number("ht", inputs.ht) || !number("phi", inputs.phi)
                 || !number("sigma", inputs.sigma))
             return std::nullopt;
+        // An impossible input is refused as an unreadable one is.
+        const std::tuple<const char *, Field, double> ranged[] = {{"q", Field::Text1, inputs.q},
+                {"H", Field::Text2, inputs.H}, {"a1", Field::Text3, inputs.a1},
+                {"v", Field::Text4, inputs.v}, {"ht", Field::Text5, inputs.ht},
+                {"phi", Field::Text6, inputs.phi}, {"sigma", Field::Text10, inputs.sigma}};
+        for (const auto &[name, field, value] : ranged) {
+            const auto range = inputRange(field);
+            if (range && !range->holds(value)) {
+                error = OptionTexts::tr("option --%1: '%2' is impossible: the value must be %3")
+                                .arg(QString::fromLatin1(name),
+                                        take(name).value_or(QString()).trimmed(), range->text());
+                return std::nullopt;
+            }
+        }
         inputs.name = take("name").value_or(u"case 1"_s).trimmed();
         if (std::any_of(inputs.name.begin(), inputs.name.end(),
                     [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; })) {
             error = OptionTexts::tr("option --name: contains a control character");
+            return std::nullopt;
+        }
+        if (std::any_of(inputs.name.begin(), inputs.name.end(),
+                    [](QChar c) { return design::case_file::isBidiControl(c.unicode()); })) {
+            error = OptionTexts::tr("option --name: contains a bidirectional control, which would "
+                                    "reorder the figures printed beside the name");
             return std::nullopt;
         }
         if (inputs.name.isEmpty() || inputs.name.size() > design::maxNameLength) {
@@ -286,6 +314,33 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                                     keywords.join(u", "_s));
             return std::nullopt;
         }
+        d.allowableVelocity = design::allowableVelocityOfBed(*bed);
+    }
+    if (const auto type = take("basin")) {
+        const std::optional<design::BasinType> adopted = design::basinTypeOfKey(*type);
+        if (!adopted) {
+            error = OptionTexts::tr(
+                    "option --basin: unknown basin type '%1' (sunk, sill, combined)")
+                            .arg(quotedExcerpt(*type, ControlCharacters::Replaced));
+            return std::nullopt;
+        }
+        d.basinType = *adopted;
+    }
+    if (!number("sill-m", d.sillM))
+        return std::nullopt;
+    if (!(d.sillM > 0)) {
+        error = OptionTexts::tr("option --sill-m: must be greater than 0");
+        return std::nullopt;
+    }
+    if (take("allowable-velocity")) {
+        double velocity = 0;
+        if (!number("allowable-velocity", velocity))
+            return std::nullopt;
+        if (!(velocity > 0)) {
+            error = OptionTexts::tr("option --allowable-velocity: must be greater than 0");
+            return std::nullopt;
+        }
+        d.allowableVelocity = velocity;
     }
 
     options.outputPath = take("output").value_or(QString());
@@ -337,8 +392,10 @@ QString helpText()
 {
     QString bedLines;
     for (const design::BedClass &bed : design::bedClasses) {
-        bedLines += u"                      %1  Ks = %2  (%3)\n"_s.arg(
+        bedLines += u"                      %1  Ks = %2  [v0] = %3 m/s  (%4)\n"_s.arg(
                 QString::fromLatin1(bed.keyword).leftJustified(11), QString::number(bed.ks),
+                QString::number(
+                        design::allowableVelocityOfBed(QLatin1String(bed.keyword)).value_or(0)),
                 QString::fromUtf16(bed.name));
     }
     // One text, so that a translation can reflow it whole; the bed classes
@@ -373,8 +430,17 @@ QString helpText()
             "  --ls LS           length of the sloping part of the basin (m, default 0)\n"
             "  --k1 K1           slab-thickness coefficient (default 0.20; code 0.15-0.20)\n"
             "  --ks KS           apron-length coefficient; without it no apron length\n"
-            "  --bed CLASS       Ks by the bed class, instead of --ks:\n"
+            "  --bed CLASS       Ks and the allowable velocity [v0] by the bed class,\n"
+            "                    instead of --ks:\n"
             "%1"
+            "  --basin TYPE      the adopted basin: sunk (default; the floor lowered), sill\n"
+            "                    (a sill at the basin's end) or combined (both); every\n"
+            "                    case with a remote jump is sized all three ways\n"
+            "  --sill-m M        discharge coefficient of the sill (default 0.42)\n"
+            "  --allowable-velocity V\n"
+            "                    [v0], the velocity the bed beyond the apron bears (m/s),\n"
+            "                    for the scour depth dm = 1.1·q·b1/b2/[v0] − ht; default by\n"
+            "                    --bed, no scour depth without either\n"
             "\n"
             "Output:\n"
             "  -o, --output FILE write to FILE, the format from its extension\n"

@@ -8,6 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     qt6-translations-l10n locales
+    qt6-tools-dev qt6-l10n-tools
     xvfb xauth fonts-wqy-zenhei fonts-noto-cjk
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file

@@ -26,7 +26,7 @@ template <class Value> Cell optionalNumber(const std::optional<Value> &value)
 
 Cell formCell(const std::optional<design::JumpForm> &form)
 {
-    return form ? Cell::of(design::jumpFormName(*form)) : Cell::empty();
+    return form ? Cell::of(jumpFormWords(*form, ReportLanguage::Chinese)) : Cell::empty();
 }
 
 // Each column's cell; a case without a check or a basin has empty cells there.
@@ -64,7 +64,8 @@ const std::array<CaseColumn, 38> columns{{
         {u"jump",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &check = at(d, i).check;
-                    return check ? Cell::of(design::jumpKindName(check->jump)) : Cell::empty();
+                    return check ? Cell::of(jumpKindWords(check->jump, ReportLanguage::Chinese))
+                                 : Cell::empty();
                 }},
         {u"Fr1", CHECK_NUMBER(Fr1)},
         {u"form",
@@ -90,7 +91,9 @@ const std::array<CaseColumn, 38> columns{{
         {u"advice",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {
                     const auto &basin = at(d, i).basin;
-                    return basin ? Cell::of(design::basinAdviceText(basin->advice)) : Cell::empty();
+                    return basin
+                            ? Cell::of(basinAdviceWords(basin->advice, ReportLanguage::Chinese))
+                            : Cell::empty();
                 }},
         {u"standard d′ (m)",
                 [](const DesignResult &d, std::size_t i, ReportLanguage) {

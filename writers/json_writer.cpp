@@ -1,4 +1,6 @@
+#include "design/basin_type.h"
 #include "design/labels.h"
+#include "design/sill_basin.h"
 #include "model/errors.h"
 #include "writers/error_words.h"
 #include "writers/number_text.h"
@@ -218,6 +220,86 @@ void writeBasin(JsonOut &out, const BasinResult &basin)
     out.close('}');
 }
 
+void writeSill(JsonOut &out, const design::SillBasinResult &sill)
+{
+    if (!sill.basin) {
+        out.null();
+        return;
+    }
+    const design::SillBasin &basin = *sill.basin;
+    out.open('{');
+    out.key("verdict");
+    out.text(design::sillVerdictKey(basin.verdict));
+    const std::pair<const char *, double> figures[]
+            = {{"c", basin.c}, {"H10", basin.H10}, {"H1", basin.H1}, {"sigma_s", basin.sigmaS},
+                    {"submergence_ratio", basin.submergenceRatio}};
+    for (const auto &[name, value] : figures) {
+        out.key(name);
+        out.number(value);
+    }
+    out.key("after");
+    if (basin.after) {
+        out.open('{');
+        out.key("hco");
+        out.number(basin.after->hco);
+        out.key("hco2");
+        out.number(basin.after->hco2);
+        out.key("jump");
+        out.text(design::jumpKindKey(basin.after->jump));
+        out.close('}');
+    } else {
+        out.null();
+    }
+    out.key("length_min");
+    out.number(basin.lengthMin);
+    out.key("length_max");
+    out.number(basin.lengthMax);
+    out.close('}');
+}
+
+void writeCombined(JsonOut &out, const design::CombinedBasinResult &combined)
+{
+    if (!combined.basin) {
+        out.null();
+        return;
+    }
+    out.open('{');
+    out.key("d");
+    out.number(combined.basin->d);
+    out.key("c");
+    out.number(combined.basin->c);
+    out.close('}');
+}
+
+// The basin types beside the sunk basin, and the scour beyond the apron.
+void writeBasinTypes(JsonOut &out, const CaseResult &result)
+{
+    out.key("sill");
+    if (result.sill)
+        writeSill(out, *result.sill);
+    else
+        out.null();
+    out.key("combined");
+    if (result.combined)
+        writeCombined(out, *result.combined);
+    else
+        out.null();
+    out.key("scour_depth");
+    if (result.scour)
+        out.number(result.scour->depth);
+    else
+        out.null();
+}
+
+void writeCaseName(
+        JsonOut &out, const design::DesignResult &design, const std::optional<std::size_t> &index)
+{
+    if (index)
+        out.text(design.cases[*index].inputs.name);
+    else
+        out.null();
+}
+
 void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
 {
     out.open('{');
@@ -256,6 +338,7 @@ void writeCase(JsonOut &out, const CaseResult &result, ReportLanguage language)
     } else {
         out.null();
     }
+    writeBasinTypes(out, result);
     out.close('}');
 }
 
@@ -286,7 +369,15 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
         out.text(design.cases[*design.governingLength].inputs.name);
     else
         out.null();
+    out.key("sill");
+    writeCaseName(out, design, design.governingSill);
+    out.key("combined");
+    writeCaseName(out, design, design.governingCombined);
+    out.key("scour");
+    writeCaseName(out, design, design.governingScour);
     out.close('}');
+    out.key("basin_type");
+    out.text(design::basinTypeKey(design.options.basinType));
     out.close('}');
     out.bytes += "\n";
     return out.bytes;

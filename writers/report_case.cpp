@@ -6,6 +6,7 @@
 #include "writers/error_words.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
+#include "writers/report_types.h"
 
 namespace varnolt::writers::report {
 
@@ -99,6 +100,8 @@ ReportSection caseSection(const design::DesignResult &design, std::size_t i, Rep
             s.blocks.push_back(
                     paragraph(ReportBlock::Kind::Paragraph, word(Word::NoBasinSized, lang)));
     }
+    if (r.check)
+        addBasinTypes(s, r, design.options, lang);
     if (r.check)
         addWindowTexts(s, *r.check, r.basin ? &*r.basin : nullptr, lang);
     if (r.error)

@@ -4,10 +4,25 @@
 #include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
+#include "writers/report_types.h"
 
 namespace varnolt::writers::report {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A governing case by its name and, for a case read from a file, its row:
+// two cases may bear one name.
+QString governingTitle(const design::CaseResult &result, std::size_t index, ReportLanguage lang)
+{
+    const QString title = caseTitle(result, index, lang);
+    if (result.inputs.line <= 0)
+        return title;
+    return title + word(Word::CaseRow, lang).arg(result.inputs.line);
+}
+
+} // namespace
 
 void addSummary(ReportDocument &doc, const design::DesignResult &design)
 {
@@ -62,7 +77,7 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
         if (r.basin)
             s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                     word(Word::GoverningDepth, lang)
-                            .arg(caseTitle(r, i, lang), figure(r.basin->d))));
+                            .arg(governingTitle(r, i, lang), figure(r.basin->d))));
     }
     if (design.governingLength && *design.governingLength < design.cases.size()) {
         const std::size_t i = *design.governingLength;
@@ -70,12 +85,13 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
         if (r.basin)
             s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                     word(Word::GoverningLength, lang)
-                            .arg(caseTitle(r, i, lang),
+                            .arg(governingTitle(r, i, lang),
                                     range(figure(r.basin->lengthMin), figure(r.basin->lengthMax),
                                             lang))));
     }
     if (!design.governingDepth && !design.governingLength)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict, word(Word::GoverningNone, lang)));
+    addBasinTypesSummary(s, design, lang);
     doc.sections.push_back(std::move(s));
 }
 

@@ -1,262 +1,344 @@
 #include "writers/report_words.h"
 
-#include "design/labels.h"
 #include "model/errors.h"
+#include "writers/report_translator.h"
+
+#include <QCoreApplication>
 
 namespace varnolt::writers {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
-struct Pair {
-    const char16_t *zh;
-    const char16_t *en;
+// A catalogue entry: the English source text and the enum's name, which
+// tells apart equal sources with different translations ("conjugate depth"
+// is 跃后水深（共轭水深） in the jump check and 跃后水深 in the standard's).
+struct Entry {
+    const char *source;
+    const char *disambiguation;
 };
 
-Pair pairOf(Word w)
+Entry entryOf(Word w)
 {
     switch (w) {
     case Word::DefaultTitle:
-        return {u"消能计算书", u"Energy Dissipator Calculation Report"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Energy Dissipator Calculation Report", "DefaultTitle");
     case Word::DateLabel:
-        return {u"日期", u"Date"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Date", "DateLabel");
     case Word::ContentsNote:
-        return {u"共 %1 个工况。", u"%1 cases."};
+        return QT_TRANSLATE_NOOP3("ReportWords", "%1 cases.", "ContentsNote");
     case Word::BasisHeading:
-        return {u"1 计算依据", u"1 Basis of the calculation"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "1 Basis of the calculation", "BasisHeading");
     case Word::BasisMethod:
-        return {u"溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hco 及其共轭水深 "
-                u"hco2，与下游水深 ht 比较判别水跃形式；发生远离水跃时，按淹没系数 σ "
-                u"用二分法求消力池深度 d，使池内水跃被淹没，并求池底以下的收缩水深及池长。",
-                u"Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "
-                u"contracted depth hco and its conjugate depth hco2 follow from the total head; "
-                u"compared with the tailwater depth ht they decide the kind of jump. For a remote "
-                u"jump, the basin depth d that holds the jump submerged with the factor σ is "
-                u"found by bisection, with the contracted depth below the basin floor and the "
-                u"basin length."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "
+                "contracted depth hco and its conjugate depth hco2 follow from the total head; "
+                "compared with the tailwater depth ht they decide the kind of jump. For a remote "
+                "jump, the basin depth d that holds the jump submerged with the factor σ is found "
+                "by bisection, with the contracted depth below the basin floor and the basin "
+                "length.",
+                "BasisMethod");
     case Word::BasisStandard:
-        return {u"池深、池长按《水闸设计规范》SL 265 附录（消能防冲计算）复核；"
-                u"护坦厚度和海漫长度亦按该附录计算。",
-                u"The basin depth and length are cross-checked by the Chinese sluice design "
-                u"standard SL 265 (appendix on energy dissipation and scour protection); the "
-                u"floor slab thickness and the apron extension follow the same appendix."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The basin depth and length are cross-checked by the Chinese sluice design "
+                "standard SL 265 (appendix on energy dissipation and scour protection); the floor "
+                "slab thickness and the apron extension follow the same appendix.",
+                "BasisStandard");
     case Word::BasisConstants:
-        return {u"重力加速度 g = %1 m/s²，2g 取 %2 m/s²；长度单位 m，时间单位 s。",
-                u"Gravity g = %1 m/s², 2g taken as %2 m/s²; lengths in m, time in s."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Gravity g = %1 m/s², 2g taken as %2 m/s²; lengths in m, time in s.",
+                "BasisConstants");
     case Word::BasisFormulasCaption:
-        return {u"计算公式", u"Formulas"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Formulas", "BasisFormulasCaption");
     case Word::BasisOptionsCaption:
-        return {u"复核参数", u"Parameters of the cross-check"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Parameters of the cross-check", "BasisOptionsCaption");
     case Word::SummaryHeading:
-        return {u"2 计算成果汇总", u"2 Summary of results"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "2 Summary of results", "SummaryHeading");
     case Word::SummaryLegend:
-        return {u"▲ 控制池深的工况；■ 控制池长的工况。",
-                u"▲ case governing the basin depth; ■ case governing the basin length."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "▲ case governing the basin depth; ■ case governing the basin length.",
+                "SummaryLegend");
     case Word::GoverningDepth:
-        return {u"池深由工况「%1」控制：d = %2 m。",
-                u"The basin depth is governed by case “%1”: d = %2 m."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The basin depth is governed by case “%1”: d = %2 m.", "GoverningDepth");
     case Word::GoverningLength:
-        return {u"池长由工况「%1」控制：L = %2 m。",
-                u"The basin length is governed by case “%1”: L = %2 m."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The basin length is governed by case “%1”: L = %2 m.", "GoverningLength");
     case Word::GoverningNone:
-        return {u"没有需要消力池的工况。", u"No case needs a stilling basin."};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "No case needs a stilling basin.", "GoverningNone");
     case Word::CasesHeading:
-        return {u"3 各工况计算", u"3 Calculation by case"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "3 Calculation by case", "CasesHeading");
     case Word::CaseHeading:
-        return {u"3.%1 工况：", u"3.%1 Case: "};
+        return QT_TRANSLATE_NOOP3("ReportWords", "3.%1 Case: ", "CaseHeading");
     case Word::InputsCaption:
-        return {u"输入数据", u"Inputs"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Inputs", "InputsCaption");
     case Word::CheckCaption:
-        return {u"水跃形式判别", u"Jump-type check"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Jump-type check", "CheckCaption");
     case Word::BasinCaption:
-        return {u"消力池水力计算", u"Stilling basin"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Stilling basin", "BasinCaption");
     case Word::StandardCaption:
-        return {u"按 SL 265 复核池深及池长", u"Cross-check of depth and length by SL 265"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Cross-check of depth and length by SL 265", "StandardCaption");
     case Word::SlabCaption:
-        return {u"护坦厚度（SL 265）", u"Floor slab thickness (SL 265)"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Floor slab thickness (SL 265)", "SlabCaption");
     case Word::ApronCaption:
-        return {u"海漫长度（SL 265）", u"Apron extension (SL 265)"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Apron extension (SL 265)", "ApronCaption");
     case Word::AdviceCaption:
-        return {u"池型建议", u"Advice on the basin type"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Advice on the basin type", "AdviceCaption");
     case Word::WindowTextsCaption:
-        return {u"窗口显示值", u"The window's texts"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "The window's texts", "WindowTextsCaption");
     case Word::WindowBasinHco:
-        return {u"池底收缩水深 hco (Text8)", u"basin hco (Text8)"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin hco (Text8)", "WindowBasinHco");
     case Word::SketchCaption:
-        return {u"计算简图", u"Sketch of the case"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sketch of the case", "SketchCaption");
     case Word::VerdictLabel:
-        return {u"结论", u"Verdict"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Verdict", "VerdictLabel");
     case Word::VerdictLine:
-        return {u"%1：hco2 = %2 m %3 ht = %4 m，%5", u"%1: hco2 = %2 m %3 ht = %4 m. %5"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "%1: hco2 = %2 m %3 ht = %4 m. %5", "VerdictLine");
     case Word::ErrorCaption:
-        return {u"计算中止", u"Calculation stopped"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Calculation stopped", "ErrorCaption");
     case Word::ColumnNumber:
-        return {u"序号", u"No."};
+        return QT_TRANSLATE_NOOP3("ReportWords", "No.", "ColumnNumber");
     case Word::ColumnCase:
-        return {u"工况", u"Case"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Case", "ColumnCase");
     case Word::ColumnSymbol:
-        return {u"符号", u"Symbol"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Symbol", "ColumnSymbol");
     case Word::ColumnQuantity:
-        return {u"名称", u"Quantity"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Quantity", "ColumnQuantity");
     case Word::ColumnValue:
-        return {u"数值", u"Value"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Value", "ColumnValue");
     case Word::ColumnUnit:
-        return {u"单位", u"Unit"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Unit", "ColumnUnit");
     case Word::ColumnJump:
-        return {u"水跃", u"Jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Jump", "ColumnJump");
     case Word::ColumnFormula:
-        return {u"计算式", u"Calculation"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Calculation", "ColumnFormula");
     case Word::QuantityQ:
-        return {u"单宽流量", u"discharge per unit width"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "discharge per unit width", "QuantityQ");
     case Word::QuantityH:
-        return {u"堰上水头", u"head over the crest"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "head over the crest", "QuantityH");
     case Word::QuantityA1:
-        return {u"下游堰高", u"weir height above the downstream floor"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "weir height above the downstream floor", "QuantityA1");
     case Word::QuantityV:
-        return {u"行进流速", u"approach velocity"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "approach velocity", "QuantityV");
     case Word::QuantityHt:
-        return {u"下游水深", u"tailwater depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "tailwater depth", "QuantityHt");
     case Word::QuantityPhi:
-        return {u"流速系数", u"velocity coefficient"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "velocity coefficient", "QuantityPhi");
     case Word::QuantitySigma:
-        return {u"淹没系数", u"submergence factor"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "submergence factor", "QuantitySigma");
     case Word::QuantityE0:
-        return {u"以下游河床为基准的总水头", u"total head above the downstream floor"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "total head above the downstream floor", "QuantityE0");
     case Word::QuantityHc:
-        return {u"临界水深", u"critical depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "critical depth", "QuantityHc");
     case Word::QuantityHco:
-        return {u"收缩断面水深", u"contracted depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "contracted depth", "QuantityHco");
     case Word::QuantityHco2:
-        return {u"跃后水深（共轭水深）", u"conjugate depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "conjugate depth", "QuantityHco2");
     case Word::QuantityFr1:
-        return {u"跃前弗劳德数", u"Froude number before the jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Froude number before the jump", "QuantityFr1");
     case Word::QuantityForm:
-        return {u"水跃形式", u"form of the jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "form of the jump", "QuantityForm");
     case Word::QuantityEnergyLoss:
-        return {u"水跃消能量", u"energy loss in the jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "energy loss in the jump", "QuantityEnergyLoss");
     case Word::QuantitySpecificEnergy:
-        return {u"跃前断面比能", u"specific energy before the jump"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "specific energy before the jump", "QuantitySpecificEnergy");
     case Word::QuantityRelativeLoss:
-        return {u"消能率", u"share of the energy lost"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "share of the energy lost", "QuantityRelativeLoss");
     case Word::QuantityJumpLength:
-        return {u"自由水跃长度", u"length of the free jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "length of the free jump", "QuantityJumpLength");
     case Word::QuantityEt:
-        return {u"下游总水头", u"downstream total head"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "downstream total head", "QuantityEt");
     case Word::QuantityBalance:
-        return {u"池深平衡式", u"balance for the basin depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "balance for the basin depth", "QuantityBalance");
     case Word::QuantityBasinDepth:
-        return {u"消力池深", u"basin depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin depth", "QuantityBasinDepth");
     case Word::QuantityBasinHead:
-        return {u"以池底为基准的总水头", u"total head above the basin floor"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "total head above the basin floor", "QuantityBasinHead");
     case Word::QuantityBasinHco:
-        return {u"池底以下收缩水深", u"contracted depth below the basin floor"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "contracted depth below the basin floor", "QuantityBasinHco");
     case Word::QuantityBasinHco2:
-        return {u"池内跃后水深", u"conjugate depth in the basin"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "conjugate depth in the basin", "QuantityBasinHco2");
     case Word::QuantityBasinLength:
-        return {u"消力池长", u"basin length"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin length", "QuantityBasinLength");
     case Word::QuantityT0:
-        return {u"以池底为基准的总水头", u"total head above the basin floor"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "total head above the basin floor", "QuantityT0");
     case Word::QuantityStandardHco:
-        return {u"收缩水深（迭代）", u"contracted depth (iterated)"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "contracted depth (iterated)", "QuantityStandardHco");
     case Word::QuantityConjugate:
-        return {u"跃后水深", u"conjugate depth"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "conjugate depth", "QuantityConjugate");
     case Word::QuantityDeltaZ:
-        return {u"出池落差", u"fall at the basin exit"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "fall at the basin exit", "QuantityDeltaZ");
     case Word::QuantityStandardDepth:
-        return {u"规范池深", u"basin depth by the standard"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "basin depth by the standard", "QuantityStandardDepth");
     case Word::QuantityStandardLength:
-        return {u"规范池长", u"basin length by the standard"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "basin length by the standard", "QuantityStandardLength");
     case Word::QuantityHeadDifference:
-        return {u"上下游水位差", u"difference of the water levels"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "difference of the water levels", "QuantityHeadDifference");
     case Word::QuantitySlab:
-        return {u"护坦厚度", u"slab thickness"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "slab thickness", "QuantitySlab");
     case Word::QuantityApron:
-        return {u"海漫长度", u"apron length"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "apron length", "QuantityApron");
     case Word::OptionAlpha:
-        return {u"动能修正系数", u"kinetic-energy correction factor"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "kinetic-energy correction factor", "OptionAlpha");
     case Word::OptionWidthRatio:
-        return {u"收缩断面与池宽之比", u"ratio of the inflow width to the basin width"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "ratio of the inflow width to the basin width", "OptionWidthRatio");
     case Word::OptionBeta:
-        return {u"水跃长度校正系数", u"share of the free-jump length"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "share of the free-jump length", "OptionBeta");
     case Word::OptionSlopeLength:
-        return {u"斜坡段水平投影长度", u"horizontal length of the sloping part"};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "horizontal length of the sloping part", "OptionSlopeLength");
     case Word::OptionK1:
-        return {u"护坦厚度计算系数", u"slab-thickness coefficient"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "slab-thickness coefficient", "OptionK1");
     case Word::OptionKs:
-        return {u"海漫长度计算系数", u"apron-length coefficient"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "apron-length coefficient", "OptionKs");
     case Word::OptionKsNone:
-        return {u"未给定", u"not given"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "not given", "OptionKsNone");
     case Word::RootByBisection:
-        return {u"二分法求根", u"root by bisection"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "root by bisection", "RootByBisection");
     case Word::RootIterated:
-        return {u"与 d′ 迭代至收敛", u"iterated with d′ to convergence"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "iterated with d′ to convergence", "RootIterated");
     case Word::NoForm:
-        return {u"Fr1 < 1，不成水跃", u"Fr1 < 1, no jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Fr1 < 1, no jump", "NoForm");
     case Word::StandardNoRoot:
-        return {u"规范复核无解：", u"The standard's cross-check has no root: "};
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The standard's cross-check has no root: ", "StandardNoRoot");
     case Word::SlabOutsideRange:
-        return {u"注意：√(q·√ΔH′) 超出公式适用范围 1～9。",
-                u"Note: √(q·√ΔH′) lies outside 1–9, where the formula is meant to be used."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Note: √(q·√ΔH′) lies outside 1–9, where the formula is meant to be used.",
+                "SlabOutsideRange");
     case Word::ApronNotComputed:
-        return {u"未给定 Ks，不计算海漫长度。", u"No Ks given: the apron length is not computed."};
+        return QT_TRANSLATE_NOOP3("ReportWords", "No Ks given: the apron length is not computed.",
+                "ApronNotComputed");
     case Word::NoBasinNeeded:
-        return {u"下游水深足以淹没水跃，不需设消力池。",
-                u"The tailwater holds the jump: no stilling basin is needed."};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The tailwater holds the jump: no stilling basin is needed.", "NoBasinNeeded");
     case Word::NoBasinSized:
-        return {u"未求得消力池。", u"No basin was sized."};
+        return QT_TRANSLATE_NOOP3("ReportWords", "No basin was sized.", "NoBasinSized");
+    case Word::TypesCaption:
+        return QT_TRANSLATE_NOOP3("ReportWords", "The basin types compared", "TypesCaption");
+    case Word::ColumnBasinType:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Type", "ColumnBasinType");
+    case Word::ColumnTypeNote:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Note", "ColumnTypeNote");
+    case Word::TypeSunk:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sunk basin (floor lowered)", "TypeSunk");
+    case Word::TypeSill:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sill basin", "TypeSill");
+    case Word::TypeCombined:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Combined basin", "TypeCombined");
+    case Word::SillHeld:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m ≤ ht = %5 m: the jump "
+                "after the sill is held",
+                "SillHeld");
+    case Word::SillRemote:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "H10 = %1 m, H1 = %2 m, σs = %3; after the sill hc1″ = %4 m > ht = %5 m: a remote "
+                "jump follows the sill; a second sill or the combined basin is needed",
+                "SillRemote");
+    case Word::SillNone:
+        return QT_TRANSLATE_NOOP3("ReportWords", "no sill (%1)", "SillNone");
+    case Word::CombinedNone:
+        return QT_TRANSLATE_NOOP3("ReportWords", "not sized", "CombinedNone");
+    case Word::ScourDepthLine:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "Scour depth at the end of the apron dm = 1.1 × %1 / %2 − %3 = %4 m",
+                "ScourDepthLine");
+    case Word::ScourNone:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "No allowable velocity of the bed given: the scour depth is not computed.",
+                "ScourNone");
+    case Word::GoverningSill:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The sill height is governed by %1: c = %2 m.", "GoverningSill");
+    case Word::GoverningCombined:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The combined basin is governed by %1: d = %2 m, c = %3 m.", "GoverningCombined");
+    case Word::GoverningScour:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The scour depth is governed by %1: dm = %2 m.", "GoverningScour");
+    case Word::AdoptedType:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Adopted: %1.", "AdoptedType");
     case Word::CaseStopped:
-        return {u"在「%1」一步停止（%2）：", u"Stopped at the %1 (%2): "};
+        return QT_TRANSLATE_NOOP3("ReportWords", "Stopped at the %1 (%2): ", "CaseStopped");
     case Word::StepCheck:
-        return {u"水跃形式判别", u"jump-type check"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "jump-type check", "StepCheck");
     case Word::StepBasin:
-        return {u"消力池水力计算", u"basin sizing"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin sizing", "StepBasin");
     case Word::KindRemote:
-        return {u"远离水跃", u"remote"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "remote", "KindRemote");
     case Word::KindSubmerged:
-        return {u"淹没水跃", u"submerged"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "submerged", "KindSubmerged");
     case Word::KindCritical:
-        return {u"临界水跃", u"critical"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "critical", "KindCritical");
     case Word::StoppedShort:
-        return {u"中止", u"stopped"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "stopped", "StoppedShort");
     case Word::SketchScale:
-        return {u"比例 1:%1", u"scale 1:%1"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "scale 1:%1", "SketchScale");
     case Word::SketchExaggeration:
-        return {u"横向 1:%1，竖向 1:%2（竖向放大 %3 倍）",
-                u"horizontal 1:%1, vertical 1:%2 (vertical exaggeration ×%3)"};
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "horizontal 1:%1, vertical 1:%2 (vertical exaggeration ×%3)", "SketchExaggeration");
     case Word::SketchUnits:
-        return {u"；尺寸单位：m", u"; dimensions in m"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "; dimensions in m", "SketchUnits");
     case Word::SketchBasinLength:
-        return {u"池长", u"basin"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin", "SketchBasinLength");
     case Word::SketchJumpLength:
-        return {u"跃长", u"jump"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "jump", "SketchJumpLength");
     case Word::RangeTo:
-        return {u"～", u" to "};
+        return QT_TRANSLATE_NOOP3("ReportWords", " to ", "RangeTo");
+    case Word::CaseRow:
+        return QT_TRANSLATE_NOOP3("ReportWords", " (line %1)", "CaseRow");
     case Word::UnnamedCase:
-        return {u"工况 %1", u"case %1"};
+        return QT_TRANSLATE_NOOP3("ReportWords", "case %1", "UnnamedCase");
     }
-    return {u"", u""};
+    return {"", nullptr};
+}
+
+QString translated(const Entry &entry, ReportLanguage language)
+{
+    return ReportWords::of(language).translate("ReportWords", entry.source, entry.disambiguation);
 }
 
 } // namespace
 
 QString word(Word w, ReportLanguage language)
 {
-    const Pair p = pairOf(w);
-    return QString::fromUtf16(language == ReportLanguage::Chinese ? p.zh : p.en);
+    return translated(entryOf(w), language);
 }
 
 QString verdictWords(JumpKind kind, ReportLanguage language)
 {
-    if (language == ReportLanguage::Chinese)
-        return verdictText(kind);
+    // In Chinese the window's own verdict, with its ASCII comma and stop.
     switch (kind) {
     case JumpKind::Remote:
-        return u"A remote jump forms downstream: an energy dissipator must be built."_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords",
+                                  "A remote jump forms downstream: an energy dissipator must be "
+                                  "built.",
+                                  "verdict"),
+                language);
     case JumpKind::Submerged:
-        return u"A submerged jump forms downstream."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords", "A submerged jump forms downstream.", "verdict"),
+                language);
     case JumpKind::Critical:
-        return u"A critical jump forms downstream."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords", "A critical jump forms downstream.", "verdict"),
+                language);
     }
     return {};
 }
@@ -276,45 +358,71 @@ QString jumpKindWords(JumpKind kind, ReportLanguage language)
 
 QString jumpFormWords(design::JumpForm form, ReportLanguage language)
 {
-    if (language == ReportLanguage::Chinese)
-        return design::jumpFormName(form);
     switch (form) {
     case design::JumpForm::Undular:
-        return u"undular jump"_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "undular jump", "form"), language);
     case design::JumpForm::Weak:
-        return u"weak jump"_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "weak jump", "form"), language);
     case design::JumpForm::Oscillating:
-        return u"oscillating jump"_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "oscillating jump", "form"), language);
     case design::JumpForm::Steady:
-        return u"steady jump"_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "steady jump", "form"), language);
     case design::JumpForm::Strong:
-        return u"strong jump"_s;
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "strong jump", "form"), language);
     }
     return {};
 }
 
 QString basinAdviceWords(design::BasinAdvice advice, ReportLanguage language)
 {
-    if (language == ReportLanguage::Chinese)
-        return design::basinAdviceText(advice);
     switch (advice) {
     case design::BasinAdvice::NoAppurtenances:
-        return u"No appurtenances are needed."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords", "No appurtenances are needed.", "advice"),
+                language);
     case design::BasinAdvice::PlainBasin:
-        return u"A plain basin is enough."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords", "A plain basin is enough.", "advice"), language);
     case design::BasinAdvice::SuppressWaves:
-        return u"An oscillating jump: add wave suppressors or deepen the basin."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords",
+                        "An oscillating jump: add wave suppressors or deepen the basin.", "advice"),
+                language);
     case design::BasinAdvice::BlocksBafflesSill:
-        return u"A short basin with chute blocks, baffle piers and an end sill."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords",
+                        "A short basin with chute blocks, baffle piers and an end sill.", "advice"),
+                language);
     case design::BasinAdvice::BlocksDentatedSill:
-        return u"Chute blocks and a dentated end sill, without baffle piers."_s;
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords",
+                        "Chute blocks and a dentated end sill, without baffle piers.", "advice"),
+                language);
     }
     return {};
 }
 
 QString errorKindWords(ErrorKind kind, ReportLanguage language)
 {
-    return language == ReportLanguage::Chinese ? errorKindName(kind) : errorKindKey(kind);
+    // The English name is the key the CSV and JSON write.
+    switch (kind) {
+    case ErrorKind::TypeMismatch:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "type mismatch", "error"), language);
+    case ErrorKind::Overflow:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "overflow", "error"), language);
+    case ErrorKind::DivisionByZero:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "division by zero", "error"), language);
+    case ErrorKind::InvalidOperation:
+        return translated(
+                QT_TRANSLATE_NOOP3("ReportWords", "invalid operation", "error"), language);
+    case ErrorKind::FileNotFound:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "file not found", "error"), language);
+    case ErrorKind::NoSolution:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "no solution", "error"), language);
+    case ErrorKind::InvalidInput:
+        return translated(QT_TRANSLATE_NOOP3("ReportWords", "invalid input", "error"), language);
+    }
+    return translated(QT_TRANSLATE_NOOP3("ReportWords", "error", "error"), language);
 }
 
 } // namespace varnolt::writers

@@ -63,21 +63,28 @@ QString stoppedWords(const design::CaseError &stopped, ReportLanguage language)
 {
     const ErrorKind kind = stopped.error.kind();
     const QString kindWords = language == ReportLanguage::Chinese
-            ? errorKindName(kind) + u" ("_s + errorKindKey(kind) + u')'
+            ? errorKindWords(kind, ReportLanguage::Chinese) + u" ("_s + errorKindKey(kind) + u')'
             : errorKindKey(kind);
     return design::stageKey(stopped.stage) + u" stopped, "_s + kindWords + u": "_s
             + errorWords(stopped.error, language);
 }
 
+// A name on one line of the terminal: a line break typed in a cell is a blank.
+QString oneLine(QString name)
+{
+    return name.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
 QStringList rowOf(const DesignResult &design, std::size_t index)
 {
     const CaseResult &result = design.cases[index];
-    QStringList row{fitWidth(result.inputs.name, nameWidth),
+    QStringList row{fitWidth(oneLine(result.inputs.name), nameWidth),
             QString::fromUtf8(shortestText(result.inputs.q)),
             QString::fromUtf8(shortestText(result.inputs.ht))};
     if (const auto &check = result.check) {
-        row << check->text7 << check->text8 << check->text9 << design::jumpKindName(check->jump)
-            << two(check->Fr1) << (check->form ? design::jumpFormName(*check->form) : none);
+        row << check->text7 << check->text8 << check->text9
+            << jumpKindWords(check->jump, ReportLanguage::Chinese) << two(check->Fr1)
+            << (check->form ? jumpFormWords(*check->form, ReportLanguage::Chinese) : none);
     } else {
         row << u"error"_s << none << none << none << none << none;
     }
@@ -141,8 +148,14 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     const auto governing = [&](const char16_t *what, const std::optional<std::size_t> &index,
                                    const QString &figure) {
         text += QString::fromUtf16(what);
-        text += index ? design.cases[*index].inputs.name + u" ("_s + figure + u')'
-                      : u"no case needs a basin"_s;
+        if (index) {
+            // The row as well as the name: two cases may bear one name.
+            const design::CaseInputs &inputs = design.cases[*index].inputs;
+            const QString row = inputs.line > 0 ? u"line %1; "_s.arg(inputs.line) : QString();
+            text += oneLine(inputs.name) + u" ("_s + row + figure + u')';
+        } else {
+            text += u"no case needs a basin"_s;
+        }
         text += u'\n';
     };
     governing(u"Basin depth governed by: ", design.governingDepth,

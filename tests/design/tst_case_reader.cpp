@@ -59,12 +59,45 @@ void TestCaseReader::readCases_data()
             "name,q,H,a1,v,ht\n\"weir \"\"A\"\", left\",\"10\",3,5,1,3\n\"\",5,2,30,1,3\n")
                                            << none << clean << 2 << "weir \"A\", left" << 10.0
                                            << 3.0 << 0.95 << 1.05;
-    QTest::newRow("a quoted line end counts its line")
-            << QByteArray("name,q,H,a1,v,ht\n\"two\nlines\",10,3,5,1,3\nB,5,x,30,1,3\n") << none
-            << QStringList{"2:name", "4:H"} << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("a line break in a quoted name is part of it, and counts its line")
+            << QByteArray("name,q,H,a1,v,ht\n\"two\r\nlines\",10,3,5,1,3\nB,5,x,30,1,3\n") << none
+            << QStringList{"4:H"} << 1 << "two\nlines" << 10.0 << 3.0 << 0.95 << 1.05;
     QTest::newRow("blank and comment lines skipped, lines still counted")
-            << QByteArray("# weir 7\n\nq,H,a1,v,ht\n  \n# the flood\n10,3,5,1,3\n\t\n5,2,30,1,\n")
+            << QByteArray("# weir 7\n\n# the flood\nq,H,a1,v,ht\n  \n10,3,5,1,3\n\t\n5,2,30,1,\n")
             << none << QStringList{"8:ht"} << 1 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("below the header # begins a name, not a comment")
+            << QByteArray("name;q;H;a1;v;ht\n#2 flood;10;3;5;1;3\n# 3;x;3;5;1;3\n") << none
+            << QStringList{"3:q"} << 1 << "#2 flood" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("rows of empty cells skipped like blank lines")
+            << QByteArray(";;;;;\nq;H;a1;v;ht\n;;;;\n\"\";\"\";;;\n10;3;5;1;3\n ; ;;;\n") << none
+            << clean << 1 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("a spreadsheet's sep= line names the separator")
+            << QByteArray("sep=;\nname;q;H;a1;v;ht\nA,B;10,5;3;5;1;3\n") << none << clean << 1
+            << "A,B" << 10.5 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("blank phi and sigma take the defaults")
+            << QByteArray("q;H;a1;v;ht;phi;sigma\n10;3;5;1;3; ;\"\"\n") << none << clean << 1
+            << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("decimal comma: full stops group thousands")
+            << QByteArray("q;H;a1;v;ht\n1.005;3,5;5;1;1.005,5\n") << none << clean << 1 << "case 1"
+            << 1005.0 << 1005.5 << 0.95 << 1.05;
+    QTest::newRow("decimal comma: a full-stop decimal is a located fault")
+            << QByteArray("q;H;a1;v;ht\n10;3,5;5;1;3\n10;3.5;5;1;3\n10;3;5;1;1.00\n") << none
+            << QStringList{"3:H", "4:ht"} << 1 << "case 1" << 10.0 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("full stop: no group marks")
+            << QByteArray("q,H,a1,v,ht\n\"1,005\",3,5,1,3\n1.005,3,5,1,3\n") << none
+            << QStringList{"2:q"} << 1 << "case 1" << 1.005 << 3.0 << 0.95 << 1.05;
+    QTest::newRow("impossible inputs refused, the others read")
+            << QByteArray("q,H,a1,v,ht,phi,sigma\n-1,3,5,1,3,,\n10,-3,5,1,3,,\n10,3,-5,1,3,,\n"
+                          "10,3,5,-1,3,,\n10,3,5,1,-3,,\n10,3,5,1,3,1.01,\n10,3,5,1,3,-0.1,\n"
+                          "10,3,5,1,3,,0.99\n10,3,5,1,3,0,1\n")
+            << none << QStringList{"2:q", "3:H", "4:a1", "5:v", "6:ht", "7:phi", "8:phi", "9:sigma"}
+            << 1 << "case 1" << 10.0 << 3.0 << 0.0 << 1.0;
+    QTest::newRow("a bidirectional control in a name refused")
+            << QByteArray("name,q,H,a1,v,ht\nA\u202e,10,3,5,1,3\nB\u2066x\u2069,10,3,5,1,3\n")
+            << none << QStringList{"2:name", "3:name"} << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("a header and no case is said")
+            << QByteArray("# only\nq,H,a1,v,ht\n;;\n") << none << QStringList{"2:header"} << 0 << ""
+            << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("spreadsheet's trailing separators")
             << QByteArray("q;H;a1;v;ht;;\n10;3;5;1;3;;\n") << none << clean << 1 << "case 1" << 10.0
             << 3.0 << 0.95 << 1.05;
@@ -109,7 +142,7 @@ void TestCaseReader::readCases_data()
             << QByteArray("q,H,a1,v,ht\n10,3,5\n10,3,5,1,3,9\n") << none
             << QStringList{"2:v", "3:#6"} << 0 << "" << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("not numbers") << QByteArray(
-            "q,H,a1,v,ht,phi\n1.2.3,3,5,1,3,0.95\n10,3,5,1,3,\n10,3,5,1,inf,0.9\n10,3,5,1,3,nan\n")
+            "q,H,a1,v,ht,phi\n1.2.3,3,5,1,3,0.95\n10,3,5,1,3,x\n10,3,5,1,inf,0.9\n10,3,5,1,3,nan\n")
                                  << none << QStringList{"2:q", "3:phi", "4:ht", "5:phi"} << 0 << ""
                                  << 0.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("beyond the range of a double")

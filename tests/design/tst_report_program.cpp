@@ -41,6 +41,8 @@ private slots:
     void rowMessageKeepsThePath_data();
     void rowMessageKeepsThePath();
     void oneCaseByOptions();
+    void lineBreakInAName_data();
+    void lineBreakInAName();
     void workbookReadBack();
     void helpAndVersion();
 
@@ -69,6 +71,29 @@ void TestReportProgram::exitStatuses_data()
     QTest::newRow("a bad row is reported, the others written")
             << oneBadRow << QStringList{"CASES", "-o", "OUT"} << 1
             << QStringLiteral("^[^\\n]*cases\\.csv:3: column H: 'x' is not a number\\n$") << 2;
+    QTest::newRow("an impossible input is an unread row, on standard error")
+            << QByteArray("name,q,H,a1,v,ht,phi\nworked,10,3,5,1,3,\nhigh weir,5,2,30,1,3,\n"
+                          "submerged,10,3,5,1,6,\nnegative,-10,3,5,1,3,\nphi,10,3,5,1,3,1.5\n")
+            << QStringList{"CASES", "-o", "OUT"} << 1
+            << QStringLiteral("^[^\\n]*cases\\.csv:5: column q: '-10' is impossible: the value "
+                              "must be ≥ 0\\n[^\\n]*cases\\.csv:6: column phi: '1.5' is "
+                              "impossible: the value must be 0 ~ 1\\n$")
+            << 3;
+    QTest::newRow("a name given twice is warned of")
+            << QByteArray(goodCases + "worked,1,3,5,1,3\n") << QStringList{"CASES", "-o", "OUT"}
+            << 0
+            << QStringLiteral("^[^\\n]*cases\\.csv:5: column name: warning: 'worked' also names "
+                              "the case at line 2\\n$")
+            << 4;
+    QTest::newRow("a header and no case: said, nothing written")
+            << QByteArray("name,q,H,a1,v,ht\n;;;\n") << QStringList{"CASES", "-o", "OUT"} << 1
+            << QStringLiteral("cases\\.csv:1: column header: a header and no case") << -1;
+    QTest::newRow("an impossible option: nothing written")
+            << goodCases
+            << QStringList{"--q", "10", "--H", "3", "--a1", "5", "--v", "1", "--ht", "3", "--sigma",
+                       "0.9", "-o", "OUT"}
+            << 2 << QStringLiteral("option --sigma: '0.9' is impossible: the value must be ≥ 1")
+            << -1;
     QTest::newRow("unknown column: nothing written")
             << unknownColumn << QStringList{"CASES", "-o", "OUT"} << 2
             << QStringLiteral("cases\\.csv:1: column sigam: unknown column") << -1;
@@ -169,6 +194,46 @@ void TestReportProgram::rowMessageKeepsThePath()
 
 // One case by options, read from standard output: the README's worked
 // example, figure for figure as the window shows it.
+void TestReportProgram::lineBreakInAName_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("expected"); // what the output must hold
+    QTest::addColumn<QString>("absent"); // what it must not
+
+    QTest::newRow("table: a blank, and the row") << "table"
+                                                 << "governed by: high weir (line 3; d = "
+                                                 << "high\nweir";
+    QTest::newRow("report: a blank, and the row") << "markdown"
+                                                  << "high weir (line 3)"
+                                                  << "high\nweir";
+    QTest::newRow("JSON keeps it") << "json"
+                                   << "\"high\\u000aweir\""
+                                   << "high weir";
+    QTest::newRow("CSV keeps it") << "csv"
+                                  << "\"high\nweir\""
+                                  << "high weir";
+}
+
+// A line break typed in a spreadsheet cell is part of the name: kept where
+// the output can hold it, a blank where a line is a line, and the governing
+// case named by its row as well.
+void TestReportProgram::lineBreakInAName()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, expected);
+    QFETCH(QString, absent);
+    const QString casesPath = path("cases.csv");
+    QVERIFY(writeFile(
+            casesPath, "name,q,H,a1,v,ht\nworked,10,3,5,1,3\n\"high\r\nweir\",5,2,30,1,3\n"));
+    const ReportRun run
+            = runReportProgram({casesPath, QStringLiteral("--format"), format, "--lang", "en"});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    const QString out = QString::fromUtf8(run.out);
+    QVERIFY2(out.contains(expected), qPrintable(out));
+    QVERIFY2(!out.contains(absent), qPrintable(out));
+}
+
 void TestReportProgram::oneCaseByOptions()
 {
     const ReportRun run = runReportProgram({QStringLiteral("--q"), QStringLiteral("10"),

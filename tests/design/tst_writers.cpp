@@ -150,12 +150,14 @@ void TestWriters::jsonKeysAndNumbers()
     const QJsonDocument document = QJsonDocument::fromJson(jsonText(design), &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     const QJsonObject top = document.object();
-    QCOMPARE(top.keys(), (QStringList{"cases", "governing"}));
+    QCOMPARE(top.keys(), (QStringList{"basin_type", "cases", "governing"}));
     const QJsonArray cases = top[u"cases"].toArray();
     QCOMPARE(cases.size(), 4);
 
     const QJsonObject first = cases[0].toObject();
-    QCOMPARE(first.keys(), (QStringList{"basin", "check", "error", "inputs", "name"}));
+    QCOMPARE(first.keys(),
+            (QStringList{"basin", "check", "combined", "error", "inputs", "name", "scour_depth",
+                    "sill"}));
     QCOMPARE(first[u"inputs"].toObject().keys(),
             (QStringList{"H", "a1", "ht", "phi", "q", "sigma", "v"}));
     const QJsonObject check = first[u"check"].toObject();
@@ -191,7 +193,7 @@ void TestWriters::jsonKeysAndNumbers()
     QCOMPARE(stopped[u"name"].toString(), QStringLiteral("-1+2"));
 
     const QJsonObject governing = top[u"governing"].toObject();
-    QCOMPARE(governing.keys(), (QStringList{"depth", "length"}));
+    QCOMPARE(governing.keys(), (QStringList{"combined", "depth", "length", "scour", "sill"}));
     QCOMPARE(governing[u"depth"].toString(), design.cases[*design.governingDepth].inputs.name);
     QCOMPARE(governing[u"length"].toString(), design.cases[*design.governingLength].inputs.name);
 
@@ -265,7 +267,8 @@ void TestWriters::jsonNamesByteForByte()
             = jsonText(evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{}));
     const QByteArray field = "{\"name\":" + written + ",";
     QVERIFY2(bytes.contains(field), bytes.left(bytes.indexOf(",\"inputs\"")).constData());
-    QCOMPARE(bytes.count(written), 3); // the case, the governing depth and length
+    // The case, the governing depth and length, sill and combined basin.
+    QCOMPARE(bytes.count(written), 5);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     QCOMPARE(error.error, QJsonParseError::NoError);

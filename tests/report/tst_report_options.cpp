@@ -1,6 +1,7 @@
 // The report program's command line read in process: every option in each
 // of its spellings, every refusal with its message, and the date a report
 // carries by SOURCE_DATE_EPOCH.
+#include "design/basin_type.h"
 #include "report/options.h"
 #include "report/report_date.h"
 #include "writers/number_text.h"
@@ -38,6 +39,11 @@ QMap<QString, QString> decided(const ReportOptions &o)
             {u"ls"_s, numberText(o.design.slopeLength)},
             {u"k1"_s, numberText(o.design.k1)},
             {u"ks"_s, o.design.ks ? numberText(*o.design.ks) : u"none"_s},
+            {u"basin"_s, design::basinTypeKey(o.design.basinType)},
+            {u"sill-m"_s, numberText(o.design.sillM)},
+            {u"v0"_s,
+                    o.design.allowableVelocity ? numberText(*o.design.allowableVelocity)
+                                               : u"none"_s},
     };
     if (const auto &c = o.singleCase) {
         d.insert({{u"name"_s, c->name}, {u"q"_s, numberText(c->q)}, {u"H"_s, numberText(c->H)},
@@ -75,7 +81,8 @@ void TestReportOptions::acceptedOptions_data()
     QTest::newRow("a case file, everything else by default")
             << QStringList{u"cases.csv"_s}
             << u"cases=cases.csv; output=; format=table; lang=zh; title=; alpha=1; b-ratio=1; "
-               "beta=0.75; ls=0; k1=0.2; ks=none; help=no; version=no"_s;
+               "beta=0.75; ls=0; k1=0.2; ks=none; help=no; version=no; basin=sunk; sill-m=0.42; "
+               "v0=none"_s;
     QTest::newRow("standard input") << QStringList{u"-"_s} << u"cases=-"_s;
     QTest::newRow("one case by options")
             << workedCase
@@ -86,15 +93,23 @@ void TestReportOptions::acceptedOptions_data()
     QTest::newRow("one case, values after =") << QStringList{u"--q=10"_s, u"--H=3"_s, u"--a1=5"_s,
             u"--v=1"_s, u"--ht=3"_s, u"--sigma=1.1"_s,
             u"--name= flood "_s} << u"q=10; H=3; a1=5; v=1; ht=3; sigma=1.1; name=flood"_s;
-    QTest::newRow("a negative value is a value") << QStringList{u"--q"_s, u"-10"_s, u"--H"_s,
-            u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"-1"_s, u"--ht"_s, u"3"_s}
-                                                 << u"q=-10; v=-1"_s;
     QTest::newRow("design-wide options") << QStringList{u"cases.csv"_s, u"--alpha"_s, u"1.05"_s,
             u"--b-ratio"_s, u"0.8"_s, u"--beta"_s, u"0.8"_s, u"--ls"_s, u"2"_s, u"--k1"_s,
             u"0.15"_s, u"--ks"_s,
             u"12"_s} << u"alpha=1.05; b-ratio=0.8; beta=0.8; ls=2; k1=0.15; ks=12"_s;
     QTest::newRow("Ks by the bed class")
-            << QStringList{u"cases.csv"_s, u"--bed"_s, u"fine-sand"_s} << u"ks=14"_s;
+            << QStringList{u"cases.csv"_s, u"--bed"_s, u"fine-sand"_s} << u"ks=14; v0=0.35"_s;
+    QTest::newRow("allowable velocity by each bed class")
+            << QStringList{u"cases.csv"_s, u"--bed"_s, u"stiff-clay"_s} << u"ks=8; v0=0.75"_s;
+    QTest::newRow("allowable velocity over the bed's") << QStringList{u"cases.csv"_s, u"--bed"_s,
+            u"coarse-sand"_s, u"--allowable-velocity"_s, u"1.2"_s}
+                                                       << u"ks=12; v0=1.2"_s;
+    QTest::newRow("allowable velocity alone")
+            << QStringList{u"cases.csv"_s, u"--allowable-velocity=0.8"_s} << u"ks=none; v0=0.8"_s;
+    QTest::newRow("the sill adopted") << QStringList{u"cases.csv"_s, u"--basin"_s, u"sill"_s,
+            u"--sill-m"_s, u"0.4"_s} << u"basin=sill; sill-m=0.4"_s;
+    QTest::newRow("the combined basin adopted")
+            << QStringList{u"cases.csv"_s, u"--basin=combined"_s} << u"basin=combined"_s;
     QTest::newRow("-o FILE") << QStringList{u"cases.csv"_s, u"-o"_s, u"r.csv"_s}
                              << u"output=r.csv; format=csv"_s;
     QTest::newRow("-oFILE") << QStringList{u"cases.csv"_s, u"-oreport.json"_s}
@@ -150,6 +165,22 @@ void TestReportOptions::refusedOptions_data()
     const QStringList file{u"cases.csv"_s};
     QTest::newRow("unknown option")
             << file + QStringList{u"--sigmaa"_s, u"1"_s} << u"unknown option '--sigmaa'"_s;
+    // A leading minus is a value's sign, not an option: the value is read,
+    // then refused as impossible, like an unreadable one.
+    const QStringList oneCase{u"--q"_s, u"10"_s, u"--H"_s, u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s,
+            u"1"_s, u"--ht"_s, u"3"_s};
+    QTest::newRow("a negative value is a value, and impossible") << QStringList{u"--q"_s, u"-10"_s,
+            u"--H"_s, u"3"_s, u"--a1"_s, u"5"_s, u"--v"_s, u"-1"_s, u"--ht"_s,
+            u"3"_s} << u"option --q: '-10' is impossible: the value must be ≥ 0"_s;
+    QTest::newRow("phi above 1") << oneCase + QStringList{u"--phi"_s, u"1.2"_s}
+                                 << u"option --phi: '1.2' is impossible: the value must be 0 ~ 1"_s;
+    QTest::newRow("sigma below 1")
+            << oneCase + QStringList{u"--sigma=0.5"_s}
+            << u"option --sigma: '0.5' is impossible: the value must be ≥ 1"_s;
+    QTest::newRow("a bidirectional control in the name")
+            << oneCase + QStringList{u"--name"_s, u"a\u202Eb"_s}
+            << u"option --name: contains a bidirectional control, which would reorder the "
+               u"figures printed beside the name"_s;
     QTest::newRow("unknown single-dash option")
             << file + QStringList{u"-x"_s} << u"unknown option '-x'"_s;
     QTest::newRow("unknown option with a value")
@@ -205,6 +236,17 @@ void TestReportOptions::refusedOptions_data()
             << file + QStringList{u"--bed"_s, u"gravel"_s}
             << u"option --bed: unknown bed class 'gravel' "
                "(one of fine-sand, coarse-sand, silty-clay, stiff-clay)"_s;
+    QTest::newRow("unknown basin type")
+            << file + QStringList{u"--basin"_s, u"stepped"_s}
+            << u"option --basin: unknown basin type 'stepped' (sunk, sill, combined)"_s;
+    QTest::newRow("sill coefficient zero") << file + QStringList{u"--sill-m"_s, u"0"_s}
+                                           << u"option --sill-m: must be greater than 0"_s;
+    QTest::newRow("allowable velocity negative")
+            << file + QStringList{u"--allowable-velocity"_s, u"-0.5"_s}
+            << u"option --allowable-velocity: must be greater than 0"_s;
+    QTest::newRow("allowable velocity not a number")
+            << file + QStringList{u"--allowable-velocity"_s, u"fast"_s}
+            << u"option --allowable-velocity: 'fast' is not a number"_s;
     QTest::newRow("unknown format")
             << file + QStringList{u"--format"_s, u"pdf"_s}
             << u"option --format: unknown format 'pdf' (table, csv, json, md, html, xlsx)"_s;
@@ -240,9 +282,11 @@ void TestReportOptions::helpTextListsEveryOption()
     QVERIFY(help.startsWith(u"Usage: varnolt-report [OPTION]... CASES.csv\n"_s));
     for (const char *option : {"--q Q", "--H H", "--a1 A1", "--v V", "--ht HT", "--phi", "--sigma",
                  "--name", "--alpha", "--b-ratio", "--beta", "--ls", "--k1", "--ks", "--bed",
-                 "-o, --output", "--format", "--lang", "--title", "--help", "--version"})
+                 "-o, --output", "--format", "--lang", "--title", "--help", "--version", "--basin",
+                 "--sill-m", "--allowable-velocity"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
-    QVERIFY(help.contains(u"  coarse-sand  Ks = 12  (中砂、粗砂)\n"_s));
+    QVERIFY(help.contains(u"  coarse-sand  Ks = 12  [v0] = 0.5 m/s  (中砂、粗砂)\n"_s));
+    QVERIFY(help.contains(u"discharge coefficient of the sill (default 0.42)"_s));
     QVERIFY(!help.contains(u"%1"_s));
 }
 

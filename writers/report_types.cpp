@@ -1,0 +1,122 @@
+// The three ways of holding the jump side by side for a case with a basin,
+// the scour beyond the apron, and in the summary each type's governing case
+// and the type adopted.
+#include "writers/report_types.h"
+
+#include "design/sill_basin.h"
+#include "writers/formula_numbers.h"
+#include "writers/report_blocks.h"
+#include "writers/report_numbers.h"
+
+namespace varnolt::writers::report {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Word typeWord(design::BasinType type)
+{
+    switch (type) {
+    case design::BasinType::Sunk:
+        return Word::TypeSunk;
+    case design::BasinType::Sill:
+        return Word::TypeSill;
+    case design::BasinType::Combined:
+        return Word::TypeCombined;
+    }
+    return Word::TypeSunk;
+}
+
+const QString none = u"—"_s;
+
+std::vector<ReportCell> sillRow(const design::CaseResult &r, ReportLanguage lang)
+{
+    std::vector<ReportCell> row{{word(Word::TypeSill, lang)}, {none, true}};
+    const design::SillBasin *sill = r.sill && r.sill->basin ? &*r.sill->basin : nullptr;
+    if (!sill || !sill->after) {
+        const QString why = sill ? design::sillVerdictKey(sill->verdict) : u"error"_s;
+        row.insert(row.end(), {{none, true}, {none, true}, {word(Word::SillNone, lang).arg(why)}});
+        return row;
+    }
+    const bool held = sill->verdict == design::SillVerdict::Holds;
+    row.push_back({figure(sill->c), true});
+    row.push_back({range(figure(sill->lengthMin), figure(sill->lengthMax), lang), true});
+    row.push_back({word(held ? Word::SillHeld : Word::SillRemote, lang)
+                           .arg(figure(sill->H10), figure(sill->H1), figure(sill->sigmaS),
+                                   figure(sill->after->hco2), given(r.inputs.ht))});
+    return row;
+}
+
+std::vector<ReportCell> combinedRow(const design::CaseResult &r, ReportLanguage lang)
+{
+    std::vector<ReportCell> row{{word(Word::TypeCombined, lang)}};
+    if (r.combined && r.combined->basin && r.combined->verdict == design::CombinedVerdict::Sized) {
+        row.push_back({figure(r.combined->basin->d), true});
+        row.push_back({figure(r.combined->basin->c), true});
+        row.push_back({none, true});
+        row.push_back({QString()});
+    } else {
+        row.insert(row.end(),
+                {{none, true}, {none, true}, {none, true}, {word(Word::CombinedNone, lang)}});
+    }
+    return row;
+}
+
+} // namespace
+
+void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
+        ReportLanguage lang)
+{
+    if (r.basin && (r.sill || r.combined)) {
+        s.blocks.push_back(heading(4, word(Word::TypesCaption, lang)));
+        ReportTable t;
+        t.header = {word(Word::ColumnBasinType, lang), u"d (m)"_s, u"c (m)"_s, u"L (m)"_s,
+                word(Word::ColumnTypeNote, lang)};
+        t.rows.push_back({{word(Word::TypeSunk, lang)}, {figure(r.basin->d), true}, {none, true},
+                {range(figure(r.basin->lengthMin), figure(r.basin->lengthMax), lang), true},
+                {QString()}});
+        t.rows.push_back(sillRow(r, lang));
+        t.rows.push_back(combinedRow(r, lang));
+        for (std::vector<ReportCell> &row : t.rows)
+            row.front().marked = row.front().text == word(typeWord(o.basinType), lang);
+        s.blocks.push_back(tableBlock(t));
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(Word::AdoptedType, lang).arg(word(typeWord(o.basinType), lang))));
+    }
+    if (r.scour) {
+        const design::ScourDepth &m = *r.scour;
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
+                word(Word::ScourDepthLine, lang)
+                        .arg(figure(m.unitDischarge), figure(m.allowableVelocity),
+                                figure(m.tailwaterDepth), figure(m.depth))));
+    } else if (r.check) {
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::ScourNone, lang)));
+    }
+}
+
+void addBasinTypesSummary(ReportSection &s, const design::DesignResult &design, ReportLanguage lang)
+{
+    const auto governing
+            = [&](const std::optional<std::size_t> &index) -> const design::CaseResult * {
+        return index && *index < design.cases.size() ? &design.cases[*index] : nullptr;
+    };
+    if (const design::CaseResult *r = governing(design.governingSill); r && r->sill->basin)
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(Word::GoverningSill, lang)
+                        .arg(caseTitle(*r, *design.governingSill, lang),
+                                figure(r->sill->basin->c))));
+    if (const design::CaseResult *r = governing(design.governingCombined); r && r->combined->basin)
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(Word::GoverningCombined, lang)
+                        .arg(caseTitle(*r, *design.governingCombined, lang),
+                                figure(r->combined->basin->d), figure(r->combined->basin->c))));
+    if (const design::CaseResult *r = governing(design.governingScour); r && r->scour)
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                word(Word::GoverningScour, lang)
+                        .arg(caseTitle(*r, *design.governingScour, lang),
+                                figure(r->scour->depth))));
+    s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+            word(Word::AdoptedType, lang).arg(word(typeWord(design.options.basinType), lang))));
+}
+
+} // namespace varnolt::writers::report
