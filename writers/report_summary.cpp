@@ -16,7 +16,7 @@ namespace {
 // two cases may bear one name.
 QString governingTitle(const design::CaseResult &result, std::size_t index, ReportLanguage lang)
 {
-    const QString title = caseTitle(result, index, lang);
+    QString title = caseTitle(result, index, lang);
     if (result.inputs.line <= 0)
         return title;
     return title + word(Word::CaseRow, lang).arg(result.inputs.line);

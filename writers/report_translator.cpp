@@ -35,7 +35,7 @@ QString ReportWords::translate(
         const char *context, const char *source, const char *disambiguation) const
 {
     if (translated_) {
-        const QString text = translator_.translate(context, source, disambiguation);
+        QString text = translator_.translate(context, source, disambiguation);
         if (!text.isEmpty())
             return text;
     }
