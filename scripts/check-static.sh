@@ -8,7 +8,7 @@ build=${1:-build}
 
 bash scripts/install-deps.sh clang-format clang-tidy cppcheck
 
-mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find model commands window tests fuzz bench -name '*.cpp' -o -name '*.h')
+mapfile -t sources < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find model commands window design writers report tests fuzz bench -name '*.cpp' -o -name '*.h')
 
 echo "clang-format: ${#sources[@]} files"
 clang-format --dry-run --Werror "${sources[@]}"
