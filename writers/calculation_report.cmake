@@ -39,7 +39,10 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
 file(GLOB varnolt_translated_sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_LIST_DIR}/*.cpp
     ${CMAKE_CURRENT_LIST_DIR}/../report/*.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/../design/labels.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/../design/labels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../design/case_reader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../design/case_fields.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../design/row_scanner.cpp)
 qt_add_translations(varnolt_report_html
     TS_FILES ${CMAKE_CURRENT_LIST_DIR}/../i18n/varnolt_zh_CN.ts
     SOURCES ${varnolt_translated_sources}
