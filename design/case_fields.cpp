@@ -5,8 +5,8 @@
 #include "model/number_text.h"
 #include "model/quoted_excerpt.h"
 
+#include <QCoreApplication>
 #include <QLocale>
-
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -20,7 +20,7 @@ std::optional<QString> decodeField(const QByteArray &bytes, QString &fault, Fiel
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError()) {
-        fault = u"not valid UTF-8 text"_s;
+        fault = QCoreApplication::translate("varnolt::design::CaseReader", "not valid UTF-8 text");
         return std::nullopt;
     }
     if (kind == FieldText::Name)
@@ -31,13 +31,16 @@ std::optional<QString> decodeField(const QByteArray &bytes, QString &fault, Fiel
         const char32_t c = character.unicode();
         const bool lineBreak = kind == FieldText::Name && (c == u'\n' || c == u'\r');
         if ((c < 0x20 && c != u'\t' && !lineBreak) || c == 0x7F) {
-            fault = u"contains a control character (U+%1)"_s.arg(uint(c), 4, 16, QChar(u'0'));
+            fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "contains a control character (U+%1)")
+                            .arg(uint(c), 4, 16, QChar(u'0'));
             return std::nullopt;
         }
         if (kind == FieldText::Name && isBidiControl(c)) {
-            fault = u"contains a bidirectional control (U+%1), which would reorder the figures "
-                    u"printed beside the name"_s.arg(
-                            QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
+            fault = QCoreApplication::translate("varnolt::design::CaseReader",
+                    "contains a bidirectional control (U+%1), which would reorder the figures "
+                    "printed beside the name")
+                            .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, u'0'));
             return std::nullopt;
         }
     }
@@ -63,14 +66,17 @@ std::optional<double> parseNumber(const QString &text, Notation notation, QStrin
 {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty()) {
-        fault = u"empty, a number is needed"_s;
+        fault = QCoreApplication::translate(
+                "varnolt::design::CaseReader", "empty, a number is needed");
         return std::nullopt;
     }
     const auto shown = [&] { return quotedExcerpt(trimmed, ControlCharacters::Replaced); };
     // The full-stop notation has no group marks: "1,005" is a mistyped
     // 1.005 as often as it is 1005.
     if (notation == Notation::FullStop && trimmed.contains(u',')) {
-        fault = u"'%1' is not a number (this file writes numbers with a full stop)"_s.arg(shown());
+        fault = QCoreApplication::translate("varnolt::design::CaseReader",
+                "'%1' is not a number (this file writes numbers with a full stop)")
+                        .arg(shown());
         return std::nullopt;
     }
     static const QLocale fullStop = QLocale::c();
@@ -80,12 +86,18 @@ std::optional<double> parseNumber(const QString &text, Notation notation, QStrin
                 trimmed, notation == Notation::FullStop ? fullStop : decimalComma);
     } catch (const CalcError &error) {
         if (error.reason() == ErrorReason::NumberTooLarge)
-            fault = u"'%1' is beyond the range of numbers"_s.arg(shown());
+            fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "'%1' is beyond the range of numbers")
+                            .arg(shown());
         else if (notation == Notation::DecimalComma)
-            fault = u"'%1' is not a number in this file's notation (a decimal comma, full stops "
-                    u"grouping thousands)"_s.arg(shown());
+            fault = QCoreApplication::translate("varnolt::design::CaseReader",
+                    "'%1' is not a number in this file's notation (a decimal comma, full stops "
+                    "grouping thousands)")
+                            .arg(shown());
         else
-            fault = u"'%1' is not a number"_s.arg(shown());
+            fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "'%1' is not a number")
+                            .arg(shown());
         return std::nullopt;
     }
 }

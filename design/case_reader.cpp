@@ -6,6 +6,7 @@
 #include "model/input_ranges.h"
 #include "model/quoted_excerpt.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -34,22 +35,29 @@ std::optional<ReadError> readHeader(
         QString fault;
         const std::optional<QString> text = decodeField(fields[i], fault);
         if (!text)
-            return ReadError{row.line, position, u"header: "_s + fault};
+            return ReadError{row.line, position,
+                    QCoreApplication::translate("varnolt::design::CaseReader", "header: %1")
+                            .arg(fault)};
         const QString name = text->trimmed();
         if (name.isEmpty())
-            return ReadError{row.line, position, u"header: column without a name"_s};
+            return ReadError{row.line, position,
+                    QCoreApplication::translate(
+                            "varnolt::design::CaseReader", "header: column without a name")};
         const auto known = std::find_if(
                 knownColumns.begin(), knownColumns.end(), [&](const ColumnDefinition &s) {
                     return name.compare(s.key, Qt::CaseInsensitive) == 0;
                 });
         if (known == knownColumns.end()) {
             return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
-                    u"unknown column (the columns are name, q, H, a1, v, ht, phi, sigma, uplift)"_s};
+                    QCoreApplication::translate("varnolt::design::CaseReader",
+                            "unknown column (the columns are name, q, H, a1, v, ht, phi, sigma, "
+                            "uplift)")};
         }
         const auto index = std::size_t(known - knownColumns.begin());
         if (seen[index])
             return ReadError{row.line, quotedExcerpt(name, ControlCharacters::Replaced),
-                    u"column given twice"_s};
+                    QCoreApplication::translate(
+                            "varnolt::design::CaseReader", "column given twice")};
         seen[index] = true;
         columns.push_back(known->column);
         names.push_back(quotedExcerpt(name, ControlCharacters::Replaced));
@@ -57,7 +65,8 @@ std::optional<ReadError> readHeader(
     for (std::size_t i = 0; i < knownColumns.size(); ++i) {
         if (knownColumns[i].required && !seen[i]) {
             return ReadError{row.line, canonicalName(knownColumns[i].column),
-                    u"missing: the header must name the columns q, H, a1, v and ht"_s};
+                    QCoreApplication::translate("varnolt::design::CaseReader",
+                            "missing: the header must name the columns q, H, a1, v and ht")};
         }
     }
     return std::nullopt;
@@ -140,13 +149,16 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
         return ReadError{row.line, u"-"_s, row.fault};
     if (row.fields.size() < columns.size()) {
         return ReadError{row.line, names[row.fields.size()],
-                u"missing: the row has %1 fields, the header %2 columns"_s.arg(row.fields.size())
-                        .arg(columns.size())};
+                QCoreApplication::translate("varnolt::design::CaseReader",
+                        "missing: the row has %1 fields, the header %2 columns")
+                        .arg(QString::number(row.fields.size()), QString::number(columns.size()))};
     }
     for (std::size_t i = columns.size(); i < row.fields.size(); ++i) {
         if (!isBlank(row.fields[i])) {
             return ReadError{row.line, u"#%1"_s.arg(i + 1),
-                    u"a field beyond the header's %1 columns"_s.arg(columns.size())};
+                    QCoreApplication::translate(
+                            "varnolt::design::CaseReader", "a field beyond the header's %1 columns")
+                            .arg(columns.size())};
         }
     }
     inputs.line = row.line;
@@ -160,8 +172,10 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
         if (isName) {
             inputs.name = text->trimmed();
             if (inputs.name.size() > maxNameLength) {
-                return ReadError{
-                        row.line, names[i], u"name longer than %1 characters"_s.arg(maxNameLength)};
+                return ReadError{row.line, names[i],
+                        QCoreApplication::translate(
+                                "varnolt::design::CaseReader", "name longer than %1 characters")
+                                .arg(maxNameLength)};
             }
             continue;
         }
@@ -183,9 +197,10 @@ std::optional<ReadError> readRow(const RawRow &row, const std::vector<Column> &c
         const auto range = inputRange(fieldOf(columns[i]));
         if (range && !range->holds(*value)) {
             return ReadError{row.line, names[i],
-                    u"'%1' is impossible: the value must be %2"_s.arg(
-                            quotedExcerpt(text->trimmed(), ControlCharacters::Replaced),
-                            range->text())};
+                    QCoreApplication::translate("varnolt::design::CaseReader",
+                            "'%1' is impossible: the value must be %2")
+                            .arg(quotedExcerpt(text->trimmed(), ControlCharacters::Replaced),
+                                    range->text())};
         }
         valueOf(inputs, columns[i]) = *value;
     }
@@ -205,9 +220,10 @@ void warnOfDuplicateNames(CaseFile &file, const QString &nameColumn)
             continue;
         }
         file.warnings.push_back(ReadError{inputs.line, nameColumn,
-                u"warning: '%1' also names the case at line %2"_s
-                        .arg(quotedExcerpt(inputs.name, ControlCharacters::Replaced))
-                        .arg(*at)});
+                QCoreApplication::translate("varnolt::design::CaseReader",
+                        "warning: '%1' also names the case at line %2")
+                        .arg(quotedExcerpt(inputs.name, ControlCharacters::Replaced),
+                                QString::number(*at))});
     }
 }
 
@@ -218,7 +234,9 @@ CaseFile readCases(QByteArrayView bytes)
     CaseFile file;
     RowScanner scanner(bytes);
     if (scanner.atEnd()) {
-        file.fileError = ReadError{1, u"header"_s, u"no header row: the file holds no cases"_s};
+        file.fileError = ReadError{1, u"header"_s,
+                QCoreApplication::translate(
+                        "varnolt::design::CaseReader", "no header row: the file holds no cases")};
         return file;
     }
     // A spreadsheet's first line may name the separator: "sep=;".
@@ -229,7 +247,9 @@ CaseFile readCases(QByteArrayView bytes)
         namedSeparator = first.back();
         scanner.skipLine();
         if (scanner.atEnd()) {
-            file.fileError = ReadError{1, u"header"_s, u"no header row: the file holds no cases"_s};
+            file.fileError = ReadError{1, u"header"_s,
+                    QCoreApplication::translate("varnolt::design::CaseReader",
+                            "no header row: the file holds no cases")};
             return file;
         }
     }
@@ -263,7 +283,8 @@ CaseFile readCases(QByteArrayView bytes)
         // Not a fault of the header, but nothing to evaluate: said as an
         // unread row, so that the program says so and fails.
         file.rowErrors.push_back({header.line, u"header"_s,
-                u"a header and no case: the file holds no row to evaluate"_s});
+                QCoreApplication::translate("varnolt::design::CaseReader",
+                        "a header and no case: the file holds no row to evaluate")});
         return file;
     }
     const auto nameColumn = std::find(columns.begin(), columns.end(), Column::Name);

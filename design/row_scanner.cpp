@@ -2,9 +2,9 @@
 
 #include "design/case_reader.h"
 
-namespace varnolt::design::case_file {
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+namespace varnolt::design::case_file {
 
 QByteArrayView RowScanner::peekLine()
 {
@@ -38,7 +38,9 @@ RawRow RowScanner::next(char separator)
     bool fieldWasQuoted = false;
     for (;;) {
         if (m_pos - start > maxRowBytes) {
-            row.fault = u"row longer than %1 bytes"_s.arg(maxRowBytes);
+            row.fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "row longer than %1 bytes")
+                                .arg(maxRowBytes);
             skipRestOfRow();
             row.fields.clear();
             return row;
@@ -67,7 +69,8 @@ RawRow RowScanner::next(char separator)
             return row;
         }
         if (fieldWasQuoted) {
-            row.fault = u"text after a closing quotation mark"_s;
+            row.fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "text after a closing quotation mark");
             skipRestOfRow();
             row.fields.clear();
             return row;
@@ -83,12 +86,15 @@ bool RowScanner::readQuoted(QByteArray &field, RawRow &row)
     ++m_pos;
     for (;;) {
         if (m_pos >= m_bytes.size()) {
-            row.fault = u"quotation not closed before the end of the file"_s;
+            row.fault = QCoreApplication::translate("varnolt::design::CaseReader",
+                    "quotation not closed before the end of the file");
             row.fields.clear();
             return false;
         }
         if (m_pos - start > maxRowBytes) {
-            row.fault = u"quoted field longer than %1 bytes"_s.arg(maxRowBytes);
+            row.fault = QCoreApplication::translate(
+                    "varnolt::design::CaseReader", "quoted field longer than %1 bytes")
+                                .arg(maxRowBytes);
             // The quotation may never close: the rest of the file is
             // this row, and nothing after it can be trusted to align.
             m_pos = m_bytes.size();

@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>SideFailureWords</name>
-    <message>
-        <source>apron length Lp not computed: %1</source>
-        <translation>海漫长度 Lp 未能计算：%1</translation>
-    </message>
-    <message>
-        <source>slab thickness not computed: %1</source>
-        <translation>护坦厚度未能计算：%1</translation>
-    </message>
-    <message>
-        <source>uplift check not computed: %1</source>
-        <translation>抗浮验算未能计算：%1</translation>
-    </message>
-    <message>
-        <source>scour depth not computed: %1</source>
-        <translation>冲刷深度未能计算：%1</translation>
-    </message>
-</context>
-<context>
     <name>ReportWords</name>
     <message>
         <source>Energy Dissipator Calculation Report</source>
@@ -1014,6 +995,124 @@
     </message>
 </context>
 <context>
+    <name>SideFailureWords</name>
+    <message>
+        <source>apron length Lp not computed: %1</source>
+        <translation>海漫长度 Lp 未能计算：%1</translation>
+    </message>
+    <message>
+        <source>slab thickness not computed: %1</source>
+        <translation>护坦厚度未能计算：%1</translation>
+    </message>
+    <message>
+        <source>uplift check not computed: %1</source>
+        <translation>抗浮验算未能计算：%1</translation>
+    </message>
+    <message>
+        <source>scour depth not computed: %1</source>
+        <translation>冲刷深度未能计算：%1</translation>
+    </message>
+</context>
+<context>
+    <name>varnolt::design::CaseReader</name>
+    <message>
+        <source>not valid UTF-8 text</source>
+        <translation>不是有效的 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>contains a control character (U+%1)</source>
+        <translation>含有控制字符（U+%1）</translation>
+    </message>
+    <message>
+        <source>contains a bidirectional control (U+%1), which would reorder the figures printed beside the name</source>
+        <translation>含有双向控制字符（U+%1），会打乱名称旁所印数字的顺序</translation>
+    </message>
+    <message>
+        <source>empty, a number is needed</source>
+        <translation>为空，此处需要一个数</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number (this file writes numbers with a full stop)</source>
+        <translation>“%1”不是数（本文件以句点作小数点）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is beyond the range of numbers</source>
+        <translation>“%1”超出数的范围</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number in this file&apos;s notation (a decimal comma, full stops grouping thousands)</source>
+        <translation>“%1”按本文件的记数法不是数（逗号作小数点，句点分隔千位）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>“%1”不是数</translation>
+    </message>
+    <message>
+        <source>header: %1</source>
+        <translation>表头：%1</translation>
+    </message>
+    <message>
+        <source>header: column without a name</source>
+        <translation>表头：有一列没有名称</translation>
+    </message>
+    <message>
+        <source>unknown column (the columns are name, q, H, a1, v, ht, phi, sigma, uplift)</source>
+        <translation>未知的列（可用的列为 name、q、H、a1、v、ht、phi、sigma、uplift）</translation>
+    </message>
+    <message>
+        <source>column given twice</source>
+        <translation>该列重复出现</translation>
+    </message>
+    <message>
+        <source>missing: the header must name the columns q, H, a1, v and ht</source>
+        <translation>缺少列：表头必须包含 q、H、a1、v 和 ht 列</translation>
+    </message>
+    <message>
+        <source>missing: the row has %1 fields, the header %2 columns</source>
+        <translation>缺少字段：该行有 %1 个字段，表头有 %2 列</translation>
+    </message>
+    <message>
+        <source>a field beyond the header&apos;s %1 columns</source>
+        <translation>字段超出表头的 %1 列</translation>
+    </message>
+    <message>
+        <source>name longer than %1 characters</source>
+        <translation>名称超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is impossible: the value must be %2</source>
+        <translation>“%1”不合理：取值范围为 %2</translation>
+    </message>
+    <message>
+        <source>warning: &apos;%1&apos; also names the case at line %2</source>
+        <translation>警告：“%1”与第 %2 行的工况同名</translation>
+    </message>
+    <message>
+        <source>no header row: the file holds no cases</source>
+        <translation>没有表头行：文件中没有工况</translation>
+    </message>
+    <message>
+        <source>a header and no case: the file holds no row to evaluate</source>
+        <translation>只有表头而没有工况：文件中没有可计算的行</translation>
+    </message>
+    <message>
+        <source>row longer than %1 bytes</source>
+        <translation>行长超过 %1 字节</translation>
+    </message>
+    <message>
+        <source>text after a closing quotation mark</source>
+        <translation>右引号之后还有文字</translation>
+    </message>
+    <message>
+        <source>quotation not closed before the end of the file</source>
+        <translation>引号直到文件末尾仍未闭合</translation>
+    </message>
+    <message>
+        <source>quoted field longer than %1 bytes</source>
+        <translation>带引号的字段超过 %1 字节</translation>
+    </message>
+</context>
+<context>
     <name>varnolt::report::Options</name>
     <message>
         <source>unknown option &apos;%1&apos;</source>
@@ -1253,32 +1352,40 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
         <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a number of seconds since 1970 from 0 to %2</source>
         <translation>SOURCE_DATE_EPOCH：“%1”不是自 1970 年起 0 至 %2 的秒数</translation>
     </message>
+    <message>
+        <source>option --%1: &apos;%2&apos; is impossible: the value must be %3</source>
+        <translation>选项 --%1：“%2”不合理：取值范围为 %3</translation>
+    </message>
+    <message>
+        <source>option --name: contains a bidirectional control, which would reorder the figures printed beside the name</source>
+        <translation>选项 --name：含有双向控制字符，会打乱名称旁所印数字的顺序</translation>
+    </message>
+    <message>
+        <source>option --scan: give a whole number of discharges from 2 to %1</source>
+        <translation>选项 --scan：请给出 2 至 %1 之间的整数个流量</translation>
+    </message>
+    <message>
+        <source>option --scan: only a design file (.toml) with a [tailwater] table can be scanned</source>
+        <translation>选项 --scan：只有带 [tailwater] 表的设计文件（.toml）才能扫描</translation>
+    </message>
+    <message>
+        <source>option --basin: unknown basin type &apos;%1&apos; (sunk, sill, combined)</source>
+        <translation>选项 --basin：未知的消力池型式“%1”（sunk、sill、combined）</translation>
+    </message>
+    <message>
+        <source>option --sill-m: must be greater than 0</source>
+        <translation>选项 --sill-m：必须大于 0</translation>
+    </message>
+    <message>
+        <source>option --allowable-velocity: must be greater than 0</source>
+        <translation>选项 --allowable-velocity：必须大于 0</translation>
+    </message>
 </context>
 <context>
     <name>varnolt::report::Program</name>
     <message>
-        <source>%1–%2</source>
-        <translation>%1～%2</translation>
-    </message>
-    <message>
         <source>varnolt-report: warning: %1</source>
         <translation>varnolt-report：警告：%1</translation>
-    </message>
-    <message>
-        <source>%1 and above</source>
-        <translation>%1 及以上</translation>
-    </message>
-    <message>
-        <source>up to %1</source>
-        <translation>不超过 %1</translation>
-    </message>
-    <message>
-        <source>%1 = %2 outside its usual range %3</source>
-        <translation>%1 = %2 超出常用范围 %3</translation>
-    </message>
-    <message>
-        <source>%1 (case %2)</source>
-        <translation>%1（工况 %2）</translation>
     </message>
     <message>
         <source>%1:%2: column %3: %4</source>
@@ -1303,6 +1410,253 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
     <message>
         <source>%1: cannot read: %2</source>
         <translation>%1：无法读取：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1:%2:%3: %4</source>
+        <translation>%1:%2:%3：%4</translation>
+    </message>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>%1 and above</source>
+        <translation>%1 及以上</translation>
+    </message>
+    <message>
+        <source>up to %1</source>
+        <translation>不超过 %1</translation>
+    </message>
+    <message>
+        <source>%1 (case %2)</source>
+        <translation>%1（工况 %2）</translation>
+    </message>
+    <message>
+        <source>%1 = %2 outside its usual range %3</source>
+        <translation>%1 = %2 超出常用范围 %3</translation>
+    </message>
+</context>
+<context>
+    <name>varnolt::writers::Table</name>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>case</source>
+        <translation>工况</translation>
+    </message>
+    <message>
+        <source>q m²/s</source>
+        <translation>q m²/s</translation>
+    </message>
+    <message>
+        <source>ht m</source>
+        <translation>ht m</translation>
+    </message>
+    <message>
+        <source>hc m</source>
+        <translation>hc m</translation>
+    </message>
+    <message>
+        <source>hco m</source>
+        <translation>hco m</translation>
+    </message>
+    <message>
+        <source>hco2 m</source>
+        <translation>hco2 m</translation>
+    </message>
+    <message>
+        <source>jump</source>
+        <translation>水跃</translation>
+    </message>
+    <message>
+        <source>Fr1</source>
+        <translation>Fr1</translation>
+    </message>
+    <message>
+        <source>form</source>
+        <translation>跃型</translation>
+    </message>
+    <message>
+        <source>decision</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>d m</source>
+        <translation>d m</translation>
+    </message>
+    <message>
+        <source>exact d m</source>
+        <translation>精确 d m</translation>
+    </message>
+    <message>
+        <source>adopted d m</source>
+        <translation>采用 d m</translation>
+    </message>
+    <message>
+        <source>adopted L m</source>
+        <translation>采用 L m</translation>
+    </message>
+    <message>
+        <source>basin hco m</source>
+        <translation>池内 hco m</translation>
+    </message>
+    <message>
+        <source>length m</source>
+        <translation>池长 m</translation>
+    </message>
+    <message>
+        <source>d′ m</source>
+        <translation>d′ m</translation>
+    </message>
+    <message>
+        <source>Lsj m</source>
+        <translation>Lsj m</translation>
+    </message>
+    <message>
+        <source>t m</source>
+        <translation>t m</translation>
+    </message>
+    <message>
+        <source>slab m</source>
+        <translation>底板 m</translation>
+    </message>
+    <message>
+        <source>Lp m</source>
+        <translation>Lp m</translation>
+    </message>
+    <message>
+        <source>governs</source>
+        <translation>控制</translation>
+    </message>
+    <message>
+        <source>%1 stopped, %2: %3</source>
+        <translation>%1 中止，%2：%3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>出错</translation>
+    </message>
+    <message>
+        <source>no basin</source>
+        <translation>不设池</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>Adopted basin depth: %1 m, governed by %2</source>
+        <translation>采用池深：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Adopted basin length: %1 m, governed by %2</source>
+        <translation>采用池长：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Slab thickness: %1 m, governed by %2</source>
+        <translation>底板厚度：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Apron length: %1 m, governed by %2</source>
+        <translation>海漫长度：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Sill basin, sill height c: %1 m, governed by %2</source>
+        <translation>坎式消力池坎高 c：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Combined basin, lowering d: %1 m, governed by %2</source>
+        <translation>综合式消力池挖深 d：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Scour depth beyond the apron dm: %1 m, governed by %2</source>
+        <translation>海漫末端冲刷深度 dm：%1 m，控制工况：%2</translation>
+    </message>
+    <message>
+        <source>Adopted basin type: %1</source>
+        <translation>采用消力池型式：%1</translation>
+    </message>
+    <message>
+        <source>No case needs a basin.</source>
+        <translation>没有工况需要设消力池。</translation>
+    </message>
+    <message>
+        <source>%1 case(s) need a basin that could not be sized: %2</source>
+        <translation>%1 个工况须设消力池但无法求得尺寸：%2</translation>
+    </message>
+    <message>
+        <source>flood</source>
+        <translation>洪水</translation>
+    </message>
+    <message>
+        <source>Q m³/s</source>
+        <translation>Q m³/s</translation>
+    </message>
+    <message>
+        <source>H m</source>
+        <translation>H m</translation>
+    </message>
+    <message>
+        <source>v m/s</source>
+        <translation>v m/s</translation>
+    </message>
+    <message>
+        <source>upstream m</source>
+        <translation>上游水位 m</translation>
+    </message>
+    <message>
+        <source>tailwater m</source>
+        <translation>下游水位 m</translation>
+    </message>
+    <message>
+        <source>basin floor m</source>
+        <translation>池底高程 m</translation>
+    </message>
+    <message>
+        <source>jump level m</source>
+        <translation>跃后水位 m</translation>
+    </message>
+    <message>
+        <source>Scan of %1 discharges between the floods:</source>
+        <translation>在各洪水之间扫描 %1 个流量：</translation>
+    </message>
+    <message>
+        <source>deepest basin at Q = %1 m³/s (q = %2 m²/s): d = %3 m</source>
+        <translation>池深最大：Q = %1 m³/s（q = %2 m²/s），d = %3 m</translation>
+    </message>
+    <message>
+        <source>no discharge of the range needs the floor lowered</source>
+        <translation>范围内没有流量需要降低池底</translation>
+    </message>
+    <message>
+        <source>longest basin at Q = %1 m³/s (q = %2 m²/s): length %3 m</source>
+        <translation>池长最大：Q = %1 m³/s（q = %2 m²/s），池长 %3 m</translation>
+    </message>
+    <message>
+        <source>最不利流量 (governing discharge) Q = %1 m³/s: its basin (d = %2 m) is deeper than every listed flood&apos;s</source>
+        <translation>最不利流量 Q = %1 m³/s：其消力池（d = %2 m）比所列各洪水的都深</translation>
+    </message>
+    <message>
+        <source>Adopted basin depth covering it: %1 m</source>
+        <translation>涵盖该流量的采用池深：%1 m</translation>
+    </message>
+    <message>
+        <source>* √(q·√ΔH′) outside 1–9, where the slab formula is not meant to be used.</source>
+        <translation>* √(q·√ΔH′) 超出 1～9，底板厚度公式不宜在此范围使用。</translation>
+    </message>
+    <message>
+        <source>%1: standard cross-check: %2</source>
+        <translation>%1：规范复核：%2</translation>
     </message>
 </context>
 </TS>

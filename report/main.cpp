@@ -49,24 +49,30 @@ void printError(const QString &text)
 // user's language; the coefficient keeps its option's name.
 QString warningText(const design::CoefficientWarning &warning, const design::DesignResult &result)
 {
-    const auto tr = [](const char *source) {
+    // Each text is marked where it stands, so that the catalogue's update
+    // finds it: the update does not look through a helper's argument.
+    const auto translated = [](const char *source) {
         return QCoreApplication::translate("varnolt::report::Program", source);
     };
     const auto number = [](double value) { return QString::number(value, 'g', 6); };
     QString range;
     if (warning.low && warning.high)
-        range = tr("%1–%2").arg(number(*warning.low), number(*warning.high));
+        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1–%2"))
+                        .arg(number(*warning.low), number(*warning.high));
     else if (warning.low)
-        range = tr("%1 and above").arg(number(*warning.low));
+        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 and above"))
+                        .arg(number(*warning.low));
     else if (warning.high)
-        range = tr("up to %1").arg(number(*warning.high));
-    QString text = tr("%1 = %2 outside its usual range %3")
+        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "up to %1"))
+                        .arg(number(*warning.high));
+    QString text = translated(
+            QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 = %2 outside its usual range %3"))
                            .arg(design::coefficientKey(warning.coefficient), number(warning.value),
                                    range);
     if (!warning.caseIndex || *warning.caseIndex >= result.cases.size())
         return text;
     // The name is the file's: one line, bounded, so no message runs on.
-    return tr("%1 (case %2)")
+    return translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 (case %2)"))
             .arg(text,
                     quotedExcerpt(result.cases[*warning.caseIndex].inputs.name,
                             ControlCharacters::Replaced));

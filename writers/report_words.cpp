@@ -600,27 +600,42 @@ QString basinAdviceWords(design::BasinAdvice advice, ReportLanguage language)
     return {};
 }
 
-QString errorKindWords(ErrorKind kind, ReportLanguage language)
+namespace {
+
+// The catalogue entry of an error kind; its English source is the key the
+// CSV and JSON write.
+Entry errorKindEntry(ErrorKind kind)
 {
-    // The English name is the key the CSV and JSON write.
     switch (kind) {
     case ErrorKind::TypeMismatch:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "type mismatch", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "type mismatch", "error");
     case ErrorKind::Overflow:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "overflow", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "overflow", "error");
     case ErrorKind::DivisionByZero:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "division by zero", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "division by zero", "error");
     case ErrorKind::InvalidOperation:
-        return translated(
-                QT_TRANSLATE_NOOP3("ReportWords", "invalid operation", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "invalid operation", "error");
     case ErrorKind::FileNotFound:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "file not found", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "file not found", "error");
     case ErrorKind::NoSolution:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "no solution", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "no solution", "error");
     case ErrorKind::InvalidInput:
-        return translated(QT_TRANSLATE_NOOP3("ReportWords", "invalid input", "error"), language);
+        return QT_TRANSLATE_NOOP3("ReportWords", "invalid input", "error");
     }
-    return translated(QT_TRANSLATE_NOOP3("ReportWords", "error", "error"), language);
+    return QT_TRANSLATE_NOOP3("ReportWords", "error", "error");
+}
+
+} // namespace
+
+QString errorKindWords(ErrorKind kind, ReportLanguage language)
+{
+    return translated(errorKindEntry(kind), language);
+}
+
+QString errorKindWords(ErrorKind kind)
+{
+    const Entry entry = errorKindEntry(kind);
+    return QCoreApplication::translate("ReportWords", entry.source, entry.disambiguation);
 }
 
 } // namespace varnolt::writers

@@ -214,4 +214,9 @@ QString basinAdviceWords(design::BasinAdvice advice, ReportLanguage language);
 // The name of an error kind as the user reads it.
 QString errorKindWords(ErrorKind kind, ReportLanguage language);
 
+// The same name in the language of the translator the program installed
+// for the user's locale: the terminal's words, which follow LANG rather
+// than --lang. The source text itself where none is installed.
+QString errorKindWords(ErrorKind kind);
+
 } // namespace varnolt::writers

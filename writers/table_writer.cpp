@@ -7,8 +7,10 @@
 #include "writers/side_failure_words.h"
 #include "writers/writers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -23,7 +25,20 @@ namespace {
 
 constexpr int nameWidth = 24;
 const QString none = u"–"_s;
-const QString failed = u"failed"_s; // a side quantity whose arithmetic failed
+
+// The table's words follow the user's locale through the translator the
+// program installs, so each is translated where it is printed: a string
+// made before the translator was installed would stay English.
+QString tableWords(const char *source)
+{
+    return QCoreApplication::translate("varnolt::writers::Table", source);
+}
+
+// A side quantity whose arithmetic failed.
+QString failed()
+{
+    return QCoreApplication::translate("varnolt::writers::Table", "failed");
+}
 
 QString two(double value)
 {
@@ -35,52 +50,63 @@ QString optionalTwo(const std::optional<double> &value)
     return value ? two(*value) : none;
 }
 
+// A column's header is its catalogue source, translated when the table is
+// written; symbols and units read the same in every language.
 struct TableColumn {
-    QString header;
+    const char *header;
     bool rightAligned;
 };
 
-const std::vector<TableColumn> tableColumns{
-        {u"case"_s, false},
-        {u"q m²/s"_s, true},
-        {u"ht m"_s, true},
-        {u"hc m"_s, true},
-        {u"hco m"_s, true},
-        {u"hco2 m"_s, true},
-        {u"jump"_s, false},
-        {u"Fr1"_s, true},
-        {u"form"_s, false},
-        {u"decision"_s, false},
-        {u"d m"_s, true},
-        {u"exact d m"_s, true},
-        {u"adopted d m"_s, true},
-        {u"adopted L m"_s, true},
-        {u"basin hco m"_s, true},
-        {u"length m"_s, true},
-        {u"d′ m"_s, true},
-        {u"Lsj m"_s, true},
-        {u"t m"_s, true},
-        {u"slab m"_s, true},
-        {u"Lp m"_s, true},
-        {u"governs"_s, false},
+constexpr std::array tableColumns{
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "case"), false},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "q m²/s"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "ht m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "hc m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "hco m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "hco2 m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "jump"), false},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "Fr1"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "form"), false},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "decision"), false},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "d m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "exact d m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "adopted d m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "adopted L m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "basin hco m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "length m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "d′ m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "Lsj m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "t m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "slab m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "Lp m"), true},
+        TableColumn{QT_TRANSLATE_NOOP("varnolt::writers::Table", "governs"), false},
 };
 
-// Where a case stopped and why: "Command2 stopped, 无解 (no solution): …"; in
-// English the kind's key is its name, and is not repeated.
+// Where a case stopped and why: "Command2 stopped, no solution: …", the
+// kind in the table's language; a translated kind is followed by its key,
+// "无解 (no solution)", while in English the key is the name itself.
 QString stoppedWords(const design::CaseError &stopped, ReportLanguage language)
 {
     const ErrorKind kind = stopped.error.kind();
-    const QString kindWords = language == ReportLanguage::Chinese
-            ? errorKindWords(kind, ReportLanguage::Chinese) + u" ("_s + errorKindKey(kind) + u')'
-            : errorKindKey(kind);
-    return design::stageKey(stopped.stage) + u" stopped, "_s + kindWords + u": "_s
-            + errorWords(stopped.error, language);
+    const QString key = errorKindKey(kind);
+    const QString words = errorKindWords(kind);
+    const QString kindWords = words == key ? key : words + u" ("_s + key + u')';
+    return QCoreApplication::translate("varnolt::writers::Table", "%1 stopped, %2: %3")
+            .arg(design::stageKey(stopped.stage), kindWords, errorWords(stopped.error, language));
 }
 
 // A name on one line of the terminal: a line break typed in a cell is a blank.
 QString oneLine(QString name)
 {
     return name.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
+// A note on one case, "name: what", as a line of the table's notes.
+QString caseLine(const CaseResult &result, const QString &what)
+{
+    return QCoreApplication::translate("varnolt::writers::Table", "%1: %2")
+                   .arg(oneLine(result.inputs.name), what)
+            + u'\n';
 }
 
 QStringList rowOf(const DesignResult &design, std::size_t index)
@@ -94,23 +120,26 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
             << jumpKindWords(check->jump, ReportLanguage::Chinese) << two(check->Fr1)
             << (check->form ? jumpFormWords(*check->form, ReportLanguage::Chinese) : none);
     } else {
-        row << u"error"_s << none << none << none << none << none;
+        row << QCoreApplication::translate("varnolt::writers::Table", "error") << none << none
+            << none << none << none;
     }
     row << (result.check ? design::basinDecisionKey(result.decision) : none);
     if (const auto &basin = result.basin) {
         row << basin->text11 << optionalTwo(basin->exactD) << two(basin->adoptedDepth.adopted)
             << two(basin->adoptedLength.adopted) << basin->text8 << basin->text12
             << optionalTwo(basin->standard.d) << optionalTwo(basin->standard.length)
-            << (result.failed(design::SideQuantity::Slab) ? failed
+            << (result.failed(design::SideQuantity::Slab) ? failed()
                                                           : two(basin->slabThickness)
                                        + (basin->slabFormulaOutsideRange ? u"*"_s : QString()))
-            << (result.failed(design::SideQuantity::Slab) ? failed : two(basin->slab));
+            << (result.failed(design::SideQuantity::Slab) ? failed() : two(basin->slab));
     } else {
-        const QString why = result.check && !result.error ? u"no basin"_s : none;
+        const QString why = result.check && !result.error
+                ? QCoreApplication::translate("varnolt::writers::Table", "no basin")
+                : none;
         row << why << none << none << none << none << none << none << none << none << none;
     }
     row << (result.apron                                         ? two(result.apron->length)
-                    : result.failed(design::SideQuantity::Apron) ? failed
+                    : result.failed(design::SideQuantity::Apron) ? failed()
                                                                  : none);
     row << governingText(design, index);
     return row;
@@ -122,32 +151,42 @@ QStringList rowOf(const DesignResult &design, std::size_t index)
 QString summaryLines(const DesignResult &design)
 {
     QString text;
-    const auto line = [&](const char16_t *what, const std::optional<std::size_t> &index,
-                              const auto &value) {
-        if (!index)
-            return;
-        const CaseResult &result = design.cases[*index];
-        // The row as well as the name: two cases may bear one name.
-        const design::CaseInputs &inputs = result.inputs;
-        const QString row = inputs.line > 0 ? u" (line %1)"_s.arg(inputs.line) : QString();
-        text += QString::fromUtf16(what) + two(value(result)) + u" m, governed by "_s
-                + oneLine(inputs.name) + row + u'\n';
-    };
-    line(u"Adopted basin depth: ", design.governingDepth,
+    // `what` takes the figure as %1 and the governing case as %2.
+    const auto line
+            = [&](const char *what, const std::optional<std::size_t> &index, const auto &value) {
+                  if (!index)
+                      return;
+                  const CaseResult &result = design.cases[*index];
+                  // The row as well as the name: two cases may bear one name.
+                  const design::CaseInputs &inputs = result.inputs;
+                  const QString governing = inputs.line > 0
+                          ? QCoreApplication::translate("varnolt::writers::Table", "%1 (line %2)")
+                                    .arg(oneLine(inputs.name), QString::number(inputs.line))
+                          : oneLine(inputs.name);
+                  text += tableWords(what).arg(two(value(result)), governing) + u'\n';
+              };
+    line(QT_TRANSLATE_NOOP("varnolt::writers::Table", "Adopted basin depth: %1 m, governed by %2"),
+            design.governingDepth,
             [](const CaseResult &r) { return r.basin->adoptedDepth.adopted; });
-    line(u"Adopted basin length: ", design.governingLength,
+    line(QT_TRANSLATE_NOOP("varnolt::writers::Table", "Adopted basin length: %1 m, governed by %2"),
+            design.governingLength,
             [](const CaseResult &r) { return r.basin->adoptedLength.adopted; });
-    line(u"Slab thickness: ", design.governingSlab,
-            [](const CaseResult &r) { return r.basin->slab; });
-    line(u"Apron length: ", design.governingApron,
-            [](const CaseResult &r) { return r.apron->length; });
-    line(u"Sill basin, sill height c: ", design.governingSill,
-            [](const CaseResult &r) { return r.sill->basin->c; });
-    line(u"Combined basin, lowering d: ", design.governingCombined,
-            [](const CaseResult &r) { return r.combined->basin->d; });
-    line(u"Scour depth beyond the apron dm: ", design.governingScour,
-            [](const CaseResult &r) { return r.scour->depth; });
-    text += u"Adopted basin type: "_s + design::basinTypeKey(design.options.basinType) + u'\n';
+    line(QT_TRANSLATE_NOOP("varnolt::writers::Table", "Slab thickness: %1 m, governed by %2"),
+            design.governingSlab, [](const CaseResult &r) { return r.basin->slab; });
+    line(QT_TRANSLATE_NOOP("varnolt::writers::Table", "Apron length: %1 m, governed by %2"),
+            design.governingApron, [](const CaseResult &r) { return r.apron->length; });
+    line(QT_TRANSLATE_NOOP(
+                 "varnolt::writers::Table", "Sill basin, sill height c: %1 m, governed by %2"),
+            design.governingSill, [](const CaseResult &r) { return r.sill->basin->c; });
+    line(QT_TRANSLATE_NOOP(
+                 "varnolt::writers::Table", "Combined basin, lowering d: %1 m, governed by %2"),
+            design.governingCombined, [](const CaseResult &r) { return r.combined->basin->d; });
+    line(QT_TRANSLATE_NOOP("varnolt::writers::Table",
+                 "Scour depth beyond the apron dm: %1 m, governed by %2"),
+            design.governingScour, [](const CaseResult &r) { return r.scour->depth; });
+    text += QCoreApplication::translate("varnolt::writers::Table", "Adopted basin type: %1")
+                    .arg(design::basinTypeKey(design.options.basinType))
+            + u'\n';
 
     QStringList unsizeable;
     bool anyNeeds = false;
@@ -157,10 +196,12 @@ QString summaryLines(const DesignResult &design)
             unsizeable << oneLine(result.inputs.name);
     }
     if (!anyNeeds)
-        text += u"No case needs a basin.\n"_s;
+        text += QCoreApplication::translate("varnolt::writers::Table", "No case needs a basin.")
+                + u'\n';
     if (!unsizeable.isEmpty())
-        text += QString::number(unsizeable.size())
-                + u" case(s) need a basin that could not be sized: "_s + unsizeable.join(u", "_s)
+        text += QCoreApplication::translate("varnolt::writers::Table",
+                        "%1 case(s) need a basin that could not be sized: %2")
+                        .arg(QString::number(unsizeable.size()), unsizeable.join(u", "_s))
                 + u'\n';
     return text;
 }
@@ -206,8 +247,19 @@ QString alignedLines(
 // floods found. Empty for a design of case rows.
 QString floodSection(const DesignResult &design)
 {
-    std::vector<QStringList> rows{{u"flood"_s, u"Q m³/s"_s, u"H m"_s, u"v m/s"_s, u"ht m"_s,
-            u"upstream m"_s, u"tailwater m"_s, u"basin floor m"_s, u"jump level m"_s}};
+    static constexpr std::array headers{QT_TRANSLATE_NOOP("varnolt::writers::Table", "flood"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "Q m³/s"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "H m"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "v m/s"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "ht m"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "upstream m"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "tailwater m"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "basin floor m"),
+            QT_TRANSLATE_NOOP("varnolt::writers::Table", "jump level m")};
+    QStringList header;
+    for (const char *source : headers)
+        header << tableWords(source);
+    std::vector<QStringList> rows{header};
     for (const CaseResult &result : design.cases) {
         if (const auto &flood = result.flood) {
             rows.push_back({fitWidth(result.inputs.name, nameWidth),
@@ -221,27 +273,47 @@ QString floodSection(const DesignResult &design)
     if (rows.size() > 1)
         text += u'\n' + alignedLines(rows, [](std::size_t c) { return c > 0; });
     if (const auto &scan = design.scan) {
-        text += u"\nScan of %1 discharges between the floods:\n"_s.arg(scan->count);
+        text += u'\n'
+                + QCoreApplication::translate(
+                        "varnolt::writers::Table", "Scan of %1 discharges between the floods:")
+                          .arg(scan->count)
+                + u'\n';
         if (scan->depth) {
-            text += u"  deepest basin at Q = %1 m³/s (q = %2 m²/s): d = %3 m\n"_s.arg(
-                    tableNumberText(scan->depth->discharge, 2), tableNumberText(scan->depth->q, 3),
-                    tableNumberText(scan->depth->d, 3));
+            text += u"  "_s
+                    + QCoreApplication::translate("varnolt::writers::Table",
+                            "deepest basin at Q = %1 m³/s (q = %2 m²/s): d = %3 m")
+                              .arg(tableNumberText(scan->depth->discharge, 2),
+                                      tableNumberText(scan->depth->q, 3),
+                                      tableNumberText(scan->depth->d, 3))
+                    + u'\n';
         } else {
-            text += u"  no discharge of the range needs the floor lowered\n"_s;
+            text += u"  "_s
+                    + QCoreApplication::translate("varnolt::writers::Table",
+                            "no discharge of the range needs the floor lowered")
+                    + u'\n';
         }
         if (scan->length) {
-            text += u"  longest basin at Q = %1 m³/s (q = %2 m²/s): length %3 m\n"_s.arg(
-                    tableNumberText(scan->length->discharge, 2),
-                    tableNumberText(scan->length->q, 3), tableNumberText(scan->length->length, 2));
+            text += u"  "_s
+                    + QCoreApplication::translate("varnolt::writers::Table",
+                            "longest basin at Q = %1 m³/s (q = %2 m²/s): length %3 m")
+                              .arg(tableNumberText(scan->length->discharge, 2),
+                                      tableNumberText(scan->length->q, 3),
+                                      tableNumberText(scan->length->length, 2))
+                    + u'\n';
         }
         if (scan->depthBeyondFloods) {
-            text += u"最不利流量 (governing discharge) Q = %1 m³/s: its basin (d = %2 m) is deeper "
-                    u"than every listed flood's\n"_s.arg(tableNumberText(scan->depth->discharge, 2),
-                            tableNumberText(scan->depth->d, 3));
+            text += QCoreApplication::translate("varnolt::writers::Table",
+                            "最不利流量 (governing discharge) Q = %1 m³/s: its basin (d = %2 m) is "
+                            "deeper than every listed flood's")
+                            .arg(tableNumberText(scan->depth->discharge, 2),
+                                    tableNumberText(scan->depth->d, 3))
+                    + u'\n';
         }
         if (scan->adoptedDepth) {
-            text += u"Adopted basin depth covering it: %1 m\n"_s.arg(
-                    tableNumberText(*scan->adoptedDepth, 2));
+            text += QCoreApplication::translate(
+                            "varnolt::writers::Table", "Adopted basin depth covering it: %1 m")
+                            .arg(tableNumberText(*scan->adoptedDepth, 2))
+                    + u'\n';
         }
     }
     return text;
@@ -255,7 +327,7 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     rows.reserve(design.cases.size() + 1);
     QStringList header;
     for (const TableColumn &column : tableColumns)
-        header << column.header;
+        header << tableWords(column.header);
     rows.push_back(header);
     for (std::size_t i = 0; i < design.cases.size(); ++i)
         rows.push_back(rowOf(design, i));
@@ -269,22 +341,25 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     for (const CaseResult &result : design.cases)
         anyOutside = anyOutside || (result.basin && result.basin->slabFormulaOutsideRange);
     if (anyOutside)
-        text += u"* √(q·√ΔH′) outside 1–9, where the slab formula is not meant to be used.\n"_s;
+        text += QCoreApplication::translate("varnolt::writers::Table",
+                        "* √(q·√ΔH′) outside 1–9, where the slab formula is not meant to be used.")
+                + u'\n';
 
     for (const CaseResult &result : design.cases) {
         if (result.basin && result.basin->standard.failure)
-            text += oneLine(result.inputs.name) + u": standard cross-check: "_s
-                    + standardFailureWords(*result.basin->standard.failure, language) + u'\n';
+            text += QCoreApplication::translate(
+                            "varnolt::writers::Table", "%1: standard cross-check: %2")
+                            .arg(oneLine(result.inputs.name),
+                                    standardFailureWords(*result.basin->standard.failure, language))
+                    + u'\n';
     }
     for (const CaseResult &result : design.cases) {
         for (const design::SideFailure &failure : result.sideFailures)
-            text += oneLine(result.inputs.name) + u": "_s + sideFailureWords(failure, language)
-                    + u'\n';
+            text += caseLine(result, sideFailureWords(failure, language));
     }
     for (const CaseResult &result : design.cases) {
         if (result.error)
-            text += oneLine(result.inputs.name) + u": "_s + stoppedWords(*result.error, language)
-                    + u'\n';
+            text += caseLine(result, stoppedWords(*result.error, language));
     }
     text += floodSection(design);
     return text.toUtf8();

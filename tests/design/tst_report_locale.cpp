@@ -3,6 +3,8 @@
 // calculation report keeps to --lang whatever the locale.
 #include "report_program_run.h"
 
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestReportLocale : public QObject {
@@ -13,6 +15,8 @@ private slots:
     void messagesFollowTheLocale();
     void reportLanguageIgnoresTheLocale_data();
     void reportLanguageIgnoresTheLocale();
+    void caseFileWordsFollowTheLocale_data();
+    void caseFileWordsFollowTheLocale();
 };
 
 using namespace Qt::StringLiterals;
@@ -118,6 +122,98 @@ void TestReportLocale::reportLanguageIgnoresTheLocale()
             environmentOf(locale));
     QCOMPARE(run.status, 0);
     QVERIFY2(QString::fromUtf8(run.out).split(u'\n').contains(heading), run.out.constData());
+}
+
+// A case file's faults and the terminal table follow the locale too; the
+// column keys inside the messages and the CSV's header, which machines
+// read, do not.
+void TestReportLocale::caseFileWordsFollowTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("cases");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("messages"); // lines of standard error, after the file's path
+    QTest::addColumn<QStringList>("headers"); // some of the table's column headers
+    QTest::addColumn<QString>("summary"); // a whole line below the table
+
+    // A row that cannot be read, then one case, then its name again.
+    const QByteArray rows = "name,q,H,a1,v,ht\nbad,x,3,5,1,2\ngood,10,3,5,1,2\ngood,10,3,5,1,2\n";
+    const QByteArray unknownColumn = "name,q,H,a1,v,ht,bogus\n";
+
+    QTest::newRow("rows, C") << u"C"_s << rows << 1
+                             << QStringList{u":2: column q: 'x' is not a number"_s,
+                                        u":4: column name: warning: 'good' also names the case "
+                                        u"at line 3"_s}
+                             << QStringList{u"case"_s, u"jump"_s, u"decision"_s, u"governs"_s}
+                             << u"Adopted basin depth: 1.75 m, governed by good (line 3)"_s;
+    QTest::newRow("rows, zh_CN") << u"zh_CN.UTF-8"_s << rows << 1
+                                 << QStringList{u":2: 列 q：“x”不是数"_s,
+                                            u":4: 列 name：警告：“good”与第 3 行的工况同名"_s}
+                                 << QStringList{u"工况"_s, u"水跃"_s, u"判定"_s, u"控制"_s}
+                                 << u"采用池深：1.75 m，控制工况：good（第 3 行）"_s;
+    // A case the jump-type check stops: the kind of error in the table's
+    // language, its key beside a translation; the sentence keeps to --lang.
+    const QByteArray stopped = "name,q,H,a1,v,ht\nsmall,100,0.1,0.1,0,2\n";
+    QTest::newRow("stopped case, C")
+            << u"C"_s << stopped << 0 << QStringList() << QStringList{u"case"_s}
+            << u"small: Command1 stopped, no solution: 总水头不足以通过该单宽流量:收缩断面水深无解。"_s;
+    QTest::newRow("stopped case, zh_CN")
+            << u"zh_CN.UTF-8"_s << stopped << 0 << QStringList() << QStringList{u"工况"_s}
+            << u"small：Command1 中止，无解 (no solution)：总水头不足以通过该单宽流量:收缩断面水深无解。"_s;
+    QTest::newRow("unknown column, C")
+            << u"C"_s << unknownColumn << 2
+            << QStringList{u":1: column bogus: unknown column (the columns are name, q, H, a1, v, "
+                           u"ht, phi, sigma, uplift)"_s}
+            << QStringList() << QString();
+    QTest::newRow("unknown column, zh_CN")
+            << u"zh_CN.UTF-8"_s << unknownColumn << 2
+            << QStringList{u":1: 列 bogus：未知的列（可用的列为 name、q、H、a1、v、ht、phi、sigma、"
+                           u"uplift）"_s}
+            << QStringList() << QString();
+}
+
+void TestReportLocale::caseFileWordsFollowTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, cases);
+    QFETCH(int, status);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, headers);
+    QFETCH(QString, summary);
+
+    QTemporaryDir directory;
+    QVERIFY(directory.isValid());
+    const QString path = directory.filePath(u"cases.csv"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(cases) == cases.size());
+    file.close();
+
+    const ReportRun table = runReportProgram({path}, environmentOf(locale));
+    QCOMPARE(table.status, status);
+    const QStringList errorLines = table.err.split(u'\n');
+    for (const QString &message : std::as_const(messages))
+        QVERIFY2(errorLines.contains(path + message), qPrintable(table.err));
+
+    const QStringList lines = QString::fromUtf8(table.out).split(u'\n');
+    if (headers.isEmpty()) {
+        QVERIFY2(table.out.isEmpty(), table.out.constData());
+    } else {
+        // The header's cells stand two or more blanks apart.
+        const QStringList cells = lines.front().split(QRegularExpression(u"\\s{2,}"_s));
+        QCOMPARE(cells.front(), headers.front());
+        for (const QString &header : std::as_const(headers))
+            QVERIFY2(cells.contains(header), qPrintable(lines.front()));
+        QVERIFY2(lines.contains(summary), table.out.constData());
+    }
+
+    // The CSV's header is the same under every locale.
+    const QStringList csvArguments{path, u"--format=csv"_s};
+    const ReportRun csv = runReportProgram(csvArguments, environmentOf(locale));
+    const ReportRun csvInC = runReportProgram(csvArguments, environmentOf(u"C"_s));
+    QCOMPARE(csv.status, status);
+    QCOMPARE(csv.out.left(csv.out.indexOf('\n')), csvInC.out.left(csvInC.out.indexOf('\n')));
+    if (!headers.isEmpty())
+        QVERIFY(csv.out.startsWith("\xEF\xBB\xBFname,q (m²/s),H (m),a1 (m),v (m/s),ht (m),"));
 }
 
 QTEST_GUILESS_MAIN(TestReportLocale)
