@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs inside `xvfb-run dbus-run-session`: starts the accessibility bus, the
+# Runs inside `virtual_display.sh dbus-run-session`: starts the accessibility bus, the
 # window in the variant's locale and scale, and the driver; the window is
 # closed afterwards.
 #   variant C      the C locale
