@@ -993,6 +993,61 @@
         <comment>WarningCase</comment>
         <translation>工况「%1」：</translation>
     </message>
+    <message>
+        <source>Project</source>
+        <comment>ProjectName</comment>
+        <translation>工程名称</translation>
+    </message>
+    <message>
+        <source>Design stage</source>
+        <comment>DesignStage</comment>
+        <translation>设计阶段</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <comment>ReportNumber</comment>
+        <translation>计算书编号</translation>
+    </message>
+    <message>
+        <source>Sign-off</source>
+        <comment>SignOffRole</comment>
+        <translation>签署</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <comment>SignOffName</comment>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Calculated</source>
+        <comment>SignCalculated</comment>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Checked</source>
+        <comment>SignChecked</comment>
+        <translation>校核</translation>
+    </message>
+    <message>
+        <source>Reviewed</source>
+        <comment>SignReviewed</comment>
+        <translation>审查</translation>
+    </message>
+    <message>
+        <source>Approved</source>
+        <comment>SignApproved</comment>
+        <translation>批准</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <comment>PageHeader</comment>
+        <translation>%1&#x3000;%2</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <comment>PageFooter</comment>
+        <translation>第 %1 页 共 %2 页</translation>
+    </message>
 </context>
 <context>
     <name>SideFailureWords</name>
@@ -1199,6 +1254,50 @@
         <translation>工作簿只能写入文件：请给出 -o 文件.xlsx</translation>
     </message>
     <message>
+        <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a number of seconds since 1970 from 0 to %2</source>
+        <translation>SOURCE_DATE_EPOCH：“%1”不是自 1970 年起 0 至 %2 的秒数</translation>
+    </message>
+    <message>
+        <source>option --%1: &apos;%2&apos; is impossible: the value must be %3</source>
+        <translation>选项 --%1：“%2”不合理：取值范围为 %3</translation>
+    </message>
+    <message>
+        <source>option --name: contains a bidirectional control, which would reorder the figures printed beside the name</source>
+        <translation>选项 --name：含有双向控制字符，会打乱名称旁所印数字的顺序</translation>
+    </message>
+    <message>
+        <source>option --scan: give a whole number of discharges from 2 to %1</source>
+        <translation>选项 --scan：请给出 2 至 %1 之间的整数个流量</translation>
+    </message>
+    <message>
+        <source>option --scan: only a design file (.toml) with a [tailwater] table can be scanned</source>
+        <translation>选项 --scan：只有带 [tailwater] 表的设计文件（.toml）才能扫描</translation>
+    </message>
+    <message>
+        <source>option --basin: unknown basin type &apos;%1&apos; (sunk, sill, combined)</source>
+        <translation>选项 --basin：未知的消力池型式“%1”（sunk、sill、combined）</translation>
+    </message>
+    <message>
+        <source>option --sill-m: must be greater than 0</source>
+        <translation>选项 --sill-m：必须大于 0</translation>
+    </message>
+    <message>
+        <source>option --allowable-velocity: must be greater than 0</source>
+        <translation>选项 --allowable-velocity：必须大于 0</translation>
+    </message>
+    <message>
+        <source>option --%1: contains a control character</source>
+        <translation>选项 --%1：含有控制字符</translation>
+    </message>
+    <message>
+        <source>option --%1: contains a bidirectional control, which would reorder the words printed beside it</source>
+        <translation>选项 --%1：含有双向控制字符，会打乱其旁所印文字的顺序</translation>
+    </message>
+    <message>
+        <source>option --%1: give 1 to %2 characters</source>
+        <translation>选项 --%1：请给出 1 至 %2 个字符</translation>
+    </message>
+    <message>
         <source>Usage: varnolt-report [OPTION]... CASES.csv
   or:  varnolt-report [OPTION]... DESIGN.toml
   or:  varnolt-report [OPTION]... --q Q --H H --a1 A1 --v V --ht HT
@@ -1266,6 +1365,12 @@ Calculation report (.html, printable on A4 with a sketch of each case; .md):
   --lang LANG       zh (default) or en, the language of the report
   --title TITLE     the report&apos;s title (default 消能计算书), dated today
                     (or by SOURCE_DATE_EPOCH when it is set)
+  --project NAME    the project&apos;s name (工程名称) on the title page and atop
+                    every printed page
+  --stage STAGE     the design stage (设计阶段) on the title page
+  --number NUMBER   the report&apos;s number (计算书编号) on the title page
+                    (each over the design file&apos;s [project] entry; one not
+                    given is left blank)
   --help            show this help and exit
   --version         show the version and exit
 
@@ -1339,6 +1444,10 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
   --lang LANG       计算书的语言：zh（默认）或 en
   --title TITLE     计算书标题（默认“消能计算书”），日期为当天
                     （设置了 SOURCE_DATE_EPOCH 时按其取日期）
+  --project NAME    工程名称，印在封面及每页页眉
+  --stage STAGE     设计阶段，印在封面
+  --number NUMBER   计算书编号，印在封面
+                    （以上各项优先于设计文件 [project] 中的同名项；未给出的留空）
   --help            显示本帮助并退出
   --version         显示版本并退出
 
@@ -1347,38 +1456,6 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
 2 表示用法错误、缺少列或有未知列，或文件无法读写（此时不写出任何内容）。对设计文件：1 表示有些洪水
 无法计算（文件:行:列: 键：错误说明；其余照常写出），2 表示文件完全不能使用。
 </translation>
-    </message>
-    <message>
-        <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a number of seconds since 1970 from 0 to %2</source>
-        <translation>SOURCE_DATE_EPOCH：“%1”不是自 1970 年起 0 至 %2 的秒数</translation>
-    </message>
-    <message>
-        <source>option --%1: &apos;%2&apos; is impossible: the value must be %3</source>
-        <translation>选项 --%1：“%2”不合理：取值范围为 %3</translation>
-    </message>
-    <message>
-        <source>option --name: contains a bidirectional control, which would reorder the figures printed beside the name</source>
-        <translation>选项 --name：含有双向控制字符，会打乱名称旁所印数字的顺序</translation>
-    </message>
-    <message>
-        <source>option --scan: give a whole number of discharges from 2 to %1</source>
-        <translation>选项 --scan：请给出 2 至 %1 之间的整数个流量</translation>
-    </message>
-    <message>
-        <source>option --scan: only a design file (.toml) with a [tailwater] table can be scanned</source>
-        <translation>选项 --scan：只有带 [tailwater] 表的设计文件（.toml）才能扫描</translation>
-    </message>
-    <message>
-        <source>option --basin: unknown basin type &apos;%1&apos; (sunk, sill, combined)</source>
-        <translation>选项 --basin：未知的消力池型式“%1”（sunk、sill、combined）</translation>
-    </message>
-    <message>
-        <source>option --sill-m: must be greater than 0</source>
-        <translation>选项 --sill-m：必须大于 0</translation>
-    </message>
-    <message>
-        <source>option --allowable-velocity: must be greater than 0</source>
-        <translation>选项 --allowable-velocity：必须大于 0</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,7 @@ int main(int argc, char *argv[])
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;
+    settings.project = options->project;
     settings.date = date;
     const auto bytes = format.toFile
             ? report::bytesOfFileWritten(

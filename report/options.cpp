@@ -67,6 +67,9 @@ constexpr OptionDefinition optionDefinitions[] = {
         {"format", nullptr, Kind::Value},
         {"lang", nullptr, Kind::Value},
         {"title", nullptr, Kind::Value},
+        {"project", nullptr, Kind::Value},
+        {"stage", nullptr, Kind::Value},
+        {"number", nullptr, Kind::Value},
         {"scan", nullptr, Kind::Value},
 };
 
@@ -159,6 +162,33 @@ std::optional<double> numberOption(const QString &option, const QString &text, Q
     if (!value)
         error = OptionTexts::tr("option --%1: %2").arg(option, fault);
     return value;
+}
+
+// A text of the title block as given: trimmed, 1 to maxNameLength
+// characters on one line, no control that would reorder what is printed
+// beside it. Nullopt with `error` set otherwise.
+std::optional<QString> titleBlockEntry(const QString &option, const QString &given, QString &error)
+{
+    const QString text = given.trimmed();
+    if (std::any_of(text.begin(), text.end(),
+                [](QChar c) { return c.category() == QChar::Other_Control; })) {
+        error = OptionTexts::tr("option --%1: contains a control character").arg(option);
+        return std::nullopt;
+    }
+    if (std::any_of(text.begin(), text.end(),
+                [](QChar c) { return design::case_file::isBidiControl(c.unicode()); })) {
+        error = OptionTexts::tr("option --%1: contains a bidirectional control, which would "
+                                "reorder the words printed beside it")
+                        .arg(option);
+        return std::nullopt;
+    }
+    if (text.isEmpty() || text.size() > design::maxNameLength) {
+        error = OptionTexts::tr("option --%1: give 1 to %2 characters")
+                        .arg(option)
+                        .arg(design::maxNameLength);
+        return std::nullopt;
+    }
+    return text;
 }
 
 } // namespace
@@ -412,6 +442,16 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
                         .arg(design::maxNameLength);
         return std::nullopt;
     }
+    const std::pair<const char *, QString *> titleBlock[] = {{"project", &options.project.name},
+            {"stage", &options.project.stage}, {"number", &options.project.number}};
+    for (const auto &[name, target] : titleBlock) {
+        if (const auto given = take(name)) {
+            const auto entry = titleBlockEntry(QString::fromLatin1(name), *given, error);
+            if (!entry)
+                return std::nullopt;
+            *target = *entry;
+        }
+    }
     if ((options.outputPath.isEmpty() || options.outputPath == u"-"_s)
             && options.format == writers::Format::Xlsx) {
         error = OptionTexts::tr("a workbook is written to a file: give -o FILE.xlsx");
@@ -506,6 +546,12 @@ QString helpText()
             "  --lang LANG       zh (default) or en, the language of the report\n"
             "  --title TITLE     the report's title (default 消能计算书), dated today\n"
             "                    (or by SOURCE_DATE_EPOCH when it is set)\n"
+            "  --project NAME    the project's name (工程名称) on the title page and atop\n"
+            "                    every printed page\n"
+            "  --stage STAGE     the design stage (设计阶段) on the title page\n"
+            "  --number NUMBER   the report's number (计算书编号) on the title page\n"
+            "                    (each over the design file's [project] entry; one not\n"
+            "                    given is left blank)\n"
             "  --help            show this help and exit\n"
             "  --version         show the version and exit\n"
             "\n"

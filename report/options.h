@@ -22,6 +22,9 @@ struct ReportOptions {
     std::optional<writers::Format> format; // --format, or from -o FILE's extension
     writers::ReportLanguage language = writers::ReportLanguage::Chinese; // --lang
     QString title; // --title of the calculation report; empty for the default
+    // --project, --stage, --number: the report's title block, each one over
+    // the design file's [project] entry; empty where not given.
+    design::ProjectInfo project;
     // The design-wide options given on the command line, by name ("alpha",
     // "ks", "bed" …): a design file's [basin] value yields to each of them.
     QStringList designOptionsGiven;

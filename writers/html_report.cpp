@@ -1,6 +1,7 @@
 #include "writers/html_report.h"
 
 #include "writers/html_escape.h"
+#include "writers/page_margins.h"
 #include "writers/sketch_svg.h"
 
 namespace varnolt::writers {
@@ -19,8 +20,16 @@ html { font-family: "Noto Serif CJK SC", "Source Han Serif SC", "SimSun", "Noto 
        background: #fff; }
 body { margin: 0 auto; max-width: 172mm; }
 @media screen { body { padding: 12mm 8mm; } }
-h1 { font-size: 20pt; text-align: center; margin: 0 0 2mm; letter-spacing: 0.1em; }
-p.date { text-align: center; margin: 0 0 8mm; }
+header.title-page { break-after: page; page-break-after: always; }
+h1 { font-size: 20pt; text-align: center; margin: 30mm 0 4mm; letter-spacing: 0.1em; }
+p.date { text-align: center; margin: 0 0 30mm; font-size: 11pt; }
+table.project, table.signoff { font-size: 11pt; }
+table.project td { padding: 1.5mm 2mm; }
+table.project td:first-child { width: 28%; }
+table.signoff th, table.signoff td { padding: 1.5mm 2mm; width: 35%; }
+table.signoff th:first-child, table.signoff td:first-child { width: 30%; }
+/* Room for a signature. */
+table.signoff td { height: 9mm; }
 h2 { font-size: 14pt; margin: 7mm 0 3mm; }
 h3 { font-size: 12.5pt; margin: 0 0 3mm; border-bottom: 0.4mm solid #000; padding-bottom: 1mm; }
 h4 { font-size: 10.5pt; margin: 3.5mm 0 1.5mm; border-left: 1.2mm solid #000;
@@ -97,6 +106,12 @@ QString tableHtml(const ReportTable &t)
     case ReportTable::Style::Formulas:
         out += u"<table class=\"formulas\">\n"_s;
         break;
+    case ReportTable::Style::Project:
+        out += u"<table class=\"project\">\n"_s;
+        break;
+    case ReportTable::Style::SignOff:
+        out += u"<table class=\"signoff\">\n"_s;
+        break;
     case ReportTable::Style::Summary:
         // Widths for the columns: number, case, q, ht, hco2, jump, d, L, d′,
         // Lsj, t, Lp.
@@ -163,9 +178,14 @@ QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &
     out += u"<meta name=\"generator\" content=\"varnolt-report\">\n"_s;
     out += u"<title>%1 %2</title>\n"_s.arg(htmlEscaped(doc.title),
             htmlEscaped(settings.date.isValid() ? settings.date.toString(Qt::ISODate) : QString()));
-    out += u"<style>"_s + QString::fromUtf16(styleSheet) + u"</style>\n</head>\n<body>\n"_s;
-    out += u"<header>\n<h1>%1</h1>\n<p class=\"date\">%2</p>\n</header>\n"_s.arg(
+    out += u"<style>"_s + QString::fromUtf16(styleSheet)
+            + pageMarginsCss(doc.pageHeader, doc.pageFooter) + u"</style>\n</head>\n<body>\n"_s;
+    // The title page: the project's entries, the title and date, the
+    // sign-off table; the report proper starts on the next page.
+    out += u"<header class=\"title-page\">\n"_s + tableHtml(doc.projectTable);
+    out += u"<h1>%1</h1>\n<p class=\"date\">%2</p>\n"_s.arg(
             htmlEscaped(doc.title), htmlEscaped(doc.dateLine));
+    out += tableHtml(doc.signOffTable) + u"</header>\n"_s;
     for (const ReportSection &s : doc.sections) {
         out += s.isCase ? u"<section class=\"case\" id=\"%1\">\n"_s.arg(s.id)
                         : u"<section id=\"%1\">\n"_s.arg(s.id);

@@ -88,6 +88,9 @@ QByteArray markdownReport(const design::DesignResult &design, const ReportSettin
     const ReportDocument doc = buildReport(design, settings);
     QString out = u"# "_s + markdownEscaped(doc.title) + u"\n\n"_s + markdownEscaped(doc.dateLine)
             + u"\n\n"_s;
+    // The title block as two small tables; a Markdown page has no running
+    // header or page numbers.
+    out += tableMarkdown(doc.projectTable) + tableMarkdown(doc.signOffTable);
     for (const ReportSection &s : doc.sections) {
         for (const ReportBlock &b : s.blocks)
             out += blockMarkdown(b);

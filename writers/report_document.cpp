@@ -30,6 +30,17 @@ QString caseTitle(const design::CaseResult &result, std::size_t index, ReportLan
     return name;
 }
 
+design::ProjectInfo projectOf(
+        const std::optional<design::ProjectInfo> &file, const design::ProjectInfo &given)
+{
+    const design::ProjectInfo fromFile = file.value_or(design::ProjectInfo{});
+    const auto either = [](const QString &mine, const QString &other) {
+        return mine.isEmpty() ? other : mine;
+    };
+    return {either(given.name, fromFile.name), either(given.stage, fromFile.stage),
+            either(given.number, fromFile.number)};
+}
+
 ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings)
 {
     ReportDocument doc;
@@ -40,6 +51,7 @@ ReportDocument buildReport(const design::DesignResult &design, const ReportSetti
             = settings.date.isValid() ? settings.date.toString(Qt::ISODate) : QString();
     doc.dateLine = word(Word::DateLabel, settings.language)
             + (settings.language == ReportLanguage::Chinese ? u"："_s : u": "_s) + dateText;
+    report::addTitlePage(doc, projectOf(design.project, settings.project));
     report::addBasis(doc, design);
     report::addSummary(doc, design);
     report::addFloods(doc, design);

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace varnolt::writers {
@@ -17,6 +18,9 @@ struct ReportSettings {
     ReportLanguage language = ReportLanguage::Chinese;
     QString title; // empty: the default title 消能计算书
     QDate date;
+    // The title block's entries given on the command line: each one given
+    // overrides the design file's [project] entry, each one empty leaves it.
+    design::ProjectInfo project;
 };
 
 // The calculation report as plain text in blocks, before it becomes HTML or
@@ -30,7 +34,7 @@ struct ReportCell {
 };
 
 struct ReportTable {
-    enum class Style { Data, Inputs, Formulas, Summary };
+    enum class Style { Data, Inputs, Formulas, Summary, Project, SignOff };
     Style style = Style::Data;
     QStringList header; // empty: no header row
     std::vector<std::vector<ReportCell>> rows;
@@ -55,8 +59,23 @@ struct ReportDocument {
     ReportLanguage language = ReportLanguage::Chinese;
     QString title;
     QString dateLine; // 日期：2026-12-07
+    // The title page: the project's name, design stage and report number,
+    // an empty cell for each one not given, and the sign-off table with
+    // empty cells for the names and dates.
+    ReportTable projectTable;
+    ReportTable signOffTable;
+    // The running header of every printed page (the project's name and the
+    // title, shortened) and its footer's pattern, %1 the page and %2 the
+    // number of pages.
+    QString pageHeader;
+    QString pageFooter;
     std::vector<ReportSection> sections;
 };
+
+// The title block's entries: each one given in `given` over the design
+// file's, none made up where neither gives it.
+design::ProjectInfo projectOf(
+        const std::optional<design::ProjectInfo> &file, const design::ProjectInfo &given);
 
 ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings);
 

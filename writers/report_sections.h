@@ -9,6 +9,10 @@
 
 namespace varnolt::writers::report {
 
+// The title page's tables and the printed pages' running header and
+// footer, from the project's entries and the report's title.
+void addTitlePage(ReportDocument &doc, const design::ProjectInfo &project);
+
 // The report's chapters: the basis of the calculation (method, constants,
 // formulas, the cross-check's parameters), the summary of all cases with the
 // governing ones, and each case's own section.

@@ -25,6 +25,28 @@ Entry entryOf(Word w)
                 "ReportWords", "Energy Dissipator Calculation Report", "DefaultTitle");
     case Word::DateLabel:
         return QT_TRANSLATE_NOOP3("ReportWords", "Date", "DateLabel");
+    case Word::ProjectName:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Project", "ProjectName");
+    case Word::DesignStage:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Design stage", "DesignStage");
+    case Word::ReportNumber:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Report number", "ReportNumber");
+    case Word::SignOffRole:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Sign-off", "SignOffRole");
+    case Word::SignOffName:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Name", "SignOffName");
+    case Word::SignCalculated:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Calculated", "SignCalculated");
+    case Word::SignChecked:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Checked", "SignChecked");
+    case Word::SignReviewed:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Reviewed", "SignReviewed");
+    case Word::SignApproved:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Approved", "SignApproved");
+    case Word::PageHeader:
+        return QT_TRANSLATE_NOOP3("ReportWords", "%1 — %2", "PageHeader");
+    case Word::PageFooter:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Page %1 of %2", "PageFooter");
     case Word::ContentsNote:
         return QT_TRANSLATE_NOOP3("ReportWords", "%1 cases.", "ContentsNote");
     case Word::BasisHeading:

@@ -16,6 +16,18 @@ enum class ReportLanguage { Chinese, English };
 enum class Word {
     DefaultTitle,
     DateLabel,
+    // The title page, and the running header and footer of every printed page.
+    ProjectName, // 工程名称
+    DesignStage, // 设计阶段
+    ReportNumber, // 计算书编号
+    SignOffRole, // the sign-off table's first column
+    SignOffName,
+    SignCalculated,
+    SignChecked,
+    SignReviewed,
+    SignApproved,
+    PageHeader, // %1 the project's name, %2 the title
+    PageFooter, // %1 the page, %2 the pages
     ContentsNote,
     BasisHeading,
     BasisMethod,

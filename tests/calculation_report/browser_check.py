@@ -4,9 +4,13 @@
 The reports come from write_test_report (the design library on real cases)
 and from varnolt-report itself on the example file of examples/.
 Chromium prints each to PDF and takes a screenshot; pdftotext reads the PDF
-back. Checked: tidy finds no problem in the HTML; every case's name and its
-governing figures are on the pages; each case starts a page of its own; the
-malicious name is printed as text; no word lies outside the page's margins.
+back. Checked: tidy finds no problem in the HTML; the first page is the title
+page with the project's entries and the sign-off words; every page is headed
+by the project's name and the title and numbered "第 x 页 共 N 页" ("Page x of
+N") with N the PDF's pages; every case's name and its governing figures are
+on the pages; each case starts a page of its own; the malicious name is
+printed as text; no word lies outside the page's margins but the header's and
+the footer's, which stay in their margin bands.
 The page images are left in the output folder for a person to look at.
 
 CTest runs it with the suite's pinned faces, and once more with --face
@@ -16,6 +20,7 @@ so that run judges the margins by the pages' ink instead.
 """
 import argparse
 import csv
+import html as html_module
 import json
 import math
 import pathlib
@@ -29,6 +34,18 @@ import tempfile
 # for glyph boxes that reach a little beyond their advance.
 MM = 72 / 25.4
 LEFT, RIGHT, TOP, BOTTOM = 20 * MM - 3, 18 * MM - 3, 18 * MM - 3, 20 * MM - 3
+# The running header and the page numbers stand in the top and bottom
+# margins, but no nearer the paper's edge than this.
+EDGE = 5 * MM
+
+# The words of the title page and the page footer, by the report's language.
+TITLE_PAGE = {
+    "zh": ["工程名称", "设计阶段", "计算书编号", "签署", "签名", "日期", "计算", "校核", "审查", "批准"],
+    "en": ["Project", "Design stage", "Report number", "Sign-off", "Name", "Date", "Calculated",
+           "Checked", "Reviewed", "Approved"],
+}
+FOOTER = {"zh": "第 {} 页 共 {} 页", "en": "Page {} of {}"}
+HEADER_GAP = {"zh": "　", "en": " — "}
 
 failures = []
 SKIPPED = 77  # CTest's SKIP_RETURN_CODE
@@ -49,7 +66,18 @@ def chromium(browser, args, profile):
 
 
 def squeeze(text):
-    return re.sub(r"\s+", "", text)
+    """Text without blanks, and without the invisible isolates around a right-to-left name."""
+    return re.sub(r"[\s\u2068\u2069]+", "", text)
+
+
+def html_unescape(text):
+    return html_module.unescape(text)
+
+
+def pdf_pages(pdf):
+    info = subprocess.run(["pdfinfo", str(pdf)], check=True, capture_output=True,
+                          text=True).stdout
+    return int(re.search(r"^Pages:\s+(\d+)", info, re.M).group(1))
 
 
 def page_texts(pdf):
@@ -61,18 +89,48 @@ def page_texts(pdf):
     return pages
 
 
-def words_off_the_page(pdf):
-    """Words whose boxes reach into the margins or past the paper."""
+def page_words(pdf):
+    """Each page's size and its words with their boxes, in points."""
     out = subprocess.run(["pdftotext", "-bbox", str(pdf), "-"], check=True,
                          capture_output=True).stdout.decode("utf-8")
-    off = []
+    pages = []
     for page in re.finditer(r'<page width="([\d.]+)" height="([\d.]+)">(.*?)</page>', out, re.S):
-        width, height = float(page.group(1)), float(page.group(2))
-        for w in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
-                             r'yMax="([\d.]+)">([^<]*)</word>', page.group(3)):
-            x0, y0, x1, y1 = (float(w.group(i)) for i in range(1, 5))
-            if x0 < LEFT or x1 > width - RIGHT or y0 < TOP or y1 > height - BOTTOM:
-                off.append(f"{w.group(5)} at ({x0:.0f},{y0:.0f})-({x1:.0f},{y1:.0f})")
+        words = [tuple(float(w.group(i)) for i in range(1, 5)) + (html_unescape(w.group(5)),)
+                 for w in re.finditer(r'<word xMin="([\d.]+)" yMin="([\d.]+)" '
+                                      r'xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>',
+                                      page.group(3))]
+        pages.append((float(page.group(1)), float(page.group(2)), words))
+    return pages
+
+
+def margin_lines(pages):
+    """The words of each page's top and bottom margins, each band joined in
+    reading order: its running header and its footer."""
+    lines = []
+    for width, height, words in pages:
+        # By the boxes' middles: Noto CJK's boxes reach far above and below
+        # its glyphs.
+        middle = [((w[1] + w[3]) / 2, w) for w in words]
+        top = sorted((w for m, w in middle if m < TOP), key=lambda w: (round(w[1]), w[0]))
+        bottom = sorted((w for m, w in middle if m > height - BOTTOM),
+                        key=lambda w: (round(w[1]), w[0]))
+        lines.append((squeeze("".join(w[4] for w in top)),
+                      squeeze("".join(w[4] for w in bottom))))
+    return lines
+
+
+def words_off_the_page(pages):
+    """Words whose boxes reach into the side margins or past the paper, or
+    cross from the page's body into its top or bottom margin; the header's
+    and footer's words stand in their margins clear of the paper's edge."""
+    off = []
+    for number, (width, height, words) in enumerate(pages, start=1):
+        for x0, y0, x1, y1, text in words:
+            in_body = y0 >= TOP and y1 <= height - BOTTOM
+            in_header = y1 <= TOP and y0 >= EDGE
+            in_footer = y0 >= height - BOTTOM and y1 <= height - EDGE
+            if x0 < LEFT or x1 > width - RIGHT or not (in_body or in_header or in_footer):
+                off.append(f"page {number}: {text} at ({x0:.0f},{y0:.0f})-({x1:.0f},{y1:.0f})")
     return off
 
 
@@ -104,12 +162,38 @@ def ink_off_the_page(pdf, work):
         y0 = inked[0][0] * points
         y1 = (inked[-1][0] + 1) * points
         page_width, page_height = width * points, height * points
-        if x0 < LEFT or x1 > page_width - RIGHT or y0 < TOP or y1 > page_height - BOTTOM:
+        # The header and footer lines stand in the margins, clear of the edge.
+        if x0 < LEFT or x1 > page_width - RIGHT or y0 < EDGE or y1 > page_height - EDGE:
             off.append(f"page {number}: ink at ({x0:.0f},{y0:.0f})-({x1:.0f},{y1:.0f})")
     return off
 
 
-def check_report(html, expected, browser, work, case_heading, malicious=True, by_ink=False):
+def check_page_frame(html, pages, words, lang, project, title):
+    """The title page first, and every page's running header and numbered
+    footer in its margins; the pages' texts without them."""
+    header = project["name"] + HEADER_GAP[lang] + title if project.get("name") else title
+    count = len(words)
+    bodies = []
+    for number, (page, (top, bottom)) in enumerate(zip(pages, margin_lines(words)), start=1):
+        head, foot = squeeze(header), squeeze(FOOTER[lang].format(number, count))
+        check(top == head, f"{html.name}: page {number} headed {top!r}, not {head!r}")
+        check(bottom == foot, f"{html.name}: page {number} footed {bottom!r}, not {foot!r}")
+        # pdftotext may read the footer in among a table's columns.
+        bodies.append(squeeze(page).replace(head, "", 1).replace(foot, "", 1))
+    first = bodies[0] if bodies else ""
+    for entry in ("name", "stage", "number"):
+        if project.get(entry):
+            check(squeeze(project[entry]) in first,
+                  f"{html.name}: project {entry} {project[entry]!r} not on the title page")
+    check(squeeze(title) in first, f"{html.name}: title not on the title page")
+    for word in TITLE_PAGE[lang]:
+        check(squeeze(word) in first, f"{html.name}: {word!r} not on the title page")
+    check(not re.search(r"3\.1", first), f"{html.name}: the report starts on the title page")
+    return bodies
+
+
+def check_report(html, expected, browser, work, case_heading, malicious=True, by_ink=False,
+                 lang="zh", title="消能计算书"):
     pdf = work / (html.stem + ".pdf")
     with tempfile.TemporaryDirectory() as profile:
         chromium(browser, ["--no-pdf-header-footer", f"--print-to-pdf={pdf}", html.as_uri()],
@@ -124,10 +208,14 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
                    check=True)
 
     pages = page_texts(pdf)
-    squeezed = [squeeze(p) for p in pages]
+    words = page_words(pdf)
+    count = pdf_pages(pdf)
+    check(len(pages) == count and len(words) == count,
+          f"{html.name}: {len(pages)} pages of text, {len(words)} of words, {count} in the PDF")
+    squeezed = check_page_frame(html, pages, words, lang, expected.get("project", {}), title)
     whole = "".join(squeezed)
     cases = expected["cases"]
-    check(len(pages) >= 2 + len(cases), f"{html.name}: {len(pages)} pages for {len(cases)} cases")
+    check(len(pages) >= 3 + len(cases), f"{html.name}: {len(pages)} pages for {len(cases)} cases")
 
     # Each case heads a page of its own, in order.
     previous = -1
@@ -148,8 +236,8 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
         if error:
             check(squeeze(error) in whole, f"{html.name}: error of case {k} not printed")
 
-    # The governing figures stand on the summary page.
-    summary = squeezed[0] + (squeezed[1] if len(squeezed) > 1 else "")
+    # The governing figures stand on the summary page, after the title page.
+    summary = "".join(squeezed[1:3])
     for what, figure in expected["governing"].items():
         check(figure in summary, f"{html.name}: governing {what} {figure} not in the summary")
 
@@ -161,7 +249,7 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
         off = ink_off_the_page(pdf, work)
         check(not off, f"{html.name}: ink outside the margins: {off[:5]}")
     else:
-        off = words_off_the_page(pdf)
+        off = words_off_the_page(words)
         check(not off, f"{html.name}: {len(off)} words outside the margins: {off[:5]}")
     return len(pages)
 
@@ -240,13 +328,19 @@ def main():
     zh = check_report(work / "report-zh.html", expected, args.browser, work,
                       lambda k: f"3.{k} 工况：", by_ink=by_ink)
     en = check_report(work / "report-en.html", expected, args.browser, work,
-                      lambda k: f"3.{k} Case: ", by_ink=by_ink)
+                      lambda k: f"3.{k} Case: ", by_ink=by_ink, lang="en",
+                      title="Energy Dissipator Calculation Report")
     print(f"pages: {zh} (Chinese), {en} (English); images in {work}")
 
     if args.program and args.example:
         expected = example_expectations(args.program, pathlib.Path(args.example), work)
         html = work / "example.html"
-        run = subprocess.run([args.program, args.example, "-o", str(html)])
+        # The title block by the command line.
+        expected["project"] = {"name": "示例溢流坝", "stage": "可行性研究", "number": "EX-2026-01"}
+        run = subprocess.run([args.program, args.example, "-o", str(html),
+                              "--project", expected["project"]["name"],
+                              "--stage", expected["project"]["stage"],
+                              "--number", expected["project"]["number"]])
         check(run.returncode == 0, f"example: varnolt-report exited with {run.returncode}")
         tidy = subprocess.run(["tidy", "-q", "-e", "-utf8", str(html)], capture_output=True,
                               text=True)

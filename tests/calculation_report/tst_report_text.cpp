@@ -116,6 +116,7 @@ void TestReportText::caseFileTextStaysText()
     DesignResult d = evaluateDesign({designCase(name, 10, 3, 5, 1, 3)}, DesignOptions{});
     ReportSettings s = settings();
     s.title = name;
+    s.project = {name, name, name};
     const QString page = html(d, s);
 
     // No markup of the case file survives: every tag in the page is one of

@@ -2,7 +2,7 @@
 // discharges, the largest weir and discharge met in practice, a case that
 // stops, a jump the tailwater holds, a long name and a malicious one; in
 // Chinese and English, as HTML and Markdown, with what the printed pages
-// must show listed in expected.json.
+// must show listed in expected.json, the project's title block among it.
 #include "design/design.h"
 #include "design_cases.h"
 #include "writers/error_words.h"
@@ -63,6 +63,9 @@ int main(int argc, char **argv)
 
     ReportSettings zh;
     zh.date = QDate(2026, 12, 7);
+    // A project's name with quotes, a backslash and markup, which the page
+    // header's CSS string must carry as text.
+    zh.project = {u"某水库溢洪道 \"甲\" \\ <b>"_s, u"初步设计"_s, u"JS-2026-07"_s};
     ReportSettings en = zh;
     en.language = ReportLanguage::English;
 
@@ -95,7 +98,11 @@ int main(int argc, char **argv)
             && save(dir.filePath(u"report-en.html"_s), htmlReport(design, en))
             && save(dir.filePath(u"report-zh.md"_s), markdownReport(design, zh))
             && save(dir.filePath(u"expected.json"_s),
-                    QJsonDocument(QJsonObject{{u"cases"_s, expected}, {u"governing"_s, governing}})
+                    QJsonDocument(QJsonObject{{u"cases"_s, expected}, {u"governing"_s, governing},
+                                          {u"project"_s,
+                                                  QJsonObject{{u"name"_s, zh.project.name},
+                                                          {u"stage"_s, zh.project.stage},
+                                                          {u"number"_s, zh.project.number}}}})
                             .toJson());
     return ok ? 0 : 1;
 }

@@ -79,6 +79,8 @@ private slots:
     void floodOutsideTheTable();
     void settingsPrecedence_data();
     void settingsPrecedence();
+    void titleBlockPrecedence_data();
+    void titleBlockPrecedence();
 
 private:
     QTemporaryDir m_dir;
@@ -292,6 +294,39 @@ void TestReportDesignFile::settingsPrecedence()
     else
         QCOMPARE(*resolved.design.ks, *options->design.ks); // the bed class's own
     QCOMPARE(resolved.sigma, 1.05); // the default: neither gives one
+}
+
+// The title block's entries: the file's [project], each one overridden by
+// its option on the command line.
+void TestReportDesignFile::titleBlockPrecedence_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("rows"); // the Markdown's title-block rows
+
+    QTest::newRow("the file's entries")
+            << QStringList{}
+            << QStringList{u"| 工程名称 | Example weir |"_s, u"| 设计阶段 | Preliminary design |"_s,
+                       u"| 计算书编号 | EX-001 |"_s};
+    QTest::newRow("the project's name by option")
+            << QStringList{u"--project"_s, u"某水库溢洪道"_s}
+            << QStringList{u"| 工程名称 | 某水库溢洪道 |"_s, u"| 设计阶段 | Preliminary design |"_s,
+                       u"| 计算书编号 | EX-001 |"_s};
+    QTest::newRow("stage and number by option")
+            << QStringList{u"--stage=施工图设计"_s, u"--number=JS-7"_s, u"--lang=en"_s}
+            << QStringList{u"| Project | Example weir |"_s, u"| Design stage | 施工图设计 |"_s,
+                       u"| Report number | JS-7 |"_s};
+}
+
+void TestReportDesignFile::titleBlockPrecedence()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, rows);
+    const ReportRun run = runReportProgram(
+            QStringList{QStringLiteral(VARNOLT_EXAMPLE_DESIGN), u"--format=md"_s} + options);
+    QCOMPARE(run.status, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    for (const QString &row : rows)
+        QVERIFY2(lines.contains(row), qPrintable(row));
 }
 
 QTEST_GUILESS_MAIN(TestReportDesignFile)

@@ -33,6 +33,9 @@ QMap<QString, QString> decided(const ReportOptions &o)
                              : u"none"_s},
             {u"lang"_s, o.language == writers::ReportLanguage::English ? u"en"_s : u"zh"_s},
             {u"title"_s, o.title},
+            {u"project"_s, o.project.name},
+            {u"stage"_s, o.project.stage},
+            {u"number"_s, o.project.number},
             {u"alpha"_s, numberText(o.design.alpha)},
             {u"b-ratio"_s, numberText(o.design.widthRatio)},
             {u"beta"_s, numberText(o.design.beta)},
@@ -145,6 +148,14 @@ void TestReportOptions::acceptedOptions_data()
             u"markdown"_s, u"-o"_s, u"r.txt"_s} << u"output=r.txt; format=md"_s;
     QTest::newRow("report language and title") << QStringList{u"cases.csv"_s, u"--lang=zh-CN"_s,
             u"--title"_s, u"  Weir 3  "_s} << u"lang=zh; title=Weir 3"_s;
+    QTest::newRow("no title block given")
+            << QStringList{u"cases.csv"_s} << u"project=; stage=; number="_s;
+    QTest::newRow("the title block's entries") << QStringList{u"cases.csv"_s, u"--project"_s,
+            u" 某水库溢洪道 "_s, u"--stage=初步设计"_s, u"-number"_s, u"JS-2026-07"_s}
+                                               << u"project=某水库溢洪道; stage=初步设计; "
+                                                  u"number=JS-2026-07"_s;
+    QTest::newRow("markup and quotes are the name's own") << QStringList{u"w.toml"_s,
+            u"--project"_s, u"<b>\"A\" \\</b>"_s} << u"project=<b>\"A\" \\</b>; stage="_s;
     QTest::newRow("--help") << QStringList{u"--help"_s} << u"help=yes; version=no"_s;
     QTest::newRow("-h") << QStringList{u"-h"_s} << u"help=yes"_s;
     QTest::newRow("--version") << QStringList{u"--version"_s} << u"version=yes; help=no"_s;
@@ -279,6 +290,19 @@ void TestReportOptions::refusedOptions_data()
                                       << u"option --lang: unknown language 'fr' (zh, en)"_s;
     QTest::newRow("title too long") << file + QStringList{u"--title"_s, QString(257, u'x')}
                                     << u"option --title: give at most 256 characters"_s;
+    QTest::newRow("a blank project") << file + QStringList{u"--project"_s, u"   "_s}
+                                     << u"option --project: give 1 to 256 characters"_s;
+    QTest::newRow("an overlong stage") << file + QStringList{u"--stage"_s, QString(257, u'x')}
+                                       << u"option --stage: give 1 to 256 characters"_s;
+    QTest::newRow("a line break in the number")
+            << file + QStringList{u"--number"_s, u"A\n1"_s}
+            << u"option --number: contains a control character"_s;
+    QTest::newRow("a bidirectional override in the project")
+            << file + QStringList{u"--project"_s, u"weir\u202E 3"_s}
+            << u"option --project: contains a bidirectional control, which would reorder the "
+               u"words printed beside it"_s;
+    QTest::newRow("the project twice") << file + QStringList{u"--project=a"_s, u"--project=b"_s}
+                                       << u"option --project is given more than once"_s;
     QTest::newRow("a workbook to standard output")
             << file + QStringList{u"--format"_s, u"xlsx"_s}
             << u"a workbook is written to a file: give -o FILE.xlsx"_s;
@@ -302,11 +326,12 @@ void TestReportOptions::helpTextListsEveryOption()
 {
     const QString help = helpText();
     QVERIFY(help.startsWith(u"Usage: varnolt-report [OPTION]... CASES.csv\n"_s));
-    for (const char *option : {"--q Q", "--H H", "--a1 A1", "--v V", "--ht HT", "--phi", "--sigma",
-                 "--name", "--alpha", "--b-ratio", "--beta", "--ls", "--k1", "--ks", "--bed",
-                 "--phi-exit", "--depth-step", "--length-step", "--k2", "--slab-unit-weight",
-                 "-o, --output", "--format", "--lang", "--title", "--help", "--version", "--basin",
-                 "--sill-m", "--allowable-velocity"})
+    for (const char *option :
+            {"--q Q", "--H H", "--a1 A1", "--v V", "--ht HT", "--phi", "--sigma", "--name",
+                    "--alpha", "--b-ratio", "--beta", "--ls", "--k1", "--ks", "--bed", "--phi-exit",
+                    "--depth-step", "--length-step", "--k2", "--slab-unit-weight", "-o, --output",
+                    "--format", "--lang", "--title", "--help", "--version", "--basin", "--sill-m",
+                    "--allowable-velocity", "--project NAME", "--stage STAGE", "--number NUMBER"})
         QVERIFY2(help.contains(QLatin1String(option)), option);
     QVERIFY(help.contains(u"  coarse-sand  Ks = 12  [v0] = 0.5 m/s  (中砂、粗砂)\n"_s));
     QVERIFY(help.contains(u"discharge coefficient of the sill (default 0.42)"_s));
