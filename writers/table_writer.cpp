@@ -332,7 +332,10 @@ QByteArray tableText(const DesignResult &design, ReportLanguage language)
     for (std::size_t i = 0; i < design.cases.size(); ++i)
         rows.push_back(rowOf(design, i));
 
-    QString text = alignedLines(rows, [](std::size_t c) { return tableColumns[c].rightAligned; });
+    QString text = alignedLines(rows, [](std::size_t c) {
+        const TableColumn &column = tableColumns.at(c);
+        return column.rightAligned;
+    });
 
     text += u'\n';
     text += summaryLines(design);
