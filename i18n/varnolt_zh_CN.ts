@@ -993,6 +993,11 @@
         <comment>WarningCase</comment>
         <translation>工况「%1」：</translation>
     </message>
+    <message>
+        <source>energy line</source>
+        <comment>SketchEnergyLine</comment>
+        <translation>总水头线</translation>
+    </message>
 </context>
 <context>
     <name>SideFailureWords</name>

@@ -124,6 +124,7 @@ enum class Word {
     SketchUnits,
     SketchBasinLength,
     SketchJumpLength,
+    SketchEnergyLine,
     UnnamedCase,
     CaseRow, // where a named case stands in its file, after its name
     RangeTo,
