@@ -116,6 +116,7 @@ private:
             std::vector<Mark> &out, std::vector<LabelRequest> &labels, const Profile &w) const;
     void dimensions(
             std::vector<Mark> &out, std::vector<LabelRequest> &labels, const Profile &w) const;
+    void lengthDimension(std::vector<Mark> &out, std::vector<LabelRequest> &labels) const;
     void elevations(std::vector<LabelRequest> &labels, const Profile &w) const;
     QString scaleNote() const;
 
@@ -498,8 +499,8 @@ void Layout::energyLine(
             Point{X(0) + 1.0, Y(s.energy) + 0.35 * labelFontSize}, Anchor::Start, 0.3, 3.0});
 }
 
-// Dimension lines with their values: the heights at the sides, the length
-// of the basin or the jump below the floor.
+// Dimension lines with their values: the heights at the sides and at the
+// basin's end.
 void Layout::dimensions(
         std::vector<Mark> &out, std::vector<LabelRequest> &labels, const Profile &w) const
 {
@@ -521,7 +522,14 @@ void Layout::dimensions(
         verticalDimension(out, labels, X(L) + (f < 0 ? 9.0 : 4.0), 0, *s.sillCrest,
                 u"c=%1"_s.arg(figure(*s.sillCrest)), false);
     verticalDimension(out, labels, X(m_xEnd) - 3, 0, s.ht, u"ht=%1"_s.arg(figure(s.ht)), true);
+}
 
+// The length of the basin or the jump, below the floor.
+void Layout::lengthDimension(std::vector<Mark> &out, std::vector<LabelRequest> &labels) const
+{
+    const Scene &s = m_s;
+    const double f = s.floor;
+    const double L = s.length;
     const double dimY = Y(f) + groundBand + 4.0;
     out.push_back(paperLine({X(0), dimY}, {X(L), dimY}, u"dim"_s));
     for (const double x : {X(0), X(L)}) {
@@ -597,15 +605,10 @@ Drawing Layout::drawing() const
     std::vector<LabelRequest> labels;
     labels.push_back(
             LabelRequest{scaleNote(), Point{sideMargin, m_height - 1.5}, Anchor::Start, 1.0, 1.0});
-    std::vector<Mark> lines;
-    std::vector<LabelRequest> lengthAndEnergy;
-    dimensions(lines, labels, w);
-    lengthAndEnergy.push_back(labels.back());
-    labels.pop_back();
+    dimensions(d.marks, labels, w);
     elevations(labels, w);
-    energyLine(lines, lengthAndEnergy, w);
-    labels.insert(labels.end(), lengthAndEnergy.begin(), lengthAndEnergy.end());
-    d.marks.insert(d.marks.end(), lines.begin(), lines.end());
+    lengthDimension(d.marks, labels);
+    energyLine(d.marks, labels, w);
 
     d.labels = placeLabels(labels, d.obstacles());
     d.noteIndex = 0;
