@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace varnolt::writers::sketch {
 
@@ -46,9 +47,9 @@ bool Box::inside(const Box &frame) const
 
 double textWidth(const QString &text, double fontSize)
 {
-    double ems = 0;
-    for (const uint c : text.toUcs4())
-        ems += wide(c) ? 1.0 : 0.65;
+    const QList<uint> characters = text.toUcs4();
+    const double ems = std::accumulate(characters.begin(), characters.end(), 0.0,
+            [](double sum, uint c) { return sum + (wide(c) ? 1.0 : 0.65); });
     return ems * fontSize;
 }
 
@@ -101,10 +102,9 @@ bool Obstacles::blocks(const Box &b) const
 {
     if (!b.inside(frame))
         return true;
-    for (const Segment &s : strokes) {
-        if (crosses(s, b))
-            return true;
-    }
+    if (std::any_of(
+                strokes.begin(), strokes.end(), [&](const Segment &s) { return crosses(s, b); }))
+        return true;
     for (const std::vector<Point> &area : areas) {
         if (area.size() < 3)
             continue;

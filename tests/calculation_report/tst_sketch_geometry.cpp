@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <numeric>
 
 using namespace varnolt;
 using namespace varnolt::design;
@@ -35,7 +36,6 @@ struct Text {
     double x = 0, y = 0;
     QString anchor;
     QString text;
-    QString cls;
 };
 
 // The room a text takes at the sketch's 2.6 mm font, estimated from below:
@@ -49,9 +49,12 @@ struct TextBox {
 TextBox boxOf(const Text &t)
 {
     constexpr double em = 2.6;
-    double width = 0;
-    for (const uint c : t.text.toUcs4())
-        width += (c >= 0x2E80 || (c >= 0x25A0 && c <= 0x25FF)) ? 0.95 * em : 0.55 * em;
+    const QList<uint> characters = t.text.toUcs4();
+    const double width
+            = std::accumulate(characters.begin(), characters.end(), 0.0, [](double sum, uint c) {
+                  return sum
+                          + ((c >= 0x2E80 || (c >= 0x25A0 && c <= 0x25FF)) ? 0.95 * em : 0.55 * em);
+              });
     double left = t.x;
     if (t.anchor == u"middle"_s)
         left -= width / 2;
@@ -215,7 +218,7 @@ ReadSketch readSketch(const QString &svg)
                 ++s.rollerCurls;
         }
         if (xml.name() == u"text") {
-            Text t{num(u"x"_s), num(u"y"_s), a.value(u"text-anchor"_s).toString(), {}, cls};
+            Text t{num(u"x"_s), num(u"y"_s), a.value(u"text-anchor"_s).toString(), {}};
             t.text = xml.readElementText();
             s.texts << t.text;
             s.labels.push_back(t);
