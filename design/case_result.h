@@ -167,6 +167,9 @@ struct FloodFigures {
     double tailwaterLevel = 0; // downstream floor + ht (m)
     double basinFloorLevel = 0; // downstream floor − basin depth (m)
     std::optional<double> jumpLevel; // basin floor + the jump's conjugate depth (m)
+    double crestLevel = 0; // the weir's crest (m)
+    double floorLevel = 0; // the downstream floor at the toe (m)
+    double approachBedLevel = 0; // the approach channel's bed, P below the crest (m)
 };
 
 // The apron extension Lp = Ks·√(qs·√ΔH′) of a case, qs = q·b1/b2.

@@ -41,6 +41,9 @@ std::optional<FloodFigures> figuresOf(
         figures.tailwaterLevel = levels.tailwater;
         figures.basinFloorLevel = levels.basinFloor;
         figures.jumpLevel = levels.jump;
+        figures.crestLevel = file.weir.crest;
+        figures.floorLevel = file.weir.floor;
+        figures.approachBedLevel = file.weir.approachBed;
         return figures;
     } catch (const CalcError &) {
         return std::nullopt; // levels beyond the range of doubles: the case shows none

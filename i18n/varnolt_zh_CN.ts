@@ -1048,6 +1048,11 @@
         <comment>PageFooter</comment>
         <translation>第 %1 页 共 %2 页</translation>
     </message>
+    <message>
+        <source>energy line</source>
+        <comment>SketchEnergyLine</comment>
+        <translation>总水头线</translation>
+    </message>
 </context>
 <context>
     <name>SideFailureWords</name>

@@ -293,6 +293,8 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3("ReportWords", "basin", "SketchBasinLength");
     case Word::SketchJumpLength:
         return QT_TRANSLATE_NOOP3("ReportWords", "jump", "SketchJumpLength");
+    case Word::SketchEnergyLine:
+        return QT_TRANSLATE_NOOP3("ReportWords", "energy line", "SketchEnergyLine");
     case Word::RangeTo:
         return QT_TRANSLATE_NOOP3("ReportWords", " to ", "RangeTo");
     case Word::CaseRow:

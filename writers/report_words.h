@@ -136,6 +136,7 @@ enum class Word {
     SketchUnits,
     SketchBasinLength,
     SketchJumpLength,
+    SketchEnergyLine,
     UnnamedCase,
     CaseRow, // where a named case stands in its file, after its name
     RangeTo,

@@ -93,6 +93,13 @@ Scene sceneOf(const design::CaseResult &r, ReportLanguage language, design::Basi
     s.a1 = r.inputs.a1;
     s.H = r.inputs.H;
     s.ht = r.inputs.ht;
+    s.energy = r.check->E0;
+    if (r.flood) {
+        const design::FloodFigures &f = *r.flood;
+        s.approachBed = f.approachBedLevel - f.floorLevel;
+        s.levels = Scene::Levels{
+                f.crestLevel, f.upstreamLevel, f.tailwaterLevel, f.floorLevel, f.approachBedLevel};
+    }
     if (r.basin) {
         // The adopted type as it was sized, else the sunk basin.
         const bool adopted = (type == design::BasinType::Sill && setSillBasin(s, r, language))

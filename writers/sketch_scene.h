@@ -23,8 +23,27 @@ struct Scene {
     // The crest of the sill at the basin's end, above the downstream floor,
     // where the adopted basin has one (the sill and the combined basin).
     std::optional<double> sillCrest;
+    // The energy line: the total head E0 above the downstream floor.
+    double energy = 0;
+    // The approach channel's bed above the downstream floor: the crest less
+    // the weir height P where the design gives the weir's levels, else the
+    // downstream floor itself, as the case gives no other.
+    double approachBed = 0;
+    // Elevations where the case came from a design given by levels: the
+    // downstream floor is the datum of everything drawn.
+    struct Levels {
+        double crest = 0;
+        double upstream = 0;
+        double tailwater = 0;
+        double floor = 0; // the downstream floor at the toe
+        double approachBed = 0;
+    };
+    std::optional<Levels> levels;
     QString topLabel;
     QString lengthLabel;
+
+    // The weir's height above the approach bed.
+    double weirHeight() const { return a1 - approachBed; }
 };
 
 // The scene of a case whose check ran: with the basin of the adopted type

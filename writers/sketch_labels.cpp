@@ -1,0 +1,163 @@
+#include "writers/sketch_labels.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace varnolt::writers::sketch {
+
+namespace {
+
+// East Asian wide characters and the geometric shapes (▽ among them),
+// which the report's faces set a full em wide or nearly so.
+bool wide(uint c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x25A0 && c <= 0x25FF)
+            || (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xAC00 && c <= 0xD7A3)
+            || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+            || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || c >= 0x20000;
+}
+
+// Above the baseline the tallest glyphs of the faces reach 0.8 em (a CJK
+// ideograph), below it a descender 0.22 em.
+constexpr double ascent = 0.8;
+constexpr double descent = 0.22;
+
+// The search's grid on the paper (mm).
+constexpr double searchStep = 0.5;
+
+} // namespace
+
+bool Box::overlaps(const Box &other) const
+{
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+}
+
+bool Box::contains(Point p) const
+{
+    return p.x >= left && p.x <= right && p.y >= top && p.y <= bottom;
+}
+
+bool Box::inside(const Box &frame) const
+{
+    return left >= frame.left && right <= frame.right && top >= frame.top && bottom <= frame.bottom;
+}
+
+double textWidth(const QString &text, double fontSize)
+{
+    const QList<uint> characters = text.toUcs4();
+    const double ems = std::accumulate(characters.begin(), characters.end(), 0.0,
+            [](double sum, uint c) { return sum + (wide(c) ? 1.0 : 0.65); });
+    return ems * fontSize;
+}
+
+Box textBox(const QString &text, Point at, Anchor anchor, double fontSize)
+{
+    const double width = textWidth(text, fontSize);
+    double left = at.x;
+    if (anchor == Anchor::Middle)
+        left -= width / 2;
+    else if (anchor == Anchor::End)
+        left -= width;
+    return Box{left - labelClearance, at.y - ascent * fontSize - labelClearance,
+            left + width + labelClearance, at.y + descent * fontSize + labelClearance};
+}
+
+bool crosses(const Segment &s, const Box &b)
+{
+    // Liang–Barsky: clip the segment's parameter range to the box's slabs.
+    double t0 = 0;
+    double t1 = 1;
+    const double dx = s.b.x - s.a.x;
+    const double dy = s.b.y - s.a.y;
+    const auto clip = [&](double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        return t0 <= t1;
+    };
+    return clip(-dx, s.a.x - b.left) && clip(dx, b.right - s.a.x) && clip(-dy, s.a.y - b.top)
+            && clip(dy, b.bottom - s.a.y);
+}
+
+bool insidePolygon(Point p, const std::vector<Point> &polygon)
+{
+    bool in = false;
+    for (std::size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+        const Point &a = polygon[i];
+        const Point &b = polygon[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * (p.y - a.y) / (b.y - a.y) + a.x)
+            in = !in;
+    }
+    return in;
+}
+
+bool Obstacles::blocks(const Box &b) const
+{
+    if (!b.inside(frame))
+        return true;
+    if (std::any_of(
+                strokes.begin(), strokes.end(), [&](const Segment &s) { return crosses(s, b); }))
+        return true;
+    for (const std::vector<Point> &area : areas) {
+        if (area.size() < 3)
+            continue;
+        // A box inside the area has its corner in it; a box across its
+        // edge is crossed by that edge.
+        if (insidePolygon(Point{b.left, b.top}, area))
+            return true;
+        for (std::size_t i = 0, j = area.size() - 1; i < area.size(); j = i++) {
+            if (crosses(Segment{area[j], area[i]}, b))
+                return true;
+        }
+    }
+    return false;
+}
+
+std::vector<PlacedLabel> placeLabels(
+        const std::vector<LabelRequest> &requests, const Obstacles &obstacles, double reach)
+{
+    std::vector<PlacedLabel> placed;
+    const int steps = int(std::ceil(reach / searchStep));
+    for (const LabelRequest &r : requests) {
+        struct Move {
+            double cost;
+            double dx;
+            double dy;
+        };
+        std::vector<Move> moves;
+        moves.reserve(std::size_t(2 * steps + 1) * std::size_t(2 * steps + 1));
+        for (int i = -steps; i <= steps; ++i) {
+            for (int j = -steps; j <= steps; ++j) {
+                const double dx = i * searchStep;
+                const double dy = j * searchStep;
+                moves.push_back(Move{r.costX * std::abs(dx) + r.costY * std::abs(dy), dx, dy});
+            }
+        }
+        // Equal costs keep the order of the grid: a stable, reproducible choice.
+        std::stable_sort(moves.begin(), moves.end(),
+                [](const Move &a, const Move &b) { return a.cost < b.cost; });
+        PlacedLabel label{r.text, r.at, r.anchor, textBox(r.text, r.at, r.anchor), false};
+        for (const Move &m : moves) {
+            const Point at{r.at.x + m.dx, r.at.y + m.dy};
+            const Box box = textBox(r.text, at, r.anchor);
+            const bool clear = !obstacles.blocks(box)
+                    && std::none_of(placed.begin(), placed.end(),
+                            [&](const PlacedLabel &p) { return p.box.overlaps(box); });
+            if (clear) {
+                label = PlacedLabel{r.text, at, r.anchor, box, true};
+                break;
+            }
+        }
+        placed.push_back(label);
+    }
+    return placed;
+}
+
+} // namespace varnolt::writers::sketch
