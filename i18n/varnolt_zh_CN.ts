@@ -99,14 +99,14 @@
         <translation>池型建议</translation>
     </message>
     <message>
-        <source>The window&apos;s texts</source>
+        <source>Figures shown in the program window</source>
         <comment>WindowTextsCaption</comment>
-        <translation>窗口显示值</translation>
+        <translation>程序窗口显示值</translation>
     </message>
     <message>
-        <source>basin hco (Text8)</source>
-        <comment>WindowBasinHco</comment>
-        <translation>池底收缩水深 hco (Text8)</translation>
+        <source>%1–%2</source>
+        <comment>ValueRange</comment>
+        <translation>%1～%2</translation>
     </message>
     <message>
         <source>Sketch of the case</source>
@@ -396,7 +396,7 @@
     <message>
         <source>Stopped at the %1 (%2): </source>
         <comment>CaseStopped</comment>
-        <translation>在「%1」一步停止（%2）：</translation>
+        <translation>在“%1”一步停止（%2）：</translation>
     </message>
     <message>
         <source>jump-type check</source>
@@ -726,22 +726,22 @@
     <message>
         <source>Adopted basin depth d = %2 m, governed by case “%1”.</source>
         <comment>GoverningDepth</comment>
-        <translation>采用池深 d = %2 m，由工况「%1」控制。</translation>
+        <translation>采用池深 d = %2 m，由工况“%1”控制。</translation>
     </message>
     <message>
         <source>Adopted basin length L = %2 m, governed by case “%1”.</source>
         <comment>GoverningLength</comment>
-        <translation>采用池长 L = %2 m，由工况「%1」控制。</translation>
+        <translation>采用池长 L = %2 m，由工况“%1”控制。</translation>
     </message>
     <message>
         <source>Slab thickness t = %2 m, governed by case “%1”.</source>
         <comment>GoverningSlab</comment>
-        <translation>护坦厚度 t = %2 m，由工况「%1」控制。</translation>
+        <translation>护坦厚度 t = %2 m，由工况“%1”控制。</translation>
     </message>
     <message>
         <source>Apron length Lp = %2 m, governed by case “%1”.</source>
         <comment>GoverningApron</comment>
-        <translation>海漫长度 Lp = %2 m，由工况「%1」控制。</translation>
+        <translation>海漫长度 Lp = %2 m，由工况“%1”控制。</translation>
     </message>
     <message>
         <source>The structure&apos;s stilling basin, from the adopted dimensions of all cases:</source>
@@ -991,7 +991,7 @@
     <message>
         <source>Case “%1”: </source>
         <comment>WarningCase</comment>
-        <translation>工况「%1」：</translation>
+        <translation>工况“%1”：</translation>
     </message>
     <message>
         <source>Project</source>

@@ -95,6 +95,66 @@ QString englishSentence(
     return {};
 }
 
+// The Chinese of the calculation report: the window's facts in written
+// register, with mainland quotation marks and full-width punctuation (the
+// window's own message boxes keep theirs).
+QString chineseSource(const ErrorFigures &figures, const std::optional<Field> &field)
+{
+    const QString caption = field ? fieldCaption(*field) : figures.source;
+    return caption.isEmpty() ? u"文本"_s : u"“%1”"_s.arg(caption);
+}
+
+QString chineseRange(const std::optional<InputRange> &range)
+{
+    if (!range)
+        return QString();
+    if (!range->highest)
+        return u"不小于 %1"_s.arg(range->lowest);
+    return u"为 %1～%2"_s.arg(range->lowest).arg(*range->highest);
+}
+
+QString chineseSentence(
+        ErrorReason reason, const ErrorFigures &figures, const std::optional<Field> &field)
+{
+    switch (reason) {
+    case ErrorReason::NotANumber:
+        return u"%1中的“%2”不是一个数。"_s.arg(chineseSource(figures, field), figures.quoted);
+    case ErrorReason::NumberTooLarge:
+        return u"%1中的数超出%2范围。"_s.arg(
+                chineseSource(figures, field), precisionName(figures.precision));
+    case ErrorReason::OutOfRange:
+        return u"“%1”的值“%2”超出允许范围，应%3。"_s.arg(field ? fieldCaption(*field) : QString(),
+                figures.quoted, chineseRange(figures.range));
+    case ErrorReason::ZeroInput:
+        return u"“%1”为 0，%2"_s.arg(field ? fieldCaption(*field) : QString(),
+                chineseSentence(figures.cause, {}, std::nullopt));
+    case ErrorReason::HeadTooSmall:
+        return u"总水头不足以通过该单宽流量，收缩断面水深无解。"_s;
+    case ErrorReason::SupercriticalTailwater:
+        return u"下游水深 %1 m 小于临界水深 %2 m，下游为急流，不能形成水跃，"
+               u"无法据此尾水设计消力池。"_s.arg(figures.tailwater, figures.criticalDepth);
+    case ErrorReason::JumpHeldWithoutBasin:
+        return u"在此淹没系数下，不设消力池已能形成淹没水跃，无需消力池。"_s;
+    case ErrorReason::NoBasinDeepEnough:
+        return u"池深到 %1 m 仍不能形成淹没水跃，消力池深无解。"_s.arg(figures.deepest);
+    case ErrorReason::NoCriticalDepthYet:
+        return u"尚无临界水深，应先判别水跃形式，再计算消力池。"_s;
+    case ErrorReason::CalculatorNotStarted:
+        return u"在程序搜索路径中找不到可启动的计算器（已查找 %1）。"_s.arg(
+                figures.programs.join(u"、"_s));
+    case ErrorReason::UndefinedResult:
+    case ErrorReason::ResultTooLarge:
+    case ErrorReason::ZeroDividedByZero:
+    case ErrorReason::DivisionByZero:
+    case ErrorReason::NegativePowerOfZero:
+    case ErrorReason::FractionalPowerOfNegative:
+    case ErrorReason::BeyondSinglePrecision:
+        // One short sentence with no punctuation inside: the window's serves.
+        return windowMessage(reason, figures, field);
+    }
+    return {};
+}
+
 } // namespace
 
 QString englishFieldName(Field field)
@@ -131,7 +191,7 @@ QString englishFieldName(Field field)
 QString errorWords(const CalcError &error, ReportLanguage language)
 {
     if (language == ReportLanguage::Chinese)
-        return windowMessage(error);
+        return chineseSentence(error.reason(), error.figures(), error.field());
     return englishSentence(error.reason(), error.figures(), error.field());
 }
 

@@ -2,7 +2,7 @@
 // texts for the same inputs, and where the case stopped.
 #include "writers/report_sections.h"
 
-#include "design/labels.h"
+#include "model/number_text.h"
 #include "writers/error_words.h"
 #include "writers/formula_numbers.h"
 #include "writers/report_blocks.h"
@@ -39,20 +39,31 @@ void addInputs(ReportSection &s, const design::CaseInputs &in, ReportLanguage la
     s.blocks.push_back(tableBlock(t));
 }
 
-// The texts the window shows for the same inputs, digit for digit, so that
-// the report can be laid beside the window.
+// The figures the window shows for the same inputs, digit for digit, so
+// that the report can be laid beside the window; the basin's length range
+// is written as a range, its two ends at the window's two decimals.
 void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design::BasinResult *b,
         ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::WindowTextsCaption, lang)));
     ReportTable t;
-    t.header = {u"hc (Text7)"_s, u"hco (Text8)"_s, u"hco2 (Text9)"_s};
+    auto named = [lang](Word quantity, const QString &symbol) {
+        return word(quantity, lang) + u' ' + symbol + u" (m)"_s;
+    };
+    t.header = {named(Word::QuantityHc, u"hc"_s), named(Word::QuantityHco, u"hco"_s),
+            named(Word::QuantityHco2, u"hco2"_s)};
     std::vector<ReportCell> row{{c.text7, true}, {c.text8, true}, {c.text9, true}};
     if (b) {
-        t.header << u"d (Text11)"_s << word(Word::WindowBasinHco, lang) << u"L (Text12)"_s;
+        t.header << named(Word::QuantityBasinDepth, u"d"_s)
+                 << named(Word::QuantityBasinHco, u"hco"_s)
+                 << named(Word::QuantityBasinLength, u"L"_s);
         row.push_back({b->text11, true});
         row.push_back({b->text8, true});
-        row.push_back({b->text12, true});
+        const QLocale cLocale = QLocale::c();
+        row.push_back({word(Word::ValueRange, lang)
+                               .arg(FixedTwo(b->lengthMin, cLocale),
+                                       FixedTwo(b->lengthMax, cLocale)),
+                true});
     }
     t.rows.push_back(std::move(row));
     s.blocks.push_back(tableBlock(t));
@@ -63,10 +74,8 @@ void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
     s.blocks.push_back(heading(4, word(Word::ErrorCaption, lang)));
     const QString step = e.stage == design::Stage::Basin ? word(Word::StepBasin, lang)
                                                          : word(Word::StepCheck, lang);
-    const QString head = word(Word::CaseStopped, lang)
-                                 .arg(step,
-                                         design::stageKey(e.stage) + u", "_s
-                                                 + errorKindWords(e.error.kind(), lang));
+    const QString head
+            = word(Word::CaseStopped, lang).arg(step, errorKindWords(e.error.kind(), lang));
     s.blocks.push_back(
             paragraph(ReportBlock::Kind::Error, head + errorWords(e.error, lang).left(2000)));
 }

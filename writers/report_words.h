@@ -50,7 +50,7 @@ enum class Word {
     ApronCaption,
     AdviceCaption,
     WindowTextsCaption,
-    WindowBasinHco,
+    ValueRange, // %1 the lower end, %2 the upper end
     SketchCaption,
     VerdictLabel,
     VerdictLine,

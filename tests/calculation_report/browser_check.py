@@ -215,6 +215,10 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
     squeezed = check_page_frame(html, pages, words, lang, expected.get("project", {}), title)
     whole = "".join(squeezed)
     cases = expected["cases"]
+    # What only a program would print: the window's control names, its
+    # length-range separator, and quotation marks a mainland reader does not use.
+    for internal in ("Text", "Command", "----", "「", "」"):
+        check(internal not in whole, f"{html.name}: {internal!r} printed")
     check(len(pages) >= 3 + len(cases), f"{html.name}: {len(pages)} pages for {len(cases)} cases")
 
     # Each case heads a page of its own, in order.

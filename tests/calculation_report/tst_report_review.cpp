@@ -301,7 +301,7 @@ void TestReportReview::adoptedDimensions()
             u"Adopted basin length L = %1 m, governed by case “%2”."_s.arg(given(length), row[0])));
     const QString zh = markdown(d, ReportLanguage::Chinese);
     QVERIFY(zh.contains(u"按 0.05 m 向上取整："_s + given(depth) + u" m"_s));
-    QVERIFY(zh.contains(u"采用池深 d = %1 m，由工况「%2」控制。"_s.arg(given(depth), row[0])));
+    QVERIFY(zh.contains(u"采用池深 d = %1 m，由工况“%2”控制。"_s.arg(given(depth), row[0])));
 }
 
 void TestReportReview::apronWithTheBasinsEndDischarge()
@@ -444,7 +444,7 @@ void TestReportReview::warningsInTheBasis()
     // A coefficient each case gives names its case.
     if (warned && (coefficient == u"sigma"_s || coefficient == u"phi"_s)) {
         QVERIFY(en.contains(u"Case “warned case”: "_s));
-        QVERIFY(zh.contains(u"工况「warned case」："_s));
+        QVERIFY(zh.contains(u"工况“warned case”："_s));
     }
 }
 

@@ -156,10 +156,10 @@ void TestReportLocale::caseFileWordsFollowTheLocale_data()
     const QByteArray stopped = "name,q,H,a1,v,ht\nsmall,100,0.1,0.1,0,2\n";
     QTest::newRow("stopped case, C")
             << u"C"_s << stopped << 0 << QStringList() << QStringList{u"case"_s}
-            << u"small: Command1 stopped, no solution: 总水头不足以通过该单宽流量:收缩断面水深无解。"_s;
+            << u"small: Command1 stopped, no solution: 总水头不足以通过该单宽流量，收缩断面水深无解。"_s;
     QTest::newRow("stopped case, zh_CN")
             << u"zh_CN.UTF-8"_s << stopped << 0 << QStringList() << QStringList{u"工况"_s}
-            << u"small：Command1 中止，无解 (no solution)：总水头不足以通过该单宽流量:收缩断面水深无解。"_s;
+            << u"small：Command1 中止，无解 (no solution)：总水头不足以通过该单宽流量，收缩断面水深无解。"_s;
     QTest::newRow("unknown column, C")
             << u"C"_s << unknownColumn << 2
             << QStringList{u":1: column bogus: unknown column (the columns are name, q, H, a1, v, "

@@ -245,7 +245,7 @@ void TestWriters::messagesFollowTheLanguage()
     QFETCH(Format, format);
     QFETCH(ReportLanguage, language);
     // The case without a discharge stops the check.
-    const QString chinese = QStringLiteral("「单宽流量q」为 0:计算中出现零除以零。");
+    const QString chinese = QStringLiteral("“单宽流量q”为 0，计算中出现零除以零。");
     const QString english = QStringLiteral(
             "The discharge per unit width q is 0, so the calculation divides zero by zero.");
     const QString text = QString::fromUtf8(formatEntry(format).toBytes(sampleDesign(), language));
