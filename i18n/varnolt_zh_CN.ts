@@ -104,11 +104,6 @@
         <translation>程序窗口显示值</translation>
     </message>
     <message>
-        <source>%1–%2</source>
-        <comment>ValueRange</comment>
-        <translation>%1～%2</translation>
-    </message>
-    <message>
         <source>Sketch of the case</source>
         <comment>SketchCaption</comment>
         <translation>计算简图</translation>

@@ -60,10 +60,9 @@ void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design
         row.push_back({b->text11, true});
         row.push_back({b->text8, true});
         const QLocale cLocale = QLocale::c();
-        row.push_back({word(Word::ValueRange, lang)
-                               .arg(FixedTwo(b->lengthMin, cLocale),
-                                       FixedTwo(b->lengthMax, cLocale)),
-                true});
+        row.push_back(
+                {range(FixedTwo(b->lengthMin, cLocale), FixedTwo(b->lengthMax, cLocale), lang),
+                        true});
     }
     t.rows.push_back(std::move(row));
     s.blocks.push_back(tableBlock(t));

@@ -92,8 +92,6 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3("ReportWords", "Advice on the basin type", "AdviceCaption");
     case Word::WindowTextsCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "Figures shown in the program window", "WindowTextsCaption");
-    case Word::ValueRange:
-        return QT_TRANSLATE_NOOP3("ReportWords", "%1–%2", "ValueRange");
     case Word::SketchCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "Sketch of the case", "SketchCaption");
     case Word::VerdictLabel:

@@ -50,7 +50,6 @@ enum class Word {
     ApronCaption,
     AdviceCaption,
     WindowTextsCaption,
-    ValueRange, // %1 the lower end, %2 the upper end
     SketchCaption,
     VerdictLabel,
     VerdictLine,
