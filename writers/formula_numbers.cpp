@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 QString val(double v)
 {
-    const QString t = given(v);
+    const QString t = practical(v);
     return v < 0 ? u'(' + t + u')' : t;
 }
 
@@ -29,7 +29,12 @@ QString range(const QString &low, const QString &high, ReportLanguage lang)
 
 QString metres(double v)
 {
-    return figure(v) + u" m"_s;
+    return toMillimetre(v) + u" m"_s;
+}
+
+QString lengthMetres(double v)
+{
+    return toCentimetre(v) + u" m"_s;
 }
 
 QString optionalFigure(const std::optional<double> &v)

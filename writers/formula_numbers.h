@@ -10,12 +10,14 @@ namespace varnolt::writers::report {
 
 // Numbers as they stand in a substituted formula: a negative one in
 // brackets, so that "− (−0.1)" reads right. `val` writes a number the user
-// gave, `fig` a computed one.
+// gave or the design derived (practical), `fig` a computed one (figure).
 QString val(double v);
 QString fig(double v);
 
-// A computed length with its unit: "1.467 m".
+// A computed depth or head with its unit, to the millimetre: "1.467 m";
+// a length along the flow, to the centimetre: "12.71 m".
 QString metres(double v);
+QString lengthMetres(double v);
 
 // A computed figure, or "—" where there is none.
 QString optionalFigure(const std::optional<double> &v);

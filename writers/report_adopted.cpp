@@ -35,7 +35,7 @@ QString adoptedWorking(const std::vector<std::pair<std::optional<double>, Word>>
             named = true;
         }
     }
-    return u"max(%1) = %2  (%3);  %4"_s.arg(figures.join(u", "_s), metres(value.unrounded),
+    return u"max(%1) = %2 m  (%3);  %4"_s.arg(figures.join(u", "_s), figure(value.unrounded),
             word(Word::GivenBy, lang).arg(word(by, lang)),
             word(Word::RoundedUp, lang).arg(given(step), given(value.adopted)));
 }
@@ -150,7 +150,9 @@ void addApron(ReportSection &s, const design::CaseResult &r, const design::Desig
             u"√(qs·√ΔH′) = √(%1 × √%2) = %3"_s.arg(
                     fig(a.unitDischarge), fig(head), figure(a.parameter)));
     f.add(Word::QuantityApron,
-            fApron + u" = %1 × %2 = %3"_s.arg(val(*o.ks), fig(a.parameter), metres(a.length)));
+            fApron
+                    + u" = %1 × %2 = %3"_s.arg(
+                            val(*o.ks), fig(a.parameter), lengthMetres(a.length)));
     s.blocks.push_back(f.block());
     if (a.outsideRange)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Note,

@@ -45,7 +45,7 @@ void addExactBalance(Formulas &f, const design::CaseInputs &in, const design::Ba
                                 u":  %1 × %2 + %3²/({2g} × (%1 × %2)²) − %4 = %5,  d = %6  (%7)"_s)
                                   .arg(val(in.sigma), fig(b.exactHco2), q, fig(d),
                                           figure(b.exactEt), metres(d),
-                                          word(Word::RootExact, lang).arg(figure(b.d))));
+                                          word(Word::RootExact, lang).arg(toMillimetre(b.d))));
     }
     f.add(Word::QuantityBasinHead,
             fExactHead
@@ -81,7 +81,8 @@ void addWindowBasin(ReportSection &s, const design::CaseInputs &in, const design
                     + range(withConstants(u"{short} × (%1 − %2)"_s).arg(fig(b.hco2), fig(b.hco)),
                             withConstants(u"{long} × (%1 − %2)"_s).arg(fig(b.hco2), fig(b.hco)),
                             lang)
-                    + u" = "_s + range(figure(b.lengthMin), figure(b.lengthMax), lang) + u" m"_s);
+                    + u" = "_s + range(toCentimetre(b.lengthMin), toCentimetre(b.lengthMax), lang)
+                    + u" m"_s);
     f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, b.hco, b.Fr1, b.form, lang));
     s.blocks.push_back(f.block());
     s.blocks.push_back(heading(4, word(Word::AdviceCaption, lang)));
@@ -141,7 +142,7 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
                 fStdLength
                         + withConstants(u" = %1 + %2 × {jump} × (%3 − %4) = %5"_s)
                                   .arg(val(o.slopeLength), val(o.beta), hcc, hco,
-                                          metres(*sc.length)));
+                                          lengthMetres(*sc.length)));
     s.blocks.push_back(g.block());
 }
 

@@ -26,7 +26,7 @@ void addInputs(ReportSection &s, const design::CaseInputs &in, ReportLanguage la
     auto column = [&](Word w, const QString &symbol, const QString &unit, double value) {
         t.header << word(w, lang) + u' ' + symbol
                         + (unit.isEmpty() ? QString() : u" ("_s + unit + u')');
-        values.push_back({given(value), true});
+        values.push_back({practical(value), true});
     };
     column(Word::QuantityQ, u"q"_s, u"m²/s"_s, in.q);
     column(Word::QuantityH, u"H"_s, u"m"_s, in.H);
@@ -84,10 +84,10 @@ void addError(ReportSection &s, const design::CaseError &e, ReportLanguage lang)
 void addDecision(ReportSection &s, const design::CaseResult &r, ReportLanguage lang)
 {
     s.blocks.push_back(heading(4, word(Word::DecisionCaption, lang)));
-    const QString ht = given(r.inputs.ht);
+    const QString ht = practical(r.inputs.ht);
     const QString hco2 = r.check ? figure(r.check->hco2) : u"—"_s;
     const QString ratio = optionalFigure(r.submergence);
-    const QString sigma = given(r.inputs.sigma);
+    const QString sigma = practical(r.inputs.sigma);
     QString text;
     switch (r.decision) {
     case design::BasinDecision::None:

@@ -56,13 +56,13 @@ void addCheck(ReportSection &s, const design::CaseInputs &in, const design::Chec
     f.add(Word::QuantityJumpLength,
             fJump
                     + withConstants(u" = {jump} × (%1 − %2) = %3"_s)
-                              .arg(fig(c.hco2), fig(c.hco), metres(c.jumpLength)));
+                              .arg(fig(c.hco2), fig(c.hco), lengthMetres(c.jumpLength)));
     s.blocks.push_back(f.block());
 
     s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
             word(Word::VerdictLine, lang)
                     .arg(word(Word::VerdictLabel, lang), figure(c.hco2), comparisonSign(c.jump),
-                            given(in.ht), verdictWords(c.jump, lang))));
+                            practical(in.ht), verdictWords(c.jump, lang))));
 }
 
 } // namespace varnolt::writers::report

@@ -25,9 +25,10 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
             continue;
         const design::FloodFigures &f = *r.flood;
         t.rows.push_back({{caseTitle(r, i, lang)}, {given(f.discharge), true}, {figure(f.H), true},
-                {figure(f.v0), true}, {figure(r.inputs.ht), true}, {figure(f.upstreamLevel), true},
-                {figure(f.tailwaterLevel), true}, {figure(f.basinFloorLevel), true},
-                {optionalFigure(f.jumpLevel), true}});
+                {figure(f.v0), true}, {figure(r.inputs.ht), true},
+                {toMillimetre(f.upstreamLevel), true}, {toMillimetre(f.tailwaterLevel), true},
+                {toMillimetre(f.basinFloorLevel), true},
+                {f.jumpLevel ? toMillimetre(*f.jumpLevel) : u"—"_s, true}});
     }
     if (t.rows.empty() && !design.scan)
         return;
@@ -44,7 +45,7 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
             s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
                     word(Word::ScanDepth, lang)
                             .arg(QString::number(scan->count), figure(scan->depth->discharge),
-                                    figure(scan->depth->q), figure(scan->depth->d))));
+                                    figure(scan->depth->q), toMillimetre(scan->depth->d))));
         } else {
             s.blocks.push_back(
                     paragraph(ReportBlock::Kind::Paragraph, word(Word::ScanNoDepth, lang)));
@@ -53,12 +54,12 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
             s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
                     word(Word::ScanLength, lang)
                             .arg(figure(scan->length->discharge), figure(scan->length->q),
-                                    figure(scan->length->length))));
+                                    toCentimetre(scan->length->length))));
         }
         if (scan->depthBeyondFloods) {
             s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                     word(Word::ScanGoverning, lang)
-                            .arg(figure(scan->depth->discharge), figure(scan->depth->d))));
+                            .arg(figure(scan->depth->discharge), toMillimetre(scan->depth->d))));
         }
         if (scan->adoptedDepth) {
             s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,

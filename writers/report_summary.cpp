@@ -43,8 +43,8 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
         std::vector<ReportCell> row;
         row.push_back({QString::number(i + 1), true});
         row.push_back({caseTitle(r, i, lang)});
-        row.push_back({given(r.inputs.q), true});
-        row.push_back({given(r.inputs.ht), true});
+        row.push_back({practical(r.inputs.q), true});
+        row.push_back({practical(r.inputs.ht), true});
         row.push_back({optionalFigure(r.submergence), true});
         row.push_back({r.check ? decisionWords(r.decision, lang) : word(Word::StoppedShort, lang)});
         const auto marked = [&](const QString &text, const std::optional<std::size_t> &governing,
@@ -56,14 +56,14 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
             const design::BasinResult &b = *r.basin;
             row.push_back(marked(given(b.adoptedDepth.adopted), design.governingDepth, u"▲"_s));
             row.push_back(marked(given(b.adoptedLength.adopted), design.governingLength, u"■"_s));
-            row.push_back({optionalFigure(b.standard.d), true});
-            row.push_back({optionalFigure(b.standard.length), true});
-            row.push_back(marked(figure(b.slab), design.governingSlab, u"●"_s));
+            row.push_back({b.standard.d ? toMillimetre(*b.standard.d) : u"—"_s, true});
+            row.push_back({b.standard.length ? toCentimetre(*b.standard.length) : u"—"_s, true});
+            row.push_back(marked(toMillimetre(b.slab), design.governingSlab, u"●"_s));
         } else {
             for (int k = 0; k < 5; ++k)
                 row.push_back({u"—"_s, true});
         }
-        row.push_back(r.apron ? marked(figure(r.apron->length), design.governingApron, u"◆"_s)
+        row.push_back(r.apron ? marked(toCentimetre(r.apron->length), design.governingApron, u"◆"_s)
                               : ReportCell{u"—"_s, true});
         t.rows.push_back(std::move(row));
     }
@@ -87,9 +87,9 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     governing(design.governingLength, Word::GoverningLength,
             [](const design::CaseResult &r) { return given(r.basin->adoptedLength.adopted); });
     governing(design.governingSlab, Word::GoverningSlab,
-            [](const design::CaseResult &r) { return figure(r.basin->slab); });
+            [](const design::CaseResult &r) { return toMillimetre(r.basin->slab); });
     governing(design.governingApron, Word::GoverningApron,
-            [](const design::CaseResult &r) { return figure(r.apron->length); });
+            [](const design::CaseResult &r) { return toCentimetre(r.apron->length); });
 
     bool anyNeeds = false;
     QStringList unsizeable;

@@ -40,11 +40,12 @@ std::vector<ReportCell> sillRow(const design::CaseResult &r, ReportLanguage lang
         return row;
     }
     const bool held = sill->verdict == design::SillVerdict::Holds;
-    row.push_back({figure(sill->c), true});
-    row.push_back({range(figure(sill->lengthMin), figure(sill->lengthMax), lang), true});
+    row.push_back({toMillimetre(sill->c), true});
+    row.push_back(
+            {range(toCentimetre(sill->lengthMin), toCentimetre(sill->lengthMax), lang), true});
     row.push_back({word(held ? Word::SillHeld : Word::SillRemote, lang)
                            .arg(figure(sill->H10), figure(sill->H1), figure(sill->sigmaS),
-                                   figure(sill->after->hco2), given(r.inputs.ht))});
+                                   figure(sill->after->hco2), practical(r.inputs.ht))});
     return row;
 }
 
@@ -52,8 +53,8 @@ std::vector<ReportCell> combinedRow(const design::CaseResult &r, ReportLanguage 
 {
     std::vector<ReportCell> row{{word(Word::TypeCombined, lang)}};
     if (r.combined && r.combined->basin && r.combined->verdict == design::CombinedVerdict::Sized) {
-        row.push_back({figure(r.combined->basin->d), true});
-        row.push_back({figure(r.combined->basin->c), true});
+        row.push_back({toMillimetre(r.combined->basin->d), true});
+        row.push_back({toMillimetre(r.combined->basin->c), true});
         row.push_back({none, true});
         row.push_back({QString()});
     } else {
@@ -73,8 +74,10 @@ void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::
         ReportTable t;
         t.header = {word(Word::ColumnBasinType, lang), u"d (m)"_s, u"c (m)"_s, u"L (m)"_s,
                 word(Word::ColumnTypeNote, lang)};
-        t.rows.push_back({{word(Word::TypeSunk, lang)}, {figure(r.basin->d), true}, {none, true},
-                {range(figure(r.basin->lengthMin), figure(r.basin->lengthMax), lang), true},
+        t.rows.push_back({{word(Word::TypeSunk, lang)}, {toMillimetre(r.basin->d), true},
+                {none, true},
+                {range(toCentimetre(r.basin->lengthMin), toCentimetre(r.basin->lengthMax), lang),
+                        true},
                 {QString()}});
         t.rows.push_back(sillRow(r, lang));
         t.rows.push_back(combinedRow(r, lang));
@@ -89,7 +92,7 @@ void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::
         s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
                 word(Word::ScourDepthLine, lang)
                         .arg(figure(m.unitDischarge), figure(m.allowableVelocity),
-                                figure(m.tailwaterDepth), figure(m.depth))));
+                                figure(m.tailwaterDepth), toMillimetre(m.depth))));
     } else if (r.check && !addSideFailures(s, r, design::SideQuantity::Scour, lang)) {
         s.blocks.push_back(paragraph(ReportBlock::Kind::Note, word(Word::ScourNone, lang)));
     }

@@ -91,7 +91,8 @@ Entry entryOf(Word w)
     case Word::AdviceCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "Advice on the basin type", "AdviceCaption");
     case Word::WindowTextsCaption:
-        return QT_TRANSLATE_NOOP3("ReportWords", "Figures shown in the program window", "WindowTextsCaption");
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Figures shown in the program window", "WindowTextsCaption");
     case Word::SketchCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "Sketch of the case", "SketchCaption");
     case Word::VerdictLabel:

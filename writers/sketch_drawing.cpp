@@ -510,18 +510,20 @@ void Layout::dimensions(
     const double left = X(m_xStart) + 3;
     // The weir's height on the approach side: P where the design gives the
     // approach bed, a1 where the bed is the downstream floor.
-    const QString height
-            = s.levels ? u"P=%1"_s.arg(figure(s.weirHeight())) : u"a1=%1"_s.arg(figure(s.a1));
+    const QString height = s.levels ? u"P=%1"_s.arg(toMillimetre(s.weirHeight()))
+                                    : u"a1=%1"_s.arg(toMillimetre(s.a1));
     verticalDimension(out, labels, left, s.approachBed, s.a1, height, false);
-    verticalDimension(out, labels, left, s.a1, s.a1 + s.H, u"H=%1"_s.arg(figure(s.H)), false);
-    verticalDimension(out, labels, X(0) + 1.5, f, f + s.hco, u"hco=%1"_s.arg(figure(s.hco)), false);
+    verticalDimension(out, labels, left, s.a1, s.a1 + s.H, u"H=%1"_s.arg(toMillimetre(s.H)), false);
+    verticalDimension(
+            out, labels, X(0) + 1.5, f, f + s.hco, u"hco=%1"_s.arg(toMillimetre(s.hco)), false);
     verticalDimension(out, labels, X(L) - 2.5, f, w.jumpTop, s.topLabel, true);
     if (s.basin && f < 0)
-        verticalDimension(out, labels, X(L) + 4.0, f, 0, u"d=%1"_s.arg(figure(-f)), false);
+        verticalDimension(out, labels, X(L) + 4.0, f, 0, u"d=%1"_s.arg(toMillimetre(-f)), false);
     if (s.sillCrest)
         verticalDimension(out, labels, X(L) + (f < 0 ? 9.0 : 4.0), 0, *s.sillCrest,
-                u"c=%1"_s.arg(figure(*s.sillCrest)), false);
-    verticalDimension(out, labels, X(m_xEnd) - 3, 0, s.ht, u"ht=%1"_s.arg(figure(s.ht)), true);
+                u"c=%1"_s.arg(toMillimetre(*s.sillCrest)), false);
+    verticalDimension(
+            out, labels, X(m_xEnd) - 3, 0, s.ht, u"ht=%1"_s.arg(toMillimetre(s.ht)), true);
 }
 
 // The length of the basin or the jump, below the floor.
@@ -550,7 +552,7 @@ void Layout::elevations(std::vector<LabelRequest> &labels, const Profile &w) con
     const Scene::Levels &e = *s.levels;
     const double L = s.length;
     auto add = [&](double elevation, double x, double y, Anchor anchor) {
-        labels.push_back(LabelRequest{QString(levelSign) + figure(elevation),
+        labels.push_back(LabelRequest{QString(levelSign) + toMillimetre(elevation),
                 Point{x, Y(y) - levelLift}, anchor, 0.3, 3.0});
     };
     add(e.crest, X(w.crestEnd), s.a1, Anchor::End);

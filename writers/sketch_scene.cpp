@@ -46,9 +46,9 @@ void setBasin(
     s.basin = true;
     s.top = sigmaHco2;
     s.length = lengthMax;
-    s.topLabel = u"σ·hco2=%1"_s.arg(figure(s.top));
-    s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language), figure(lengthMin),
-            word(Word::RangeTo, language), figure(lengthMax));
+    s.topLabel = u"σ·hco2=%1"_s.arg(toMillimetre(s.top));
+    s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language),
+            toCentimetre(lengthMin), word(Word::RangeTo, language), toCentimetre(lengthMax));
 }
 
 // The sill basin: the floor as it is, the sill at the basin's end.
@@ -115,9 +115,9 @@ Scene sceneOf(const design::CaseResult &r, ReportLanguage language, design::Basi
         s.hco = c.hco;
         s.top = c.hco2;
         s.length = c.jumpLength;
-        s.topLabel = u"hco2=%1"_s.arg(figure(s.top));
-        s.lengthLabel
-                = u"%1 Lj=%2"_s.arg(word(Word::SketchJumpLength, language), figure(c.jumpLength));
+        s.topLabel = u"hco2=%1"_s.arg(toMillimetre(s.top));
+        s.lengthLabel = u"%1 Lj=%2"_s.arg(
+                word(Word::SketchJumpLength, language), toCentimetre(c.jumpLength));
     }
     // A degenerate jump still needs room to be drawn.
     const double heightScale = std::max({s.a1 + s.H, s.ht, s.top, 1e-3});

@@ -22,7 +22,6 @@ import argparse
 import csv
 import html as html_module
 import json
-import math
 import pathlib
 import re
 import shutil
@@ -258,12 +257,14 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
     return len(pages)
 
 
-def figure(value):
-    """A figure as the report prints it: four significant digits, three decimals at least."""
-    if abs(value) >= 1e6:
-        return f"{value:.3e}"
-    decimals = 3 if value == 0 else min(max(3, 3 - math.floor(math.log10(abs(value)))), 9)
-    return f"{value:.{decimals}f}"
+def millimetre(value):
+    """A depth as the report prints a result: to the millimetre."""
+    return f"{value:.3f}"
+
+
+def centimetre(value):
+    """A length along the flow as the report prints a result: to the centimetre."""
+    return f"{value:.2f}"
 
 
 def shortest(value):
@@ -285,10 +286,11 @@ def example_expectations(program, example, work):
         check(case["name"] == name, f"example: case {name} read as {case['name']}")
         figures = []
         if case["check"]:
-            figures.append(figure(case["check"]["hco2"]))
+            figures.append(millimetre(case["check"]["hco2"]))
         if case["basin"]:
             b = case["basin"]
-            figures += [figure(b["d"]), figure(b["length_min"]), figure(b["length_max"])]
+            figures += [millimetre(b["d"]), centimetre(b["length_min"]),
+                        centimetre(b["length_max"])]
         cases.append({"name": name, "figures": figures,
                       "error": case["error"]["message"] if case["error"] else ""})
         by_name[name] = case

@@ -147,8 +147,7 @@ void TestErrorWords::sentences_data()
     using K = ErrorKind;
     QTest::newRow("not a number")
             << Route::Check << workedWeir(0, u"3m"_s) << R::NotANumber << K::TypeMismatch
-            << u"「单宽流量q」中的“3m”不是一个数。"_s
-            << u"“单宽流量q”中的“3m”不是一个数。"_s
+            << u"「单宽流量q」中的“3m”不是一个数。"_s << u"“单宽流量q”中的“3m”不是一个数。"_s
             << u"“3m” in the field “discharge per unit width q” is not a number."_s;
     QTest::newRow("long text quoted short")
             << Route::Check << workedWeir(3, QString(50, u'x')) << R::NotANumber << K::TypeMismatch
@@ -158,12 +157,11 @@ void TestErrorWords::sentences_data()
                        QString(40, u'x'));
     QTest::newRow("unnamed text") << Route::UnnamedText << QStringList() << R::NotANumber
                                   << K::TypeMismatch << u"文本中的“1,5 kg”不是一个数。"_s
-            << u"文本中的“1,5 kg”不是一个数。"_s
+                                  << u"文本中的“1,5 kg”不是一个数。"_s
                                   << u"“1,5 kg” in the text is not a number."_s;
     QTest::newRow("beyond single precision")
             << Route::Check << workedWeir(1, u"1e39"_s) << R::NumberTooLarge << K::Overflow
-            << u"「堰上水头H」中的数超出单精度范围。"_s
-            << u"“堰上水头H”中的数超出单精度范围。"_s
+            << u"「堰上水头H」中的数超出单精度范围。"_s << u"“堰上水头H”中的数超出单精度范围。"_s
             << u"The number in the field “head over the crest H” lies beyond the "
                u"single-precision range."_s;
     QTest::newRow("beyond double precision")
@@ -192,7 +190,7 @@ void TestErrorWords::sentences_data()
     QTest::newRow("no discharge") << Route::Check << workedWeir(0, u"0"_s) << R::ZeroInput
                                   << K::InvalidOperation
                                   << u"「单宽流量q」为 0:计算中出现零除以零。"_s
-            << u"“单宽流量q”为 0，计算中出现零除以零。"_s
+                                  << u"“单宽流量q”为 0，计算中出现零除以零。"_s
                                   << u"The discharge per unit width q is 0, so the calculation "
                                      u"divides zero by zero."_s;
     QTest::newRow("no velocity coefficient")
@@ -242,21 +240,24 @@ void TestErrorWords::sentences_data()
                                   << u"The calculation divides zero by zero."_s;
     QTest::newRow("division by zero")
             << Route::DivideByZero << QStringList() << R::DivisionByZero << K::DivisionByZero
-            << u"计算中出现除数为零。"_s << u"计算中出现除数为零。"_s << u"The calculation divides by zero."_s;
+            << u"计算中出现除数为零。"_s << u"计算中出现除数为零。"_s
+            << u"The calculation divides by zero."_s;
     QTest::newRow("double overflow")
             << Route::OverflowDouble << QStringList() << R::ResultTooLarge << K::Overflow
             << u"计算结果超出数值范围。"_s << u"计算结果超出数值范围。"_s
             << u"A result of the calculation lies beyond the range of numbers."_s;
     QTest::newRow("negative power of zero")
             << Route::PowerOfZero << QStringList() << R::NegativePowerOfZero << K::DivisionByZero
-            << u"计算中对零取负数次幂。"_s << u"计算中对零取负数次幂。"_s << u"The calculation raises zero to a negative power."_s;
+            << u"计算中对零取负数次幂。"_s << u"计算中对零取负数次幂。"_s
+            << u"The calculation raises zero to a negative power."_s;
     QTest::newRow("fractional power of a negative")
             << Route::PowerOfNegative << QStringList() << R::FractionalPowerOfNegative
             << K::InvalidOperation << u"计算中对负数取分数次幂。"_s << u"计算中对负数取分数次幂。"_s
             << u"The calculation raises a negative number to a fractional power."_s;
     QTest::newRow("undefined result")
             << Route::UndefinedSingle << QStringList() << R::UndefinedResult << K::InvalidOperation
-            << u"计算结果无定义。"_s << u"计算结果无定义。"_s << u"A result of the calculation is undefined."_s;
+            << u"计算结果无定义。"_s << u"计算结果无定义。"_s
+            << u"A result of the calculation is undefined."_s;
     QTest::newRow("single overflow")
             << Route::OverflowSingle << QStringList() << R::BeyondSinglePrecision << K::Overflow
             << u"计算结果超出单精度范围。"_s << u"计算结果超出单精度范围。"_s

@@ -222,10 +222,13 @@ void TestReportText::figuresAreTheDesigns()
         const QString &s = sections[qsizetype(i)];
         QVERIFY(r.check);
         const CheckResult &c = *r.check;
-        // Each result stands after its substituted formula: "= 2.168 m".
-        for (const double v :
-                {c.E0, c.hc, c.hco, c.hco2, c.energyLoss, c.specificEnergy, c.jumpLength})
-            QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
+        // Each result stands after its substituted formula, depths and
+        // heads to the millimetre ("= 2.168 m"), lengths to the centimetre.
+        const auto mm = [](double v) { return u"= "_s + QString::number(v, 'f', 3) + u" m"_s; };
+        const auto cm = [](double v) { return u"= "_s + QString::number(v, 'f', 2) + u" m"_s; };
+        for (const double v : {c.E0, c.hc, c.hco, c.hco2, c.energyLoss, c.specificEnergy})
+            QVERIFY2(s.contains(mm(v)), qPrintable(mm(v)));
+        QVERIFY2(s.contains(cm(c.jumpLength)), qPrintable(cm(c.jumpLength)));
         QVERIFY(s.contains(u"= "_s + figure(c.Fr1) + u"  →"_s));
         QVERIFY(s.contains(u"= "_s + percent(c.relativeLoss) + u" %"_s));
         // The window's own texts, digit for digit.
@@ -235,9 +238,11 @@ void TestReportText::figuresAreTheDesigns()
             continue;
         ++basins;
         const BasinResult &b = *r.basin;
-        for (const double v : {b.Et, b.E0, b.d, b.hco, b.hco2, b.headDifference, b.slabThickness})
-            QVERIFY2(s.contains(u"= "_s + figure(v) + u" m"_s), qPrintable(figure(v)));
-        QVERIFY(s.contains(u"= %1～%2 m"_s.arg(figure(b.lengthMin), figure(b.lengthMax))));
+        for (const double v : {b.Et, b.E0, b.hco, b.hco2, b.headDifference, b.slabThickness})
+            QVERIFY2(s.contains(mm(v)), qPrintable(mm(v)));
+        QVERIFY(s.contains(u"d = "_s + QString::number(b.d, 'f', 3) + u" m"_s));
+        QVERIFY(s.contains(u"= %1～%2 m"_s.arg(
+                QString::number(b.lengthMin, 'f', 2), QString::number(b.lengthMax, 'f', 2))));
         for (const QString &text : {b.text11, b.text8})
             QVERIFY2(s.contains(u"<td class=\"num\">"_s + text + u"</td>"_s), qPrintable(text));
         // The window's length range, its two ends as the window writes them,
@@ -247,10 +252,10 @@ void TestReportText::figuresAreTheDesigns()
         QVERIFY2(s.contains(u"<td class=\"num\">"_s + range + u"</td>"_s), qPrintable(range));
         QVERIFY(!s.contains(u"----"_s));
         QVERIFY(b.apronLength);
-        QVERIFY(s.contains(u"= "_s + figure(*b.apronLength) + u" m"_s));
+        QVERIFY(s.contains(cm(*b.apronLength)));
         if (b.standard.d) {
-            QVERIFY(s.contains(u"= "_s + figure(*b.standard.d) + u" m"_s));
-            QVERIFY(s.contains(u"= "_s + figure(*b.standard.length) + u" m"_s));
+            QVERIFY(s.contains(mm(*b.standard.d)));
+            QVERIFY(s.contains(cm(*b.standard.length)));
         } else {
             QVERIFY(b.standard.failure);
             QVERIFY(s.contains(htmlEscaped(
@@ -295,8 +300,8 @@ void TestReportText::governingCasesAreMarked()
     QVERIFY(page.contains(
             u"护坦厚度 t = %2 m，由工况“%1”控制。"_s.arg(t.inputs.name, figure(t.basin->slab))));
     const CaseResult &a = d.cases[*d.governingApron];
-    QVERIFY(page.contains(u"海漫长度 Lp = %2 m，由工况“%1”控制。"_s.arg(
-            a.inputs.name, figure(a.apron->length))));
+    QVERIFY(page.contains(
+            u"海漫长度 Lp = %2 m，由工况“%1”控制。"_s.arg(a.inputs.name, figure(a.apron->length))));
     const QString md = markdown(d, settings());
     QVERIFY(md.contains(u"**"_s + given(g.basin->adoptedDepth.adopted) + u" ▲**"_s));
 }
@@ -321,8 +326,8 @@ void TestReportText::errorsShowWhereTheCommandStopped()
             QVERIFY(s.contains(htmlEscaped(errorWords(e.error, language))));
             // The step in the reader's words, not the window's command.
             QVERIFY(!s.contains(stageKey(e.stage)));
-            QVERIFY(s.contains(htmlEscaped(word(
-                    e.stage == Stage::Basin ? Word::StepBasin : Word::StepCheck, language))));
+            QVERIFY(s.contains(htmlEscaped(
+                    word(e.stage == Stage::Basin ? Word::StepBasin : Word::StepCheck, language))));
             QVERIFY(s.contains(language == ReportLanguage::Chinese ? errorKindName(e.error.kind())
                                                                    : errorKindKey(e.error.kind())));
         }

@@ -388,8 +388,10 @@ void TestSketchGeometry::linesStandAtTheCaseFigures()
             const Line step = s.roles.at(u"end-step"_s);
             QCOMPARE(step.x1, step.x2);
             QVERIFY(qAbs(s.worldY(step.y1) + b.d) <= tolY && qAbs(s.worldY(step.y2)) <= tolY);
-            QVERIFY(note.contains(u"d=%1"_s.arg(figure(b.d))));
-            QVERIFY(note.contains(figure(b.lengthMin)) && note.contains(figure(b.lengthMax)));
+            // Depths to the millimetre, lengths to the centimetre.
+            QVERIFY(note.contains(u"d=%1"_s.arg(QString::number(b.d, 'f', 3))));
+            QVERIFY(note.contains(QString::number(b.lengthMin, 'f', 2))
+                    && note.contains(QString::number(b.lengthMax, 'f', 2)));
         } else {
             QVERIFY(s.roles.find(u"basin-floor"_s) == s.roles.end());
             QVERIFY(qAbs(levelOf(u"jump-level"_s) - r.check->hco2) <= tolY);
@@ -472,7 +474,7 @@ void TestSketchGeometry::adoptedTypeIsDrawn()
         const Line crest = s.roles.at(u"sill-crest"_s);
         const Line basinFloor = s.roles.at(u"basin-floor"_s);
         QCOMPARE(crest.x2, basinFloor.x2);
-        QVERIFY2(texts.contains(u"c=%1"_s.arg(figure(*sill))), qPrintable(texts));
+        QVERIFY2(texts.contains(u"c=%1"_s.arg(QString::number(*sill, 'f', 3))), qPrintable(texts));
     } else {
         QCOMPARE(s.roles.count(u"sill-crest"_s), std::size_t(0));
     }
@@ -604,14 +606,14 @@ void TestSketchGeometry::levelsAreWrittenWhereKnown()
     const double depth = drawnDepth(r, BasinType(type));
     std::map<QString, QString> expected{{u"▽106.000"_s, u"weir-crest"_s},
             {u"▽98.000"_s, u"upstream-bed"_s}, {u"▽100.000"_s, u"downstream-floor"_s},
-            {u"▽"_s + figure(106.0 + r.inputs.H), u"upstream-level"_s},
-            {u"▽"_s + figure(100.0 + r.inputs.ht), u"tailwater"_s}};
+            {u"▽"_s + QString::number(106.0 + r.inputs.H, 'f', 3), u"upstream-level"_s},
+            {u"▽"_s + QString::number(100.0 + r.inputs.ht, 'f', 3), u"tailwater"_s}};
     if (depth > 0)
-        expected[u"▽"_s + figure(100.0 - depth)] = u"basin-floor"_s;
+        expected[u"▽"_s + QString::number(100.0 - depth, 'f', 3)] = u"basin-floor"_s;
     if (BasinType(type) == BasinType::Sill && r.sill && r.sill->basin)
-        expected[u"▽"_s + figure(100.0 + r.sill->basin->c)] = u"sill-crest"_s;
+        expected[u"▽"_s + QString::number(100.0 + r.sill->basin->c, 'f', 3)] = u"sill-crest"_s;
     if (BasinType(type) == BasinType::Combined && r.combined && r.combined->basin)
-        expected[u"▽"_s + figure(100.0 + r.combined->basin->c)] = u"sill-crest"_s;
+        expected[u"▽"_s + QString::number(100.0 + r.combined->basin->c, 'f', 3)] = u"sill-crest"_s;
     QStringList got, want;
     for (const auto &[text, role] : written)
         got << text;

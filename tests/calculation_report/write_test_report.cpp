@@ -72,12 +72,14 @@ int main(int argc, char **argv)
     QJsonArray expected;
     for (std::size_t i = 0; i < design.cases.size(); ++i) {
         const CaseResult &r = design.cases[i];
+        // Depths to the millimetre, lengths to the centimetre, as printed.
+        const auto mm = [](double v) { return QString::number(v, 'f', 3); };
+        const auto cm = [](double v) { return QString::number(v, 'f', 2); };
         QJsonArray figures;
         if (r.check)
-            figures << figure(r.check->hco2);
+            figures << mm(r.check->hco2);
         if (r.basin)
-            figures << figure(r.basin->d) << figure(r.basin->lengthMin)
-                    << figure(r.basin->lengthMax);
+            figures << mm(r.basin->d) << cm(r.basin->lengthMin) << cm(r.basin->lengthMax);
         expected.append(QJsonObject{{u"name"_s, caseTitle(r, i, ReportLanguage::Chinese)},
                 {u"figures"_s, figures},
                 {u"error"_s,

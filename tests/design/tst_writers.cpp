@@ -52,6 +52,8 @@ private slots:
     void formatDispatch_data();
     void figuresFromAMillionHaveAnExponent_data();
     void figuresFromAMillionHaveAnExponent();
+    void numbersAtThePrecisionOfPractice_data();
+    void numbersAtThePrecisionOfPractice();
     void formatDispatch();
     void messagesFollowTheLanguage_data();
     void messagesFollowTheLanguage();
@@ -332,7 +334,12 @@ void TestWriters::figuresFromAMillionHaveAnExponent_data()
     QTest::newRow("ordinary Froude number")
             << 5.274 << QStringLiteral("5.27") << QStringLiteral("5.274");
     QTest::newRow("just below a million")
-            << 999999.25 << QStringLiteral("999999.25") << QStringLiteral("999999.250");
+            << 999999.25 << QStringLiteral("999999.25") << QStringLiteral("999999");
+    QTest::newRow("four digits of a length")
+            << 12.70714 << QStringLiteral("12.71") << QStringLiteral("12.71");
+    QTest::newRow("rounded up to the next power of ten")
+            << 9.99996 << QStringLiteral("10.00") << QStringLiteral("10.00");
+    QTest::newRow("zero") << 0.0 << QStringLiteral("0.00") << QStringLiteral("0.000");
     QTest::newRow("a million") << 1e6 << QStringLiteral("1.00e+06") << QStringLiteral("1.000e+06");
     QTest::newRow("Froude number of a film")
             << 2.5e19 << QStringLiteral("2.50e+19") << QStringLiteral("2.500e+19");
@@ -347,6 +354,42 @@ void TestWriters::figuresFromAMillionHaveAnExponent()
     QFETCH(double, value);
     QTEST(tableNumberText(value, 2), "table");
     QTEST(figure(value), "report");
+}
+
+// The inputs as the report's text carries them, and results to the
+// millimetre and the centimetre.
+void TestWriters::numbersAtThePrecisionOfPractice_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("practical");
+    QTest::addColumn<QString>("millimetre");
+    QTest::addColumn<QString>("centimetre");
+    QTest::newRow("typed coefficient")
+            << 0.95 << QStringLiteral("0.95") << QStringLiteral("0.950") << QStringLiteral("0.95");
+    QTest::newRow("typed discharge")
+            << 10.0 << QStringLiteral("10") << QStringLiteral("10.000") << QStringLiteral("10.00");
+    QTest::newRow("four digits typed") << 19.62 << QStringLiteral("19.62")
+                                       << QStringLiteral("19.620") << QStringLiteral("19.62");
+    QTest::newRow("interpolated tailwater") << 1.5900000000000034 << QStringLiteral("1.590")
+                                            << QStringLiteral("1.590") << QStringLiteral("1.59");
+    QTest::newRow("head from the weir formula")
+            << 0.9575068633859928 << QStringLiteral("0.9575") << QStringLiteral("0.958")
+            << QStringLiteral("0.96");
+    QTest::newRow("critical depth typed in full")
+            << 4.36829 << QStringLiteral("4.368") << QStringLiteral("4.368")
+            << QStringLiteral("4.37");
+    QTest::newRow("negative") << -0.04173 << QStringLiteral("-0.04173") << QStringLiteral("-0.042")
+                              << QStringLiteral("-0.04");
+    QTest::newRow("not finite") << qInf() << QStringLiteral("—") << QStringLiteral("—")
+                                << QStringLiteral("—");
+}
+
+void TestWriters::numbersAtThePrecisionOfPractice()
+{
+    QFETCH(double, value);
+    QTEST(practical(value), "practical");
+    QTEST(toMillimetre(value), "millimetre");
+    QTEST(toCentimetre(value), "centimetre");
 }
 
 QTEST_GUILESS_MAIN(TestWriters)
