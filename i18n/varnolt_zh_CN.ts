@@ -26,7 +26,7 @@
     <message>
         <source>The basin depth and length are cross-checked by the Chinese sluice design standard SL 265 (appendix on energy dissipation and scour protection); the floor slab thickness and the apron extension follow the same appendix.</source>
         <comment>BasisStandard</comment>
-        <translation>池深、池长按《水闸设计规范》SL 265 附录（消能防冲计算）复核；护坦厚度和海漫长度亦按该附录计算。</translation>
+        <translation>池深、池长按《水闸设计规范》SL 265 附录（消能防冲计算）复核；消力池底板厚度和海漫长度亦按该附录计算。</translation>
     </message>
     <message>
         <source>Gravity g = %1 m/s², 2g taken as %2 m/s²; lengths in m, time in s.</source>
@@ -86,7 +86,7 @@
     <message>
         <source>Floor slab thickness (SL 265)</source>
         <comment>SlabCaption</comment>
-        <translation>护坦厚度（SL 265）</translation>
+        <translation>消力池底板厚度（SL 265）</translation>
     </message>
     <message>
         <source>Apron extension (SL 265)</source>
@@ -114,9 +114,9 @@
         <translation>结论</translation>
     </message>
     <message>
-        <source>%1: hco2 = %2 m %3 ht = %4 m. %5</source>
+        <source>%1: hc″ = %2 m %3 ht = %4 m. %5</source>
         <comment>VerdictLine</comment>
-        <translation>%1：hco2 = %2 m %3 ht = %4 m，%5</translation>
+        <translation>%1：hc″ = %2 m %3 ht = %4 m，%5</translation>
     </message>
     <message>
         <source>Calculation stopped</source>
@@ -181,7 +181,7 @@
     <message>
         <source>approach velocity</source>
         <comment>QuantityV</comment>
-        <translation>行进流速</translation>
+        <translation>行近流速</translation>
     </message>
     <message>
         <source>tailwater depth</source>
@@ -196,7 +196,7 @@
     <message>
         <source>submergence factor</source>
         <comment>QuantitySigma</comment>
-        <translation>淹没系数</translation>
+        <translation>水跃淹没系数</translation>
     </message>
     <message>
         <source>total head above the downstream floor</source>
@@ -216,7 +216,7 @@
     <message>
         <source>conjugate depth</source>
         <comment>QuantityHco2</comment>
-        <translation>跃后水深（共轭水深）</translation>
+        <translation>共轭水深</translation>
     </message>
     <message>
         <source>Froude number before the jump</source>
@@ -276,7 +276,7 @@
     <message>
         <source>conjugate depth in the basin</source>
         <comment>QuantityBasinHco2</comment>
-        <translation>池内跃后水深</translation>
+        <translation>池内共轭水深</translation>
     </message>
     <message>
         <source>basin length</source>
@@ -296,7 +296,7 @@
     <message>
         <source>conjugate depth</source>
         <comment>QuantityConjugate</comment>
-        <translation>跃后水深</translation>
+        <translation>共轭水深</translation>
     </message>
     <message>
         <source>fall at the basin exit</source>
@@ -321,7 +321,7 @@
     <message>
         <source>slab thickness</source>
         <comment>QuantitySlab</comment>
-        <translation>护坦厚度</translation>
+        <translation>消力池底板厚度</translation>
     </message>
     <message>
         <source>apron length</source>
@@ -351,7 +351,7 @@
     <message>
         <source>slab-thickness coefficient</source>
         <comment>OptionK1</comment>
-        <translation>护坦厚度计算系数</translation>
+        <translation>底板厚度计算系数</translation>
     </message>
     <message>
         <source>apron-length coefficient</source>
@@ -461,17 +461,17 @@
     <message>
         <source>A remote jump forms downstream: an energy dissipator must be built.</source>
         <comment>verdict</comment>
-        <translation>下游发生远离水跃,需要做消能工.</translation>
+        <translation>下游发生远离水跃，需设消能工（消力池）。</translation>
     </message>
     <message>
         <source>A submerged jump forms downstream.</source>
         <comment>verdict</comment>
-        <translation>下游发生淹没水跃</translation>
+        <translation>下游发生淹没水跃。</translation>
     </message>
     <message>
         <source>A critical jump forms downstream.</source>
         <comment>verdict</comment>
-        <translation>下游发生临界水跃</translation>
+        <translation>下游发生临界水跃。</translation>
     </message>
     <message>
         <source>undular jump</source>
@@ -709,14 +709,14 @@
         <translation>消力池采用池深据此取 d = %1 m。</translation>
     </message>
     <message>
-        <source>Underflow (hydraulic-jump) energy dissipation below an overflow weir: the contracted depth hco and its conjugate depth hco2 follow from the total head; compared with the tailwater depth ht they decide the kind of jump. A stilling basin is needed while σ′ = ht/hco2 &lt; σ: for a remote jump, and also for a critical jump or a submerged one whose tailwater is short of σ times the conjugate depth. Its depth d, which holds the jump submerged with the factor σ, is found by the window&apos;s bisection and solved exactly as well, with the contracted depth below the basin floor and the basin length.</source>
+        <source>Underflow (hydraulic-jump) energy dissipation below an overflow weir: the contracted depth hc and its conjugate depth hc″ follow from the total head; compared with the tailwater depth ht they decide the kind of jump. A stilling basin is needed while σ′ = ht/hc″ &lt; σ: for a remote jump, and also for a critical jump or a submerged one whose tailwater is short of σ times the conjugate depth. Its depth d, which holds the jump submerged with the factor σ, is found by the window&apos;s bisection and solved exactly as well, with the contracted depth below the basin floor and the basin length.</source>
         <comment>BasisMethod</comment>
-        <translation>溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hco 及其共轭水深 hco2，与下游水深 ht 比较判别水跃形式。按规范，σ′ = ht/hco2 &lt; σ 时须设消力池：远离水跃须设池，临界水跃及下游水深不足 σ 倍共轭水深的淹没水跃亦须设池。池深 d 按淹没系数 σ 使池内水跃被淹没，用窗口的二分法求得，并另行精确求解，同时求池底以下的收缩水深及池长。</translation>
+        <translation>溢流堰下游按底流式（水跃）消能计算：由总水头求收缩断面水深 hc 及其共轭水深 hc″，与下游水深 ht 比较判别水跃形式。按规范，σ′ = ht/hc″ &lt; σ 时须设消力池：远离水跃须设池，临界水跃及下游水深不足 σ 倍共轭水深的淹没水跃亦须设池。池深 d 按水跃淹没系数 σ 使池内水跃被淹没，用窗口的二分法求得，并另行精确求解，同时求池底以下的收缩水深及池长。</translation>
     </message>
     <message>
         <source>▲ case governing the adopted basin depth; ■ the adopted basin length; ● the slab thickness; ◆ the apron length.</source>
         <comment>SummaryLegend</comment>
-        <translation>▲ 控制采用池深的工况；■ 控制采用池长的工况；● 控制护坦厚度的工况；◆ 控制海漫长度的工况。</translation>
+        <translation>▲ 控制采用池深的工况；■ 控制采用池长的工况；● 控制消力池底板厚度的工况；◆ 控制海漫长度的工况。</translation>
     </message>
     <message>
         <source>Adopted basin depth d = %2 m, governed by case “%1”.</source>
@@ -731,7 +731,7 @@
     <message>
         <source>Slab thickness t = %2 m, governed by case “%1”.</source>
         <comment>GoverningSlab</comment>
-        <translation>护坦厚度 t = %2 m，由工况“%1”控制。</translation>
+        <translation>消力池底板厚度 t = %2 m，由工况“%1”控制。</translation>
     </message>
     <message>
         <source>Apron length Lp = %2 m, governed by case “%1”.</source>
@@ -754,19 +754,19 @@
         <translation>消力池判别</translation>
     </message>
     <message>
-        <source>σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the margin σ; no stilling basin is needed.</source>
+        <source>σ′ = ht/hc″ = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the margin σ; no stilling basin is needed.</source>
         <comment>DecisionNone</comment>
-        <translation>σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4：下游水深足以按淹没系数 σ 淹没水跃，不须设消力池。</translation>
+        <translation>σ′ = ht/hc″ = %1/%2 = %3 ≥ σ = %4：下游水深足以按水跃淹没系数 σ 淹没水跃，不须设消力池。</translation>
     </message>
     <message>
-        <source>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ); it is sized below.</source>
+        <source>σ′ = ht/hc″ = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ); it is sized below.</source>
         <comment>DecisionBasin</comment>
-        <translation>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，计算如下。</translation>
+        <translation>σ′ = ht/hc″ = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，计算如下。</translation>
     </message>
     <message>
-        <source>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ), but it cannot be sized: %5</source>
+        <source>σ′ = ht/hc″ = %1/%2 = %3 &lt; σ = %4: a stilling basin is needed (a basin while σ′ &lt; σ), but it cannot be sized: %5</source>
         <comment>DecisionUnsizeable</comment>
-        <translation>σ′ = ht/hco2 = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，但无法求得：%5</translation>
+        <translation>σ′ = ht/hc″ = %1/%2 = %3 &lt; σ = %4：按 σ′ &lt; σ 须设消力池，但无法求得：%5</translation>
     </message>
     <message>
         <source>no basin</source>
@@ -886,7 +886,7 @@
     <message>
         <source>end thickness of the slab</source>
         <comment>QuantitySlabEnd</comment>
-        <translation>护坦末端厚度</translation>
+        <translation>底板末端厚度</translation>
     </message>
     <message>
         <source>velocity entering the jump in the basin</source>
@@ -901,22 +901,22 @@
     <message>
         <source>slab against uplift, front half</source>
         <comment>QuantityUpliftFront</comment>
-        <translation>抗浮护坦厚度（前半部）</translation>
+        <translation>底板抗浮厚度（前半部）</translation>
     </message>
     <message>
         <source>slab against uplift, rear half</source>
         <comment>QuantityUpliftRear</comment>
-        <translation>抗浮护坦厚度（后半部）</translation>
+        <translation>底板抗浮厚度（后半部）</translation>
     </message>
     <message>
         <source>adopted slab thickness</source>
         <comment>QuantityAdoptedSlab</comment>
-        <translation>采用护坦厚度</translation>
+        <translation>采用底板厚度</translation>
     </message>
     <message>
         <source>No uplift given: the slab is not checked against uplift.</source>
         <comment>UpliftNone</comment>
-        <translation>未给出扬压力，未作护坦抗浮验算。</translation>
+        <translation>未给出扬压力，未作底板抗浮验算。</translation>
     </message>
     <message>
         <source>unit discharge at the basin&apos;s end</source>
@@ -951,17 +951,17 @@
     <message>
         <source>safety factor of the slab against uplift</source>
         <comment>OptionK2</comment>
-        <translation>护坦抗浮安全系数</translation>
+        <translation>底板抗浮安全系数</translation>
     </message>
     <message>
         <source>unit weight of the slab</source>
         <comment>OptionSlabUnitWeight</comment>
-        <translation>护坦容重</translation>
+        <translation>底板容重</translation>
     </message>
     <message>
         <source>Adopted dimensions: the basin depth is the largest of the window&apos;s figure, the exact root and the standard&apos;s d′, rounded up to %1 m; the basin length the larger of the window&apos;s upper length and the standard&apos;s Lsj, rounded up to %2 m. The slab takes the largest of its thickness against scour and, where an uplift is given, against uplift.</source>
         <comment>BasisAdoption</comment>
-        <translation>采用值：池深取窗口计算值、精确根与规范 d′ 三者的最大值，向上取整至 %1 m；池长取窗口池长上限与规范 Lsj 的较大值，向上取整至 %2 m。护坦厚度取抗冲厚度与（给出扬压力时）抗浮厚度的最大值。</translation>
+        <translation>采用值：池深取窗口计算值、精确根与规范 d′ 三者的最大值，向上取整至 %1 m；池长取窗口池长上限与规范 Lsj 的较大值，向上取整至 %2 m。消力池底板厚度取抗冲厚度与（给出扬压力时）抗浮厚度的最大值。</translation>
     </message>
     <message>
         <source>Coefficients outside their usual ranges</source>
@@ -1057,7 +1057,7 @@
     </message>
     <message>
         <source>slab thickness not computed: %1</source>
-        <translation>护坦厚度未能计算：%1</translation>
+        <translation>消力池底板厚度未能计算：%1</translation>
     </message>
     <message>
         <source>uplift check not computed: %1</source>

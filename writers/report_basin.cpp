@@ -104,7 +104,7 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
     }
     const QString q = val(in.q);
     const QString alpha = val(o.alpha);
-    const QString hco = sc.hco ? fig(*sc.hco) : u"hco"_s;
+    const QString hco = sc.hco ? fig(*sc.hco) : u"hc"_s;
     const QString hcc = sc.conjugate ? fig(*sc.conjugate) : u"hc″"_s;
     const double T0 = design::standardTotalHead(flowOf(in), o.alpha) + *sc.d;
     Formulas g(lang);
@@ -116,8 +116,8 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
     if (sc.hco)
         g.add(Word::QuantityStandardHco,
                 fStdHco
-                        + withConstants(u":  hco³ − %1 × hco² + %2 × %3²/({2g} × %4²) = 0,  "
-                                        u"hco = %5  (%6)"_s)
+                        + withConstants(u":  hc³ − %1 × hc² + %2 × %3²/({2g} × %4²) = 0,  "
+                                        u"hc = %5  (%6)"_s)
                                   .arg(fig(T0), alpha, q, val(in.phi), metres(*sc.hco),
                                           word(Word::RootIterated, lang)));
     if (sc.conjugate)

@@ -50,12 +50,12 @@ void addWindowTexts(ReportSection &s, const design::CheckResult &c, const design
     auto named = [lang](Word quantity, const QString &symbol) {
         return word(quantity, lang) + u' ' + symbol + u" (m)"_s;
     };
-    t.header = {named(Word::QuantityHc, u"hc"_s), named(Word::QuantityHco, u"hco"_s),
-            named(Word::QuantityHco2, u"hco2"_s)};
+    t.header = {named(Word::QuantityHc, u"hk"_s), named(Word::QuantityHco, u"hc"_s),
+            named(Word::QuantityHco2, u"hc″"_s)};
     std::vector<ReportCell> row{{c.text7, true}, {c.text8, true}, {c.text9, true}};
     if (b) {
         t.header << named(Word::QuantityBasinDepth, u"d"_s)
-                 << named(Word::QuantityBasinHco, u"hco"_s)
+                 << named(Word::QuantityBasinHco, u"hc"_s)
                  << named(Word::QuantityBasinLength, u"L"_s);
         row.push_back({b->text11, true});
         row.push_back({b->text8, true});

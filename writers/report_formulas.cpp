@@ -8,26 +8,26 @@ namespace varnolt::writers::report {
 using namespace Qt::StringLiterals;
 
 const QString fE0 = u"E0 = a1 + H + v²/(2g)"_s;
-const QString fHc = u"hc = (q²/g)^(1/3)"_s;
-const QString fHco = u"E0 = hco + q²/(2g·φ²·hco²)"_s;
-const QString fHco2 = u"hco2 = hco/2·(√(1 + 8q²/(g·hco³)) − 1)"_s;
-const QString fFr1 = u"Fr1 = q/√(g·hco³)"_s;
-const QString fLoss = u"ΔE = (hco2 − hco)³/(4·hco·hco2)"_s;
-const QString fE1 = u"E1 = hco + q²/(2g·hco²)"_s;
-const QString fJump = withConstants(u"Lj = {jump}·(hco2 − hco)"_s);
+const QString fHc = u"hk = (q²/g)^(1/3)"_s;
+const QString fHco = u"E0 = hc + q²/(2g·φ²·hc²)"_s;
+const QString fHco2 = u"hc″ = hc/2·(√(1 + 8q²/(g·hc³)) − 1)"_s;
+const QString fFr1 = u"Fr1 = q/√(g·hc³)"_s;
+const QString fLoss = u"ΔE = (hc″ − hc)³/(4·hc·hc″)"_s;
+const QString fE1 = u"E1 = hc + q²/(2g·hc²)"_s;
+const QString fJump = withConstants(u"Lj = {jump}·(hc″ − hc)"_s);
 const QString fEt = u"Et = ht + q²/(2g·(φ·ht)²)"_s;
-const QString fBalance = u"σ·hco2 + q²/(2g·(σ·hco2)²) − d = Et"_s;
+const QString fBalance = u"σ·hc″ + q²/(2g·(σ·hc″)²) − d = Et"_s;
 const QString fBasinHead = u"E0′ = E0 + d"_s;
-const QString fBasinHco = u"E0′ = hco + q²/(2g·φ²·hco²)"_s;
+const QString fBasinHco = u"E0′ = hc + q²/(2g·φ²·hc²)"_s;
 const QString fExitHead = u"Et′ = ht + q²/(2g·(φ′·ht)²)"_s;
-const QString fExactBalance = u"σ·hco2 + q²/(2g·(σ·hco2)²) − d = Et′"_s;
+const QString fExactBalance = u"σ·hc″ + q²/(2g·(σ·hc″)²) − d = Et′"_s;
 const QString fExactHead = u"E0′ = a1 + H + v²/(2g) + d"_s;
 const QString fT0 = u"T0 = a1 + H + α·v²/(2g) + d′"_s;
-const QString fStdHco = u"hco³ − T0·hco² + α·q²/(2g·φ²) = 0"_s;
-const QString fConjugate = u"hc″ = hco/2·(√(1 + 8α·q²/(g·hco³)) − 1)·(b1/b2)^0.25"_s;
+const QString fStdHco = u"hc³ − T0·hc² + α·q²/(2g·φ²) = 0"_s;
+const QString fConjugate = u"hc″ = hc/2·(√(1 + 8α·q²/(g·hc³)) − 1)·(b1/b2)^0.25"_s;
 const QString fDeltaZ = u"ΔZ = α·q²/(2g·φ′²·h′s²) − α·q²/(2g·hc″²)"_s;
 const QString fStdDepth = u"d′ = σ0·hc″ − h′s − ΔZ,  σ0 = σ, h′s = ht"_s;
-const QString fStdLength = withConstants(u"Lsj = Ls + β·{jump}·(hc″ − hco)"_s);
+const QString fStdLength = withConstants(u"Lsj = Ls + β·{jump}·(hc″ − hc)"_s);
 const QString fHead = u"ΔH′ = a1 + H − ht"_s;
 const QString fSlab = u"t = k1·√(q·√ΔH′)"_s;
 const QString fSlabEnd = u"t′ = max(t/2, 0.5)"_s;
@@ -41,8 +41,8 @@ const QString fApron = u"Lp = Ks·√(qs·√ΔH′)"_s;
 QString lengthFormula(ReportLanguage lang)
 {
     return u"L = "_s
-            + range(withConstants(u"{short}·(hco2 − hco)"_s),
-                    withConstants(u"{long}·(hco2 − hco)"_s), lang);
+            + range(withConstants(u"{short}·(hc″ − hc)"_s), withConstants(u"{long}·(hc″ − hc)"_s),
+                    lang);
 }
 
 QString formText(const std::optional<design::JumpForm> &form, ReportLanguage language)
@@ -53,7 +53,7 @@ QString formText(const std::optional<design::JumpForm> &form, ReportLanguage lan
 QString contractedDepthWorking(
         double head, const QString &q, const QString &phi, double hco, ReportLanguage lang)
 {
-    return withConstants(u":  %1 = hco + %2²/({2g} × %3² × hco²),  hco = %4  (%5)"_s)
+    return withConstants(u":  %1 = hc + %2²/({2g} × %3² × hc²),  hc = %4  (%5)"_s)
             .arg(figure(head), q, phi, metres(hco), word(Word::RootByBisection, lang));
 }
 

@@ -35,7 +35,7 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     ReportTable t;
     t.style = ReportTable::Style::Summary;
     t.header = {word(Word::ColumnNumber, lang), word(Word::ColumnCase, lang), u"q (m²/s)"_s,
-            u"ht (m)"_s, u"σ′ = ht/hco2"_s, word(Word::ColumnDecision, lang),
+            u"ht (m)"_s, u"σ′ = ht/hc″"_s, word(Word::ColumnDecision, lang),
             word(Word::ColumnAdoptedDepth, lang), word(Word::ColumnAdoptedLength, lang),
             u"d′ (m)"_s, u"Lsj (m)"_s, u"t (m)"_s, u"Lp (m)"_s};
     for (std::size_t i = 0; i < design.cases.size(); ++i) {

@@ -98,7 +98,7 @@ Entry entryOf(Word w)
     case Word::VerdictLabel:
         return QT_TRANSLATE_NOOP3("ReportWords", "Verdict", "VerdictLabel");
     case Word::VerdictLine:
-        return QT_TRANSLATE_NOOP3("ReportWords", "%1: hco2 = %2 m %3 ht = %4 m. %5", "VerdictLine");
+        return QT_TRANSLATE_NOOP3("ReportWords", "%1: hc″ = %2 m %3 ht = %4 m. %5", "VerdictLine");
     case Word::ErrorCaption:
         return QT_TRANSLATE_NOOP3("ReportWords", "Calculation stopped", "ErrorCaption");
     case Word::ColumnNumber:
@@ -339,9 +339,9 @@ Entry entryOf(Word w)
     case Word::BasisMethod:
         return QT_TRANSLATE_NOOP3("ReportWords",
                 "Underflow (hydraulic-jump) energy dissipation below an overflow weir: the "
-                "contracted depth hco and its conjugate depth hco2 follow from the total head; "
+                "contracted depth hc and its conjugate depth hc″ follow from the total head; "
                 "compared with the tailwater depth ht they decide the kind of jump. A stilling "
-                "basin is needed while σ′ = ht/hco2 < σ: for a remote jump, and also for a "
+                "basin is needed while σ′ = ht/hc″ < σ: for a remote jump, and also for a "
                 "critical jump or a submerged one whose tailwater is short of σ times the "
                 "conjugate depth. Its depth d, which holds the jump submerged with the factor σ, "
                 "is found by the window's bisection and solved exactly as well, with the "
@@ -375,17 +375,17 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3("ReportWords", "Basin decision", "DecisionCaption");
     case Word::DecisionNone:
         return QT_TRANSLATE_NOOP3("ReportWords",
-                "σ′ = ht/hco2 = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the "
+                "σ′ = ht/hc″ = %1/%2 = %3 ≥ σ = %4: the tailwater holds the jump with the "
                 "margin σ; no stilling basin is needed.",
                 "DecisionNone");
     case Word::DecisionBasin:
         return QT_TRANSLATE_NOOP3("ReportWords",
-                "σ′ = ht/hco2 = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
+                "σ′ = ht/hc″ = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
                 "σ′ < σ); it is sized below.",
                 "DecisionBasin");
     case Word::DecisionUnsizeable:
         return QT_TRANSLATE_NOOP3("ReportWords",
-                "σ′ = ht/hco2 = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
+                "σ′ = ht/hc″ = %1/%2 = %3 < σ = %4: a stilling basin is needed (a basin while "
                 "σ′ < σ), but it cannot be sized: %5",
                 "DecisionUnsizeable");
     case Word::DecisionShortNone:
@@ -531,7 +531,7 @@ QString word(Word w, ReportLanguage language)
 
 QString verdictWords(JumpKind kind, ReportLanguage language)
 {
-    // In Chinese the window's own verdict, with its ASCII comma and stop.
+    // In written register, not the window's verdict line.
     switch (kind) {
     case JumpKind::Remote:
         return translated(QT_TRANSLATE_NOOP3("ReportWords",

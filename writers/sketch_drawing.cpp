@@ -515,7 +515,7 @@ void Layout::dimensions(
     verticalDimension(out, labels, left, s.approachBed, s.a1, height, false);
     verticalDimension(out, labels, left, s.a1, s.a1 + s.H, u"H=%1"_s.arg(toMillimetre(s.H)), false);
     verticalDimension(
-            out, labels, X(0) + 1.5, f, f + s.hco, u"hco=%1"_s.arg(toMillimetre(s.hco)), false);
+            out, labels, X(0) + 1.5, f, f + s.hco, u"hc=%1"_s.arg(toMillimetre(s.hco)), false);
     verticalDimension(out, labels, X(L) - 2.5, f, w.jumpTop, s.topLabel, true);
     if (s.basin && f < 0)
         verticalDimension(out, labels, X(L) + 4.0, f, 0, u"d=%1"_s.arg(toMillimetre(-f)), false);

@@ -46,7 +46,7 @@ void setBasin(
     s.basin = true;
     s.top = sigmaHco2;
     s.length = lengthMax;
-    s.topLabel = u"σ·hco2=%1"_s.arg(toMillimetre(s.top));
+    s.topLabel = u"σ·hc″=%1"_s.arg(toMillimetre(s.top));
     s.lengthLabel = u"%1 L=%2%3%4"_s.arg(word(Word::SketchBasinLength, language),
             toCentimetre(lengthMin), word(Word::RangeTo, language), toCentimetre(lengthMax));
 }
@@ -115,7 +115,7 @@ Scene sceneOf(const design::CaseResult &r, ReportLanguage language, design::Basi
         s.hco = c.hco;
         s.top = c.hco2;
         s.length = c.jumpLength;
-        s.topLabel = u"hco2=%1"_s.arg(toMillimetre(s.top));
+        s.topLabel = u"hc″=%1"_s.arg(toMillimetre(s.top));
         s.lengthLabel = u"%1 Lj=%2"_s.arg(
                 word(Word::SketchJumpLength, language), toCentimetre(c.jumpLength));
     }

@@ -218,6 +218,10 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
     # length-range separator, and quotation marks a mainland reader does not use.
     for internal in ("Text", "Command", "----", "「", "」"):
         check(internal not in whole, f"{html.name}: {internal!r} printed")
+    # One name per quantity: the contracted depth is hc, its conjugate hc″
+    # (read from the page's source: the squeezed text runs "hc of" together).
+    check(not re.search(r"(?<![A-Za-z])hco", html.read_text(encoding="utf-8")),
+          f"{html.name}: the window's hco names printed")
     check(len(pages) >= 3 + len(cases), f"{html.name}: {len(pages)} pages for {len(cases)} cases")
 
     # Each case heads a page of its own, in order.

@@ -1,6 +1,6 @@
 // The calculation report as a checker reads it, against the independent
 // derivation of tests/reference/derive_design.py: the decision on the basin
-// by σ′ = ht/hco2 against σ, the balance worked with its exact root and
+// by σ′ = ht/hc″ against σ, the balance worked with its exact root and
 // closing at the digits it prints, the adopted dimensions with the method
 // that gave them, the slab and the apron worked with what was computed, T0
 // with α, and the coefficients outside their ranges in the basis, in both
@@ -164,7 +164,7 @@ void TestReportReview::decisionIsWorded()
                             u"按 σ′ < σ 须设消力池，但无法求得："_s, u"< σ = "_s, u"≥ σ = "_s}}) {
         QString text = firstCase(markdown(d, w.language));
         text.replace(u"&lt;"_s, u"<"_s);
-        const QString line = partFrom(text, u"**σ′ = ht/hco2 = "_s);
+        const QString line = partFrom(text, u"**σ′ = ht/hc″ = "_s);
         QVERIFY2(line.contains(ratio), qPrintable(line));
         const QString sigma = given(in.sigma);
         if (decision == u"none"_s) {
@@ -233,7 +233,7 @@ void TestReportReview::exactBalanceCloses()
                 e.captured(5), "head above the basin floor");
 
         static const QRegularExpression contracted(
-                u":  ([\\d.]+) = hco \\+ ([\\d.]+)²/\\(19\\.62 × ([\\d.]+)² × hco²\\),  hco = "
+                u":  ([\\d.]+) = hc \\+ ([\\d.]+)²/\\(19\\.62 × ([\\d.]+)² × hc²\\),  hc = "
                 u"([\\d.]+) m"_s);
         const auto h = contracted.match(block);
         QVERIFY2(h.hasMatch(), qPrintable(block));
@@ -407,7 +407,7 @@ void TestReportReview::headWithAlpha()
                 = u"T0 = a1 + H + α·v²/(2g) + d′ = 5 + 3 + 1.05 × 1²/19.62 + %1 = %2 m"_s.arg(
                         figure(dPrime), figure(T0));
         QVERIFY2(text.contains(line), qPrintable(partFrom(text, u"| T0"_s)));
-        QVERIFY(text.contains(u"hco³ − "_s + figure(T0) + u" × hco²"_s));
+        QVERIFY(text.contains(u"hc³ − "_s + figure(T0) + u" × hc²"_s));
         // ΔZ with the exit's φ′, 0.95 here as the jet's.
         QVERIFY(text.contains(u"ΔZ = α·q²/(2g·φ′²·h′s²)"_s));
     }
