@@ -19,14 +19,14 @@
         <translation>共 %1 个工况。</translation>
     </message>
     <message>
-        <source>1 Basis of the calculation</source>
+        <source>2 Method and basis of the calculation</source>
         <comment>BasisHeading</comment>
-        <translation>1 计算依据</translation>
+        <translation>2 计算方法及依据</translation>
     </message>
     <message>
-        <source>The basin depth and length are cross-checked by the Chinese sluice design standard SL 265 (appendix on energy dissipation and scour protection); the floor slab thickness and the apron extension follow the same appendix.</source>
+        <source>The basin depth and length are cross-checked by SL 265—2016, Design code for sluices, Appendix B (energy dissipation and scour protection), whose clauses on the depth and length of the stilling basin, the thickness of its floor slab, the length of the apron and the depth of scour beyond it are used here. The basin depth itself follows the textbook balance: the depth at which the energy above the basin floor holds the jump submerged by the factor σ against the tailwater.</source>
         <comment>BasisStandard</comment>
-        <translation>池深、池长按《水闸设计规范》SL 265 附录（消能防冲计算）复核；消力池底板厚度和海漫长度亦按该附录计算。</translation>
+        <translation>池深、池长按 SL 265—2016《水闸设计规范》附录 B（消能防冲计算）复核，所用条文为：消力池深度及长度计算、消力池底板厚度计算、海漫长度计算和河床冲刷深度计算。池深按水力学教材的池内外能量平衡计算：池深应使池底以上的总能量在下游水深作用下将水跃以淹没系数 σ 淹没。</translation>
     </message>
     <message>
         <source>Gravity g = %1 m/s², 2g taken as %2 m/s²; lengths in m, time in s.</source>
@@ -44,9 +44,9 @@
         <translation>复核参数</translation>
     </message>
     <message>
-        <source>2 Summary of results</source>
+        <source>4 Summary of results</source>
         <comment>SummaryHeading</comment>
-        <translation>2 计算成果汇总</translation>
+        <translation>4 计算成果汇总</translation>
     </message>
     <message>
         <source>No case needs a stilling basin.</source>
@@ -626,17 +626,17 @@
     <message>
         <source>The sill height is governed by %1: c = %2 m.</source>
         <comment>GoverningSill</comment>
-        <translation>消力坎高度由%1控制：c = %2 m。</translation>
+        <translation>消力坎高度由工况“%1”控制：c = %2 m。</translation>
     </message>
     <message>
         <source>The combined basin is governed by %1: d = %2 m, c = %3 m.</source>
         <comment>GoverningCombined</comment>
-        <translation>综合式消力池由%1控制：d = %2 m，c = %3 m。</translation>
+        <translation>综合式消力池由工况“%1”控制：d = %2 m，c = %3 m。</translation>
     </message>
     <message>
         <source>The scour depth is governed by %1: dm = %2 m.</source>
         <comment>GoverningScour</comment>
-        <translation>冲刷深度由%1控制：dm = %2 m。</translation>
+        <translation>冲刷深度由工况“%1”控制：dm = %2 m。</translation>
     </message>
     <message>
         <source>Adopted: %1.</source>
@@ -1047,6 +1047,131 @@
         <source>energy line</source>
         <comment>SketchEnergyLine</comment>
         <translation>总水头线</translation>
+    </message>
+    <message>
+        <source>1 Design conditions</source>
+        <comment>ConditionsHeading</comment>
+        <translation>1 设计条件</translation>
+    </message>
+    <message>
+        <source>The structure and its levels</source>
+        <comment>StructureCaption</comment>
+        <translation>建筑物及特征高程</translation>
+    </message>
+    <message>
+        <source>Level (m)</source>
+        <comment>ColumnLevel</comment>
+        <translation>高程 (m)</translation>
+    </message>
+    <message>
+        <source>weir crest</source>
+        <comment>LevelCrest</comment>
+        <translation>堰顶</translation>
+    </message>
+    <message>
+        <source>downstream floor at the toe</source>
+        <comment>LevelFloor</comment>
+        <translation>下游河床（坝趾处）</translation>
+    </message>
+    <message>
+        <source>approach-channel bed, P below the crest</source>
+        <comment>LevelApproachBed</comment>
+        <translation>上游河床（堰顶以下 P）</translation>
+    </message>
+    <message>
+        <source>The cases as given</source>
+        <comment>ConditionsCasesCaption</comment>
+        <translation>计算工况</translation>
+    </message>
+    <message>
+        <source>Floods, heads and tailwater levels</source>
+        <comment>ConditionsFloodsCaption</comment>
+        <translation>洪水、堰顶水头及下游水位</translation>
+    </message>
+    <message>
+        <source>5 Conclusion</source>
+        <comment>ConclusionHeading</comment>
+        <translation>5 结论</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <comment>ColumnItem</comment>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Adopted</source>
+        <comment>ColumnAdoptedValue</comment>
+        <translation>采用值</translation>
+    </message>
+    <message>
+        <source>Governing case</source>
+        <comment>ColumnGoverningCase</comment>
+        <translation>控制工况</translation>
+    </message>
+    <message>
+        <source>type of the stilling basin</source>
+        <comment>ItemBasinType</comment>
+        <translation>消力池型式</translation>
+    </message>
+    <message>
+        <source>basin floor level ▽ (m)</source>
+        <comment>ItemFloorLevel</comment>
+        <translation>池底高程 ▽ (m)</translation>
+    </message>
+    <message>
+        <source>basin depth d (m)</source>
+        <comment>ItemDepth</comment>
+        <translation>消力池深 d (m)</translation>
+    </message>
+    <message>
+        <source>basin length L (m)</source>
+        <comment>ItemLength</comment>
+        <translation>消力池长 L (m)</translation>
+    </message>
+    <message>
+        <source>sill height c (m)</source>
+        <comment>ItemSill</comment>
+        <translation>消力坎高度 c (m)</translation>
+    </message>
+    <message>
+        <source>floor slab thickness t (m)</source>
+        <comment>ItemSlab</comment>
+        <translation>消力池底板厚度 t (m)</translation>
+    </message>
+    <message>
+        <source>slab end thickness t′ (m)</source>
+        <comment>ItemSlabEnd</comment>
+        <translation>底板末端厚度 t′ (m)</translation>
+    </message>
+    <message>
+        <source>apron length Lp (m)</source>
+        <comment>ItemApron</comment>
+        <translation>海漫长度 Lp (m)</translation>
+    </message>
+    <message>
+        <source>scour depth dm (m)</source>
+        <comment>ItemScour</comment>
+        <translation>冲刷深度 dm (m)</translation>
+    </message>
+    <message>
+        <source>appurtenances</source>
+        <comment>ItemAppurtenances</comment>
+        <translation>辅助消能工</translation>
+    </message>
+    <message>
+        <source>%1 cases were calculated; adopted: %2.</source>
+        <comment>ConclusionAdopted</comment>
+        <translation>共计算 %1 个工况，采用%2。</translation>
+    </message>
+    <message>
+        <source>The basin depth is governed by case “%1” and its length by case “%2”; the dimensions adopted are those in the table above.</source>
+        <comment>ConclusionGoverning</comment>
+        <translation>池深由工况“%1”控制，池长由工况“%2”控制，采用尺寸见上表。</translation>
+    </message>
+    <message>
+        <source>At the governing case&apos;s Froude number Fr1 = %1: %2.</source>
+        <comment>ConclusionAdvice</comment>
+        <translation>按控制工况的跃前弗劳德数 Fr1 = %1，%2。</translation>
     </message>
 </context>
 <context>

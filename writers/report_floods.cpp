@@ -1,5 +1,5 @@
 // The floods of a design file: each discharge with its head and levels, and
-// what the scan between the floods found. Nothing for a design of case rows.
+// what the scan between the floods found.
 #include "writers/report_sections.h"
 
 #include "writers/formula_numbers.h"
@@ -10,9 +10,8 @@ namespace varnolt::writers::report {
 
 using namespace Qt::StringLiterals;
 
-void addFloods(ReportDocument &doc, const design::DesignResult &design)
+void addFloodTable(ReportSection &s, const design::DesignResult &design, ReportLanguage lang)
 {
-    const ReportLanguage lang = doc.language;
     ReportTable t;
     t.style = ReportTable::Style::Data;
     t.header = {word(Word::ColumnCase, lang), word(Word::ColumnDischarge, lang), u"H (m)"_s,
@@ -30,16 +29,12 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
                 {toMillimetre(f.basinFloorLevel), true},
                 {f.jumpLevel ? toMillimetre(*f.jumpLevel) : u"—"_s, true}});
     }
-    if (t.rows.empty() && !design.scan)
-        return;
+    s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph, word(Word::FloodsNote, lang)));
+    s.blocks.push_back(tableBlock(t));
+}
 
-    ReportSection s;
-    s.id = u"floods"_s;
-    s.blocks.push_back(heading(2, word(Word::FloodsHeading, lang)));
-    if (!t.rows.empty()) {
-        s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph, word(Word::FloodsNote, lang)));
-        s.blocks.push_back(tableBlock(t));
-    }
+void addScan(ReportSection &s, const design::DesignResult &design, ReportLanguage lang)
+{
     if (const auto &scan = design.scan) {
         if (scan->depth) {
             s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
@@ -66,7 +61,6 @@ void addFloods(ReportDocument &doc, const design::DesignResult &design)
                     word(Word::ScanAdoptedDepth, lang).arg(given(*scan->adoptedDepth))));
         }
     }
-    doc.sections.push_back(std::move(s));
 }
 
 } // namespace varnolt::writers::report

@@ -13,16 +13,22 @@ namespace varnolt::writers::report {
 // footer, from the project's entries and the report's title.
 void addTitlePage(ReportDocument &doc, const design::ProjectInfo &project);
 
-// The report's chapters: the basis of the calculation (method, constants,
-// formulas, the cross-check's parameters), the summary of all cases with the
-// governing ones, and each case's own section.
-// The basis lists the coefficients used outside their usual ranges too.
+// The report's chapters, in order: 1 the design conditions (the structure
+// and its levels, the floods or the cases as given, the coefficients and
+// those used outside their usual ranges); 2 the method and basis (method,
+// standard, constants, formulas); 3 each case's own section; 4 the summary
+// of all cases with the governing ones and the scan; 5 the conclusion, the
+// type adopted and its dimensions.
+void addConditions(ReportDocument &doc, const design::DesignResult &design);
 void addBasis(ReportDocument &doc, const design::DesignResult &design);
-void addSummary(ReportDocument &doc, const design::DesignResult &design);
-// A design file's floods with their heads and levels, and the scan between
-// them; nothing for a design of case rows.
-void addFloods(ReportDocument &doc, const design::DesignResult &design);
 ReportSection caseSection(const design::DesignResult &design, std::size_t i, ReportLanguage lang);
+void addSummary(ReportDocument &doc, const design::DesignResult &design);
+void addConclusion(ReportDocument &doc, const design::DesignResult &design);
+
+// A design file's floods with their heads and levels; what the scan between
+// them found (nothing without a scan).
+void addFloodTable(ReportSection &s, const design::DesignResult &design, ReportLanguage lang);
+void addScan(ReportSection &s, const design::DesignResult &design, ReportLanguage lang);
 
 // The parts of a case's section: the jump check below the weir, and the
 // basin with the standard's cross-check, the floor slab and the apron.

@@ -108,6 +108,7 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
                                 unsizeable.join(
                                         lang == ReportLanguage::Chinese ? u"、"_s : u", "_s))));
     addBasinTypesSummary(s, design, lang);
+    addScan(s, design, lang);
     doc.sections.push_back(std::move(s));
 }
 

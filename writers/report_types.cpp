@@ -13,8 +13,6 @@ namespace varnolt::writers::report {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 Word typeWord(design::BasinType type)
 {
     switch (type) {
@@ -27,6 +25,8 @@ Word typeWord(design::BasinType type)
     }
     return Word::TypeSunk;
 }
+
+namespace {
 
 const QString none = u"—"_s;
 
@@ -108,17 +108,18 @@ void addBasinTypesSummary(ReportSection &s, const design::DesignResult &design, 
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                 word(Word::GoverningSill, lang)
                         .arg(caseTitle(*r, *design.governingSill, lang),
-                                figure(r->sill->basin->c))));
+                                toMillimetre(r->sill->basin->c))));
     if (const design::CaseResult *r = governing(design.governingCombined); r && r->combined->basin)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                 word(Word::GoverningCombined, lang)
                         .arg(caseTitle(*r, *design.governingCombined, lang),
-                                figure(r->combined->basin->d), figure(r->combined->basin->c))));
+                                toMillimetre(r->combined->basin->d),
+                                toMillimetre(r->combined->basin->c))));
     if (const design::CaseResult *r = governing(design.governingScour); r && r->scour)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
                 word(Word::GoverningScour, lang)
                         .arg(caseTitle(*r, *design.governingScour, lang),
-                                figure(r->scour->depth))));
+                                toMillimetre(r->scour->depth))));
     s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
             word(Word::AdoptedType, lang).arg(word(typeWord(design.options.basinType), lang))));
 }

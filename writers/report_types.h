@@ -11,6 +11,9 @@ namespace varnolt::writers::report {
 void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
         ReportLanguage lang);
 
+// The name of a basin type.
+Word typeWord(design::BasinType type);
+
 // Each type's governing case and dimension, and the type adopted.
 void addBasinTypesSummary(
         ReportSection &s, const design::DesignResult &design, ReportLanguage lang);

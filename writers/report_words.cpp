@@ -50,12 +50,16 @@ Entry entryOf(Word w)
     case Word::ContentsNote:
         return QT_TRANSLATE_NOOP3("ReportWords", "%1 cases.", "ContentsNote");
     case Word::BasisHeading:
-        return QT_TRANSLATE_NOOP3("ReportWords", "1 Basis of the calculation", "BasisHeading");
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "2 Method and basis of the calculation", "BasisHeading");
     case Word::BasisStandard:
         return QT_TRANSLATE_NOOP3("ReportWords",
-                "The basin depth and length are cross-checked by the Chinese sluice design "
-                "standard SL 265 (appendix on energy dissipation and scour protection); the floor "
-                "slab thickness and the apron extension follow the same appendix.",
+                "The basin depth and length are cross-checked by SL 265—2016, Design code for "
+                "sluices, Appendix B (energy dissipation and scour protection), whose clauses on "
+                "the depth and length of the stilling basin, the thickness of its floor slab, the "
+                "length of the apron and the depth of scour beyond it are used here. The basin "
+                "depth itself follows the textbook balance: the depth at which the energy above "
+                "the basin floor holds the jump submerged by the factor σ against the tailwater.",
                 "BasisStandard");
     case Word::BasisConstants:
         return QT_TRANSLATE_NOOP3("ReportWords",
@@ -67,7 +71,7 @@ Entry entryOf(Word w)
         return QT_TRANSLATE_NOOP3(
                 "ReportWords", "Parameters of the cross-check", "BasisOptionsCaption");
     case Word::SummaryHeading:
-        return QT_TRANSLATE_NOOP3("ReportWords", "2 Summary of results", "SummaryHeading");
+        return QT_TRANSLATE_NOOP3("ReportWords", "4 Summary of results", "SummaryHeading");
     case Word::GoverningNone:
         return QT_TRANSLATE_NOOP3(
                 "ReportWords", "No case needs a stilling basin.", "GoverningNone");
@@ -513,6 +517,64 @@ Entry entryOf(Word w)
                 "WarningAbove");
     case Word::WarningCase:
         return QT_TRANSLATE_NOOP3("ReportWords", "Case “%1”: ", "WarningCase");
+    case Word::ConditionsHeading:
+        return QT_TRANSLATE_NOOP3("ReportWords", "1 Design conditions", "ConditionsHeading");
+    case Word::StructureCaption:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "The structure and its levels", "StructureCaption");
+    case Word::ColumnLevel:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Level (m)", "ColumnLevel");
+    case Word::LevelCrest:
+        return QT_TRANSLATE_NOOP3("ReportWords", "weir crest", "LevelCrest");
+    case Word::LevelFloor:
+        return QT_TRANSLATE_NOOP3("ReportWords", "downstream floor at the toe", "LevelFloor");
+    case Word::LevelApproachBed:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "approach-channel bed, P below the crest", "LevelApproachBed");
+    case Word::ConditionsCasesCaption:
+        return QT_TRANSLATE_NOOP3("ReportWords", "The cases as given", "ConditionsCasesCaption");
+    case Word::ConditionsFloodsCaption:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "Floods, heads and tailwater levels", "ConditionsFloodsCaption");
+    case Word::ConclusionHeading:
+        return QT_TRANSLATE_NOOP3("ReportWords", "5 Conclusion", "ConclusionHeading");
+    case Word::ColumnItem:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Item", "ColumnItem");
+    case Word::ColumnAdoptedValue:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Adopted", "ColumnAdoptedValue");
+    case Word::ColumnGoverningCase:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Governing case", "ColumnGoverningCase");
+    case Word::ItemBasinType:
+        return QT_TRANSLATE_NOOP3("ReportWords", "type of the stilling basin", "ItemBasinType");
+    case Word::ItemFloorLevel:
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin floor level ▽ (m)", "ItemFloorLevel");
+    case Word::ItemDepth:
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin depth d (m)", "ItemDepth");
+    case Word::ItemLength:
+        return QT_TRANSLATE_NOOP3("ReportWords", "basin length L (m)", "ItemLength");
+    case Word::ItemSill:
+        return QT_TRANSLATE_NOOP3("ReportWords", "sill height c (m)", "ItemSill");
+    case Word::ItemSlab:
+        return QT_TRANSLATE_NOOP3("ReportWords", "floor slab thickness t (m)", "ItemSlab");
+    case Word::ItemSlabEnd:
+        return QT_TRANSLATE_NOOP3("ReportWords", "slab end thickness t′ (m)", "ItemSlabEnd");
+    case Word::ItemApron:
+        return QT_TRANSLATE_NOOP3("ReportWords", "apron length Lp (m)", "ItemApron");
+    case Word::ItemScour:
+        return QT_TRANSLATE_NOOP3("ReportWords", "scour depth dm (m)", "ItemScour");
+    case Word::ItemAppurtenances:
+        return QT_TRANSLATE_NOOP3("ReportWords", "appurtenances", "ItemAppurtenances");
+    case Word::ConclusionAdopted:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "%1 cases were calculated; adopted: %2.", "ConclusionAdopted");
+    case Word::ConclusionGoverning:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "The basin depth is governed by case “%1” and its length by case “%2”; the "
+                "dimensions adopted are those in the table above.",
+                "ConclusionGoverning");
+    case Word::ConclusionAdvice:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "At the governing case's Froude number Fr1 = %1: %2.", "ConclusionAdvice");
     }
     return {"", nullptr};
 }

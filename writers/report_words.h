@@ -203,6 +203,31 @@ enum class Word {
     WarningBelow, // %1 name, %2 symbol, %3 value, %4 low
     WarningAbove, // %1 name, %2 symbol, %3 value, %4 high
     WarningCase, // %1 the case
+    ConditionsHeading,
+    StructureCaption,
+    ColumnLevel,
+    LevelCrest,
+    LevelFloor,
+    LevelApproachBed,
+    ConditionsCasesCaption,
+    ConditionsFloodsCaption,
+    ConclusionHeading,
+    ColumnItem,
+    ColumnAdoptedValue,
+    ColumnGoverningCase,
+    ItemBasinType,
+    ItemFloorLevel,
+    ItemDepth,
+    ItemLength,
+    ItemSill,
+    ItemSlab,
+    ItemSlabEnd,
+    ItemApron,
+    ItemScour,
+    ItemAppurtenances,
+    ConclusionAdopted, // %1 the number of cases, %2 the basin type
+    ConclusionGoverning, // %1 the depth's case, %2 the length's case
+    ConclusionAdvice, // %1 Fr1, %2 the advice
 };
 
 // The caption in the report's language. Captions with %1, %2 … take

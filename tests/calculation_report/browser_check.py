@@ -44,6 +44,12 @@ TITLE_PAGE = {
            "Checked", "Reviewed", "Approved"],
 }
 FOOTER = {"zh": "第 {} 页 共 {} 页", "en": "Page {} of {}"}
+# The report's five chapters, in order.
+SECTIONS = {
+    "zh": ["1 设计条件", "2 计算方法及依据", "3 各工况计算", "4 计算成果汇总", "5 结论"],
+    "en": ["1 Design conditions", "2 Method and basis of the calculation",
+           "3 Calculation by case", "4 Summary of results", "5 Conclusion"],
+}
 HEADER_GAP = {"zh": "　", "en": " — "}
 
 failures = []
@@ -243,10 +249,17 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
         if error:
             check(squeeze(error) in whole, f"{html.name}: error of case {k} not printed")
 
-    # The governing figures stand on the summary page, after the title page.
-    summary = "".join(squeezed[1:3])
+    # The five chapters in order, each heading a line of its own.
+    at = [whole.find(squeeze(title)) for title in SECTIONS[lang]]
+    check(all(i >= 0 for i in at) and at == sorted(at),
+          f"{html.name}: chapters out of order or missing: {at}")
+    # The governing figures stand in the summary and again in the conclusion.
+    summary = whole[at[3]:at[4]] if min(at) >= 0 else ""
+    conclusion = whole[at[4]:] if min(at) >= 0 else ""
     for what, figure in expected["governing"].items():
         check(figure in summary, f"{html.name}: governing {what} {figure} not in the summary")
+        check(figure in conclusion,
+              f"{html.name}: governing {what} {figure} not in the conclusion")
 
     if malicious:
         check("<script>alert(1)</script>" in whole,

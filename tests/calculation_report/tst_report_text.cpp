@@ -96,6 +96,9 @@ private slots:
     void errorsShowWhereTheCommandStopped();
     void englishReportOfFailingCasesHasNoChinese();
     void markdownCarriesTheSameTables();
+    void conclusionGivesTheAdoptedDimensions_data();
+    void conclusionGivesTheAdoptedDimensions();
+    void conclusionWithoutABasin();
 };
 
 void TestReportText::caseFileTextStaysText_data()
@@ -418,6 +421,90 @@ void TestReportText::markdownCarriesTheSameTables()
         QVERIFY2(found >= 0, qPrintable(text));
         at = found;
     }
+}
+
+// The conclusion's table holds the adopted type's dimensions, each with the
+// case that governs it, and says which type is adopted.
+void TestReportText::conclusionGivesTheAdoptedDimensions_data()
+{
+    QTest::addColumn<BasinType>("type");
+    QTest::newRow("sunk basin") << BasinType::Sunk;
+    QTest::newRow("sill basin") << BasinType::Sill;
+    QTest::newRow("combined basin") << BasinType::Combined;
+}
+
+void TestReportText::conclusionGivesTheAdoptedDimensions()
+{
+    QFETCH(BasinType, type);
+    DesignOptions o;
+    o.ks = 10;
+    o.basinType = type;
+    const DesignResult d = evaluateDesign(weirCases(), o);
+    QVERIFY(d.governingDepth && d.governingLength && d.governingSlab && d.governingApron);
+    const QString page = markdown(d, settings());
+    const qsizetype at = page.indexOf(u"## 5 结论"_s);
+    QVERIFY(at > page.indexOf(u"## 4 计算成果汇总"_s));
+    const QString conclusion = page.mid(at);
+    const auto name = [&d](const std::optional<std::size_t> &i) { return d.cases[*i].inputs.name; };
+    const auto row = [](const QString &item, const QString &value, const QString &governing) {
+        return u"| %1 | %2 | %3 |"_s.arg(item, value, governing);
+    };
+    const CaseResult &slab = d.cases[*d.governingSlab];
+    QVERIFY(conclusion.contains(row(u"消力池底板厚度 t (m)"_s,
+            QString::number(slab.basin->slab, 'f', 3), name(d.governingSlab))));
+    QVERIFY(conclusion.contains(row(u"海漫长度 Lp (m)"_s,
+            QString::number(d.cases[*d.governingApron].apron->length, 'f', 2),
+            name(d.governingApron))));
+    switch (type) {
+    case BasinType::Sunk: {
+        const CaseResult &depth = d.cases[*d.governingDepth];
+        const CaseResult &length = d.cases[*d.governingLength];
+        QVERIFY(conclusion.contains(row(u"消力池型式"_s, u"降低护坦式消力池"_s, u"—"_s)));
+        QVERIFY(conclusion.contains(row(u"消力池深 d (m)"_s,
+                QString::number(depth.basin->adoptedDepth.adopted), name(d.governingDepth))));
+        QVERIFY(conclusion.contains(row(u"消力池长 L (m)"_s,
+                QString::number(length.basin->adoptedLength.adopted), name(d.governingLength))));
+        QVERIFY(conclusion.contains(u"共计算 5 个工况，采用降低护坦式消力池。"_s));
+        QVERIFY(conclusion.contains(u"池深由工况“%1”控制，池长由工况“%2”控制"_s.arg(
+                name(d.governingDepth), name(d.governingLength))));
+        break;
+    }
+    case BasinType::Sill: {
+        QVERIFY(d.governingSill);
+        const SillBasin &sill = *d.cases[*d.governingSill].sill->basin;
+        QVERIFY(conclusion.contains(row(
+                u"消力坎高度 c (m)"_s, QString::number(sill.c, 'f', 3), name(d.governingSill))));
+        QVERIFY(!conclusion.contains(u"消力池深 d (m)"_s));
+        QVERIFY(conclusion.contains(u"采用消力坎式消力池。"_s));
+        break;
+    }
+    case BasinType::Combined: {
+        QVERIFY(d.governingCombined);
+        const CombinedBasin &combined = *d.cases[*d.governingCombined].combined->basin;
+        QVERIFY(conclusion.contains(row(u"消力池深 d (m)"_s, QString::number(combined.d, 'f', 3),
+                name(d.governingCombined))));
+        QVERIFY(conclusion.contains(row(u"消力坎高度 c (m)"_s, QString::number(combined.c, 'f', 3),
+                name(d.governingCombined))));
+        QVERIFY(conclusion.contains(u"采用综合式消力池。"_s));
+        break;
+    }
+    }
+}
+
+// Where the tailwater holds every jump there is nothing to adopt.
+void TestReportText::conclusionWithoutABasin()
+{
+    const DesignResult d
+            = evaluateDesign({designCase(u"drowned"_s, 10, 3, 5, 1, 8)}, DesignOptions{});
+    QVERIFY(!d.governingDepth);
+    const QString page = markdown(d, settings());
+    // A design of case rows states its cases as given among the conditions.
+    const QString conditions = page.mid(page.indexOf(u"## 1 设计条件"_s));
+    QVERIFY(conditions.contains(u"### 1.1 计算工况"_s));
+    QVERIFY(conditions.contains(u"| drowned | 10 | 3 | 5 | 1 | 8 | 0.95 | 1.05 |"_s));
+    const QString conclusion = page.mid(page.indexOf(u"## 5 结论"_s));
+    QVERIFY(conclusion.contains(u"没有需要消力池的工况。"_s));
+    QVERIFY(!conclusion.contains(u"| 项目 |"_s));
 }
 
 QTEST_GUILESS_MAIN(TestReportText)

@@ -204,7 +204,7 @@ void TestReportBasinTypes::reportComparesTheTypes_data()
                        u"after the sill hc1″ = 3.447 m &gt; ht = 3 m: a remote jump follows the "
                        "sill; a second sill or the combined basin is needed"_s,
                        u"| **Combined basin** | 1.025 | 0.924 |"_s,
-                       u"**The combined basin is governed by case 1: d = 1.025 m, c = 0.9237 m.**"_s,
+                       u"**The combined basin is governed by case 1: d = 1.025 m, c = 0.924 m.**"_s,
                        u"**Adopted: Combined basin.**"_s};
 }
 

@@ -116,8 +116,10 @@ void TestReportDesignFile::exampleEndToEnd()
     const ReportRun html
             = runReportProgram({QStringLiteral(VARNOLT_EXAMPLE_DESIGN), u"--format"_s, u"html"_s});
     QCOMPARE(html.status, 0);
-    QVERIFY(html.out.contains("id=\"floods\""));
+    // The floods and the structure's levels among the design conditions.
+    QVERIFY(html.out.contains("id=\"conditions\""));
     QVERIFY(html.out.contains("上游水位"));
+    QVERIFY(html.out.contains("堰顶"));
 }
 
 void TestReportDesignFile::levelsFollowTheFigures()

@@ -104,9 +104,9 @@ void TestReportLocale::reportLanguageIgnoresTheLocale_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("heading");
 
-    QTest::newRow("Chinese report under C") << u"C"_s << u"zh"_s << u"## 1 计算依据"_s;
+    QTest::newRow("Chinese report under C") << u"C"_s << u"zh"_s << u"## 1 设计条件"_s;
     QTest::newRow("English report under zh_CN")
-            << u"zh_CN.UTF-8"_s << u"en"_s << u"## 1 Basis of the calculation"_s;
+            << u"zh_CN.UTF-8"_s << u"en"_s << u"## 1 Design conditions"_s;
 }
 
 void TestReportLocale::reportLanguageIgnoresTheLocale()

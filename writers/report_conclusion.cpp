@@ -1,0 +1,147 @@
+// The conclusion: the basin type adopted and its dimensions, each with the
+// case that governs it, in one short table and a few sentences.
+#include "writers/report_sections.h"
+
+#include "writers/report_blocks.h"
+#include "writers/report_numbers.h"
+#include "writers/report_types.h"
+
+#include <algorithm>
+
+namespace varnolt::writers::report {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const design::CaseResult *caseAt(
+        const design::DesignResult &design, const std::optional<std::size_t> &index)
+{
+    return index && *index < design.cases.size() ? &design.cases[*index] : nullptr;
+}
+
+// The table's rows: an item, its adopted value and the case that governs it.
+class AdoptedTable {
+public:
+    AdoptedTable(const design::DesignResult &design, ReportLanguage lang)
+        : m_design(design)
+        , m_lang(lang)
+    {
+        m_table.header = {word(Word::ColumnItem, lang), word(Word::ColumnAdoptedValue, lang),
+                word(Word::ColumnGoverningCase, lang)};
+    }
+
+    void add(Word item, const QString &value, const std::optional<std::size_t> &governing)
+    {
+        const QString name = governing && *governing < m_design.cases.size()
+                ? caseTitle(m_design.cases[*governing], *governing, m_lang)
+                : u"—"_s;
+        m_table.rows.push_back({{word(item, m_lang)}, {value, true}, {name}});
+    }
+
+    ReportBlock block() const { return tableBlock(m_table); }
+
+private:
+    const design::DesignResult &m_design;
+    ReportLanguage m_lang;
+    ReportTable m_table;
+};
+
+// The basin floor's level where the design is given by levels: the
+// downstream floor lowered by the adopted depth.
+std::optional<double> floorLevel(const design::DesignResult &design, double lowering)
+{
+    const auto flood = std::find_if(design.cases.begin(), design.cases.end(),
+            [](const design::CaseResult &r) { return r.flood.has_value(); });
+    if (flood == design.cases.end())
+        return std::nullopt;
+    return flood->flood->floorLevel - lowering;
+}
+
+void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLanguage lang)
+{
+    const design::BasinType type = design.options.basinType;
+    t.add(Word::ItemBasinType, word(typeWord(type), lang), std::nullopt);
+    const design::CaseResult *depth = caseAt(design, design.governingDepth);
+    const design::CaseResult *length = caseAt(design, design.governingLength);
+    const design::CaseResult *sill = caseAt(design, design.governingSill);
+    const design::CaseResult *combined = caseAt(design, design.governingCombined);
+    switch (type) {
+    case design::BasinType::Sunk:
+        if (depth) {
+            const double d = depth->basin->adoptedDepth.adopted;
+            if (const auto level = floorLevel(design, d))
+                t.add(Word::ItemFloorLevel, toMillimetre(*level), design.governingDepth);
+            t.add(Word::ItemDepth, given(d), design.governingDepth);
+        }
+        if (length)
+            t.add(Word::ItemLength, given(length->basin->adoptedLength.adopted),
+                    design.governingLength);
+        break;
+    case design::BasinType::Sill:
+        if (sill && sill->sill->basin) {
+            if (const auto level = floorLevel(design, 0))
+                t.add(Word::ItemFloorLevel, toMillimetre(*level), std::nullopt);
+            t.add(Word::ItemSill, toMillimetre(sill->sill->basin->c), design.governingSill);
+            t.add(Word::ItemLength, toCentimetre(sill->sill->basin->lengthMax),
+                    design.governingSill);
+        }
+        break;
+    case design::BasinType::Combined:
+        if (combined && combined->combined->basin) {
+            const design::CombinedBasin &b = *combined->combined->basin;
+            if (const auto level = floorLevel(design, b.d))
+                t.add(Word::ItemFloorLevel, toMillimetre(*level), design.governingCombined);
+            t.add(Word::ItemDepth, toMillimetre(b.d), design.governingCombined);
+            t.add(Word::ItemSill, toMillimetre(b.c), design.governingCombined);
+        }
+        break;
+    }
+    if (const design::CaseResult *slab = caseAt(design, design.governingSlab)) {
+        t.add(Word::ItemSlab, toMillimetre(slab->basin->slab), design.governingSlab);
+        t.add(Word::ItemSlabEnd, toMillimetre(slab->basin->slabEndThickness), design.governingSlab);
+    }
+    if (const design::CaseResult *apron = caseAt(design, design.governingApron))
+        t.add(Word::ItemApron, toCentimetre(apron->apron->length), design.governingApron);
+    if (const design::CaseResult *scour = caseAt(design, design.governingScour))
+        t.add(Word::ItemScour, toMillimetre(scour->scour->depth), design.governingScour);
+    if (depth)
+        t.add(Word::ItemAppurtenances, basinAdviceWords(depth->basin->advice, lang),
+                design.governingDepth);
+}
+
+} // namespace
+
+void addConclusion(ReportDocument &doc, const design::DesignResult &design)
+{
+    const ReportLanguage lang = doc.language;
+    ReportSection s;
+    s.id = u"conclusion"_s;
+    s.blocks.push_back(heading(2, word(Word::ConclusionHeading, lang)));
+    const design::CaseResult *depth = caseAt(design, design.governingDepth);
+    if (!depth) {
+        // No case needs a basin, or none could be sized: the summary says
+        // which, and there are no dimensions to adopt.
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict, word(Word::GoverningNone, lang)));
+        doc.sections.push_back(std::move(s));
+        return;
+    }
+    AdoptedTable t(design, lang);
+    addDimensions(t, design, lang);
+    s.blocks.push_back(t.block());
+    s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+            word(Word::ConclusionAdopted, lang)
+                    .arg(QString::number(design.cases.size()),
+                            word(typeWord(design.options.basinType), lang))));
+    if (const design::CaseResult *length = caseAt(design, design.governingLength))
+        s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
+                word(Word::ConclusionGoverning, lang)
+                        .arg(caseTitle(*depth, *design.governingDepth, lang),
+                                caseTitle(*length, *design.governingLength, lang))));
+    s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
+            word(Word::ConclusionAdvice, lang)
+                    .arg(figure(depth->basin->Fr1), basinAdviceWords(depth->basin->advice, lang))));
+    doc.sections.push_back(std::move(s));
+}
+
+} // namespace varnolt::writers::report
