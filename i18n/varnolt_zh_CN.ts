@@ -1169,7 +1169,7 @@
         <translation>池深由工况“%1”控制，池长由工况“%2”控制，采用尺寸见上表。</translation>
     </message>
     <message>
-        <source>At the governing case&apos;s Froude number Fr1 = %1: %2.</source>
+        <source>At the governing case&apos;s Froude number Fr1 = %1: %2</source>
         <comment>ConclusionAdvice</comment>
         <translation>按控制工况的跃前弗劳德数 Fr1 = %1，%2。</translation>
     </message>

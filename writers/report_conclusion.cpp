@@ -31,12 +31,14 @@ public:
                 word(Word::ColumnGoverningCase, lang)};
     }
 
-    void add(Word item, const QString &value, const std::optional<std::size_t> &governing)
+    // A figure stands right-aligned in its column, a word as text.
+    void add(Word item, const QString &value, const std::optional<std::size_t> &governing,
+            bool figure = true)
     {
         const QString name = governing && *governing < m_design.cases.size()
                 ? caseTitle(m_design.cases[*governing], *governing, m_lang)
                 : u"—"_s;
-        m_table.rows.push_back({{word(item, m_lang)}, {value, true}, {name}});
+        m_table.rows.push_back({{word(item, m_lang)}, {value, figure}, {name}});
     }
 
     ReportBlock block() const { return tableBlock(m_table); }
@@ -61,7 +63,7 @@ std::optional<double> floorLevel(const design::DesignResult &design, double lowe
 void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLanguage lang)
 {
     const design::BasinType type = design.options.basinType;
-    t.add(Word::ItemBasinType, word(typeWord(type), lang), std::nullopt);
+    t.add(Word::ItemBasinType, word(typeWord(type), lang), std::nullopt, false);
     const design::CaseResult *depth = caseAt(design, design.governingDepth);
     const design::CaseResult *length = caseAt(design, design.governingLength);
     const design::CaseResult *sill = caseAt(design, design.governingSill);
@@ -107,7 +109,7 @@ void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLa
         t.add(Word::ItemScour, toMillimetre(scour->scour->depth), design.governingScour);
     if (depth)
         t.add(Word::ItemAppurtenances, basinAdviceWords(depth->basin->advice, lang),
-                design.governingDepth);
+                design.governingDepth, false);
 }
 
 } // namespace

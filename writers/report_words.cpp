@@ -574,7 +574,7 @@ Entry entryOf(Word w)
                 "ConclusionGoverning");
     case Word::ConclusionAdvice:
         return QT_TRANSLATE_NOOP3("ReportWords",
-                "At the governing case's Froude number Fr1 = %1: %2.", "ConclusionAdvice");
+                "At the governing case's Froude number Fr1 = %1: %2", "ConclusionAdvice");
     }
     return {"", nullptr};
 }

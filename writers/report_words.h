@@ -227,7 +227,7 @@ enum class Word {
     ItemAppurtenances,
     ConclusionAdopted, // %1 the number of cases, %2 the basin type
     ConclusionGoverning, // %1 the depth's case, %2 the length's case
-    ConclusionAdvice, // %1 Fr1, %2 the advice
+    ConclusionAdvice, // %1 Fr1, %2 the advice, a sentence of its own in English
 };
 
 // The caption in the report's language. Captions with %1, %2 … take
