@@ -27,6 +27,11 @@ QString range(const QString &low, const QString &high, ReportLanguage lang)
     return low + word(Word::RangeTo, lang) + high;
 }
 
+QString remark(const QString &text, ReportLanguage lang)
+{
+    return lang == ReportLanguage::Chinese ? u"（"_s + text + u"）"_s : u"  ("_s + text + u')';
+}
+
 QString metres(double v)
 {
     return toMillimetre(v) + u" m"_s;

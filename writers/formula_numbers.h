@@ -22,6 +22,10 @@ QString lengthMetres(double v);
 // A computed figure, or "—" where there is none.
 QString optionalFigure(const std::optional<double> &v);
 
+// A remark after a worked line, bracketed as the language brackets it:
+// "  (root by bisection)", "（二分法求根）".
+QString remark(const QString &text, ReportLanguage lang);
+
 // A range of lengths, "18.55～21.2" in Chinese, "18.55 to 21.2" in English.
 QString range(const QString &low, const QString &high, ReportLanguage lang);
 

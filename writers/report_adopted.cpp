@@ -35,8 +35,9 @@ QString adoptedWorking(const std::vector<std::pair<std::optional<double>, Word>>
             named = true;
         }
     }
-    return u"max(%1) = %2 m  (%3);  %4"_s.arg(figures.join(u", "_s), figure(value.unrounded),
-            word(Word::GivenBy, lang).arg(word(by, lang)),
+    return u"max(%1) = %2 m%3%4%5"_s.arg(figures.join(u", "_s), figure(value.unrounded),
+            remark(word(Word::GivenBy, lang).arg(word(by, lang)), lang),
+            lang == ReportLanguage::Chinese ? u"；"_s : u";  "_s,
             word(Word::RoundedUp, lang).arg(given(step), given(value.adopted)));
 }
 

@@ -42,10 +42,11 @@ void addExactBalance(Formulas &f, const design::CaseInputs &in, const design::Ba
         f.add(Word::QuantityExactBalance,
                 fExactBalance
                         + withConstants(
-                                u":  %1 × %2 + %3²/({2g} × (%1 × %2)²) − %4 = %5,  d = %6  (%7)"_s)
+                                u":  %1 × %2 + %3²/({2g} × (%1 × %2)²) − %4 = %5,  d = %6%7"_s)
                                   .arg(val(in.sigma), fig(b.exactHco2), q, fig(d),
                                           figure(b.exactEt), metres(d),
-                                          word(Word::RootExact, lang).arg(toMillimetre(b.d))));
+                                          remark(word(Word::RootExact, lang).arg(toMillimetre(b.d)),
+                                                  lang)));
     }
     f.add(Word::QuantityBasinHead,
             fExactHead
@@ -70,7 +71,9 @@ void addWindowBasin(ReportSection &s, const design::CaseInputs &in, const design
                     + withConstants(u" = %1 + %2²/({2g} × (%3 × %1)²) = %4"_s)
                               .arg(val(in.ht), q, val(in.phi), metres(b.Et)));
     f.add(Word::QuantityWindowDepth,
-            fBalance + u":  d = %1  (%2)"_s.arg(metres(b.d), word(Word::RootWindow, lang)));
+            fBalance
+                    + u":  d = %1%2"_s.arg(
+                            metres(b.d), remark(word(Word::RootWindow, lang), lang)));
     f.add(Word::QuantityBasinHead,
             fBasinHead + u" = %1 + %2 = %3"_s.arg(fig(c.E0), fig(b.d), metres(b.E0)));
     f.add(Word::QuantityBasinHco,
@@ -117,9 +120,9 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
         g.add(Word::QuantityStandardHco,
                 fStdHco
                         + withConstants(u":  hc³ − %1 × hc² + %2 × %3²/({2g} × %4²) = 0,  "
-                                        u"hc = %5  (%6)"_s)
+                                        u"hc = %5%6"_s)
                                   .arg(fig(T0), alpha, q, val(in.phi), metres(*sc.hco),
-                                          word(Word::RootIterated, lang)));
+                                          remark(word(Word::RootIterated, lang), lang)));
     if (sc.conjugate)
         g.add(Word::QuantityConjugate,
                 fConjugate

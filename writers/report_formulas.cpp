@@ -53,8 +53,9 @@ QString formText(const std::optional<design::JumpForm> &form, ReportLanguage lan
 QString contractedDepthWorking(
         double head, const QString &q, const QString &phi, double hco, ReportLanguage lang)
 {
-    return withConstants(u":  %1 = hc + %2²/({2g} × %3² × hc²),  hc = %4  (%5)"_s)
-            .arg(figure(head), q, phi, metres(hco), word(Word::RootByBisection, lang));
+    return withConstants(u":  %1 = hc + %2²/({2g} × %3² × hc²),  hc = %4%5"_s)
+            .arg(figure(head), q, phi, metres(hco),
+                    remark(word(Word::RootByBisection, lang), lang));
 }
 
 QString conjugateDepthWorking(double hco, const QString &q, double hco2)

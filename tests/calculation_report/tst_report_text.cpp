@@ -99,6 +99,7 @@ private slots:
     void conclusionGivesTheAdoptedDimensions_data();
     void conclusionGivesTheAdoptedDimensions();
     void conclusionWithoutABasin();
+    void remarksBracketedAsTheLanguageBrackets();
 };
 
 void TestReportText::caseFileTextStaysText_data()
@@ -505,6 +506,21 @@ void TestReportText::conclusionWithoutABasin()
     const QString conclusion = page.mid(page.indexOf(u"## 5 结论"_s));
     QVERIFY(conclusion.contains(u"没有需要消力池的工况。"_s));
     QVERIFY(!conclusion.contains(u"| 项目 |"_s));
+}
+
+// A remark after a worked line takes full-width brackets in a Chinese
+// sentence and plain ones in English; the formula itself keeps half-width.
+void TestReportText::remarksBracketedAsTheLanguageBrackets()
+{
+    const DesignResult d = evaluateDesign(weirCases(), DesignOptions{});
+    const QString zh = markdown(d, settings());
+    QVERIFY(zh.contains(u" m（二分法求根）"_s));
+    QVERIFY(zh.contains(u" m（由规范公式）；按 0.05 m 向上取整："_s)
+            || zh.contains(u" m（由窗口池长上限）；按 0.5 m 向上取整："_s));
+    QVERIFY(!zh.contains(u"(二分法求根)"_s));
+    QVERIFY(zh.contains(u"E0 = a1 + H + v²/(2g)"_s));
+    const QString en = markdown(d, settings(ReportLanguage::English));
+    QVERIFY(en.contains(u" m  (root by bisection)"_s));
 }
 
 QTEST_GUILESS_MAIN(TestReportText)
