@@ -13,6 +13,8 @@ class TestQuotedExcerpt : public QObject {
 private slots:
     void quotedExcerpt_data();
     void quotedExcerpt();
+    void leftWhole_data();
+    void leftWhole();
 };
 
 void TestQuotedExcerpt::quotedExcerpt_data()
@@ -46,6 +48,31 @@ void TestQuotedExcerpt::quotedExcerpt()
     QCOMPARE(varnolt::quotedExcerpt(
                      text, replaceControls ? ControlCharacters::Replaced : ControlCharacters::Kept),
             shown);
+}
+
+void TestQuotedExcerpt::leftWhole_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<QString>("kept");
+    const QString grin = QStringLiteral("\U0001F600"); // a surrogate pair
+    QTest::newRow("shorter than the bound") << QStringLiteral("abc") << 5 << QStringLiteral("abc");
+    QTest::newRow("exactly the bound") << QStringLiteral("abcde") << 5 << QStringLiteral("abcde");
+    QTest::newRow("cut") << QStringLiteral("abcdef") << 5 << QStringLiteral("abcde");
+    QTest::newRow("pair across the cut left out")
+            << QStringLiteral("abcd") + grin + u'z' << 5 << QStringLiteral("abcd");
+    QTest::newRow("pair before the cut kept")
+            << QStringLiteral("abc") + grin + u'z' << 5 << QStringLiteral("abc") + grin;
+    QTest::newRow("a pair alone under a bound of one") << grin << 1 << QString();
+    QTest::newRow("no room") << QStringLiteral("abc") << 0 << QString();
+}
+
+void TestQuotedExcerpt::leftWhole()
+{
+    QFETCH(QString, text);
+    QFETCH(int, longest);
+    QFETCH(QString, kept);
+    QCOMPARE(varnolt::leftWhole(text, longest), kept);
 }
 
 QTEST_GUILESS_MAIN(TestQuotedExcerpt)

@@ -1,5 +1,6 @@
 #include "writers/report_document.h"
 
+#include "model/quoted_excerpt.h"
 #include "writers/report_sections.h"
 
 namespace varnolt::writers {
@@ -24,7 +25,7 @@ QString caseTitle(const design::CaseResult &result, std::size_t index, ReportLan
     }
     name = name.simplified();
     if (name.size() > longestName)
-        name = name.left(longestName) + u'…';
+        name = leftWhole(name, longestName) + u'…';
     if (name.isEmpty())
         return word(Word::UnnamedCase, language).arg(index + 1);
     return name;

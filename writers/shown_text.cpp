@@ -1,6 +1,7 @@
 #include "writers/shown_text.h"
 
 #include "design/case_fields.h"
+#include "model/quoted_excerpt.h"
 
 #include <algorithm>
 
@@ -26,7 +27,7 @@ QString shownText(const QString &text, qsizetype longest)
     }
     shown = shown.trimmed();
     if (shown.size() > longest)
-        return shown.left(longest).trimmed() + u'…';
+        return leftWhole(shown, longest).trimmed() + u'…';
     return shown;
 }
 

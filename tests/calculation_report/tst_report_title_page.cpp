@@ -181,6 +181,14 @@ void TestReportTitlePage::entriesAndHeader_data()
             << std::optional(ProjectInfo{longName, {}, {}}) << ProjectInfo{}
             << ProjectInfo{QString(120, u'水') + u'…', {}, {}}
             << QString(36, u'水') + u'…' + gap + title;
+    // An ideograph outside the BMP (a surrogate pair) where the bound falls:
+    // left out whole, never halved.
+    const QString astral = QString::fromUcs4(U"\U00020000");
+    const QString pairs = QString(119, u'水') + astral + QString(20, u'水');
+    QTest::newRow("a character of two units across the bound left out whole")
+            << std::optional(ProjectInfo{pairs, {}, {}}) << ProjectInfo{}
+            << ProjectInfo{QString(119, u'水') + u'…', {}, {}}
+            << QString(36, u'水') + u'…' + gap + title;
 }
 
 void TestReportTitlePage::entriesAndHeader()
