@@ -28,6 +28,9 @@ QString given(double value)
 {
     if (!std::isfinite(value))
         return u"—"_s;
+    // A Ks of 1e308 as 1e+308, not as 309 digits.
+    if (std::fabs(value) >= scientificFrom)
+        return QString::number(value, 'g', QLocale::FloatingPointShortest);
     return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
@@ -37,6 +40,8 @@ QString practical(double value)
     qsizetype digits = 0;
     bool leading = true;
     for (const QChar c : text) {
+        if (c == u'e')
+            break; // the exponent's digits are not significant ones
         if (!c.isDigit() || (leading && c == u'0'))
             continue;
         leading = false;

@@ -15,7 +15,8 @@ inline constexpr double scientificFrom = 1e6;
 QString figure(double value);
 
 // A number the user gave, in the shortest text that reads back to the same
-// double (0.95, 10, 1.05), without an exponent.
+// double (0.95, 10, 1.05), without an exponent below a million and with
+// one from a million on (1e+308).
 QString given(double value);
 
 // A number the user gave or the design derived, as the report's text

@@ -14,6 +14,8 @@
 #include <QJsonObject>
 #include <QTest>
 
+#include <cmath>
+
 using namespace varnolt;
 using namespace varnolt::design;
 using namespace varnolt::writers;
@@ -380,6 +382,9 @@ void TestWriters::numbersAtThePrecisionOfPractice_data()
             << QStringLiteral("4.37");
     QTest::newRow("negative") << -0.04173 << QStringLiteral("-0.04173") << QStringLiteral("-0.042")
                               << QStringLiteral("-0.04");
+    QTest::newRow("a coefficient of 1e308")
+            << 1e308 << QStringLiteral("1e+308") << QStringLiteral("1.000e+308")
+            << QStringLiteral("1.000e+308");
     QTest::newRow("not finite") << qInf() << QStringLiteral("—") << QStringLiteral("—")
                                 << QStringLiteral("—");
 }
@@ -388,6 +393,9 @@ void TestWriters::numbersAtThePrecisionOfPractice()
 {
     QFETCH(double, value);
     QTEST(practical(value), "practical");
+    // What the user gave, exactly and short: never hundreds of digits.
+    QVERIFY(given(value).size() <= 24);
+    QVERIFY(std::isinf(value) || given(value).toDouble() == value);
     QTEST(toMillimetre(value), "millimetre");
     QTEST(toCentimetre(value), "centimetre");
 }
