@@ -104,6 +104,7 @@ struct StandardFailure {
 // The standard's own basin depth and length, beside the window's.
 struct StandardCheck {
     std::optional<double> d; // d′ (m); none where it has no root
+    std::optional<double> T0; // the head E0 + d′ the last contracted depth was solved at (m)
     std::optional<double> length; // Lsj (m)
     std::optional<double> hco; // contracted depth at the converged d′ (m)
     std::optional<double> conjugate; // hc″ (m)
@@ -174,6 +175,7 @@ struct FloodFigures {
 
 // The apron extension Lp = Ks·√(qs·√ΔH′) of a case, qs = q·b1/b2.
 struct CaseApron {
+    double headDifference = 0; // ΔH′ = a1 + H − ht (m)
     double unitDischarge = 0; // qs (m²/s)
     double parameter = 0; // √(qs·√ΔH′)
     double length = 0; // Lp (m)

@@ -146,9 +146,9 @@ std::optional<CaseApron> apronOf(const WeirFlow &flow, const DesignOptions &opti
 {
     if (!options.ks)
         return std::nullopt;
-    const ApronExtension apron
-            = apronExtension(flow.q, options.widthRatio, headDifference(flow), *options.ks);
-    return CaseApron{apron.unitDischarge, apron.parameter, apron.length, apron.outsideRange};
+    const double head = headDifference(flow);
+    const ApronExtension apron = apronExtension(flow.q, options.widthRatio, head, *options.ks);
+    return CaseApron{head, apron.unitDischarge, apron.parameter, apron.length, apron.outsideRange};
 }
 
 CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &options)

@@ -88,6 +88,7 @@ StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)
             depth = next;
             if (settled) {
                 result.d = depth;
+                result.T0 = T0;
                 result.hco = *hco;
                 result.conjugate = conjugate;
                 result.deltaZ = deltaZ;

@@ -139,7 +139,7 @@ void addApron(ReportSection &s, const design::CaseResult &r, const design::Desig
     }
     const design::CaseInputs &in = r.inputs;
     const design::CaseApron &a = *r.apron;
-    const double head = design::headDifference(flowOf(in));
+    const double head = a.headDifference;
     Formulas f(lang);
     f.add(Word::QuantityHeadDifference,
             fHead + u" = %1 + %2 − %3 = %4"_s.arg(val(in.a1), val(in.H), val(in.ht), metres(head)));

@@ -109,7 +109,7 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
     const QString alpha = val(o.alpha);
     const QString hco = sc.hco ? fig(*sc.hco) : u"hc"_s;
     const QString hcc = sc.conjugate ? fig(*sc.conjugate) : u"hc″"_s;
-    const double T0 = design::standardTotalHead(flowOf(in), o.alpha) + *sc.d;
+    const double T0 = sc.T0.value_or(0);
     Formulas g(lang);
     g.add(Word::QuantityT0,
             fT0
