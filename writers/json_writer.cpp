@@ -7,7 +7,7 @@
 #include "writers/writers.h"
 
 #include <initializer_list>
-#include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace varnolt::writers {
@@ -346,29 +346,35 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.close('}');
 }
 
+// The dimensions a case can govern.
+enum class Governed { Depth, Length, Slab, Apron, Sill, Combined, Scour };
+
 // The value that makes the case govern a dimension: the adopted depth,
 // length and slab, the apron, the sill height c, the combined basin's
 // lowering d, the scour depth dm.
-double governingValue(const CaseResult &result, std::string_view dimension)
+double governingValue(const CaseResult &result, Governed dimension)
 {
-    if (dimension == "apron")
+    switch (dimension) {
+    case Governed::Depth:
+        return result.basin->adoptedDepth.adopted;
+    case Governed::Length:
+        return result.basin->adoptedLength.adopted;
+    case Governed::Slab:
+        return result.basin->slab;
+    case Governed::Apron:
         return result.apron ? result.apron->length : 0;
-    if (dimension == "sill")
+    case Governed::Sill:
         return result.sill->basin->c;
-    if (dimension == "combined")
+    case Governed::Combined:
         return result.combined->basin->d;
-    if (dimension == "scour")
+    case Governed::Scour:
         return result.scour->depth;
-    const BasinResult &basin = *result.basin;
-    if (dimension == "depth")
-        return basin.adoptedDepth.adopted;
-    if (dimension == "length")
-        return basin.adoptedLength.adopted;
-    return basin.slab;
+    }
+    return 0;
 }
 
-void writeGoverning(JsonOut &out, const design::DesignResult &design, std::size_t index,
-        std::string_view dimension)
+void writeGoverning(
+        JsonOut &out, const design::DesignResult &design, std::size_t index, Governed dimension)
 {
     out.open('{');
     out.key("index");
@@ -528,15 +534,18 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     out.breakLine();
     out.key("governing");
     out.open('{');
-    const std::pair<const char *, std::optional<std::size_t>> governing[]
-            = {{"depth", design.governingDepth}, {"length", design.governingLength},
-                    {"slab", design.governingSlab}, {"apron", design.governingApron},
-                    {"sill", design.governingSill}, {"combined", design.governingCombined},
-                    {"scour", design.governingScour}};
-    for (const auto &[name, index] : governing) {
-        out.key(name);
+    const std::tuple<const char *, Governed, std::optional<std::size_t>> governing[]
+            = {{"depth", Governed::Depth, design.governingDepth},
+                    {"length", Governed::Length, design.governingLength},
+                    {"slab", Governed::Slab, design.governingSlab},
+                    {"apron", Governed::Apron, design.governingApron},
+                    {"sill", Governed::Sill, design.governingSill},
+                    {"combined", Governed::Combined, design.governingCombined},
+                    {"scour", Governed::Scour, design.governingScour}};
+    for (const auto &[key, dimension, index] : governing) {
+        out.key(key);
         if (index)
-            writeGoverning(out, design, *index, name);
+            writeGoverning(out, design, *index, dimension);
         else
             out.null();
     }
