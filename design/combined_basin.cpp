@@ -116,6 +116,8 @@ CombinedBasinResult size(const WeirFlow &flow, double m)
     basin.E0 = lowering.E0;
     basin.hco = lowering.hco;
     basin.hco2 = lowering.hco2;
+    basin.lengthMin = c::mul(c::sub(basin.hco2, basin.hco), formulas::shortBasinFactor);
+    basin.lengthMax = c::mul(c::sub(basin.hco2, basin.hco), formulas::longBasinFactor);
     basin.H1 = lowering.H1;
     basin.metWithoutLowering = lowering.d == 0;
     result.basin = basin;

@@ -29,6 +29,8 @@ struct CombinedBasin {
     double E0 = 0; // H + a1 + v²/2g + d, the head above the lowered floor (m)
     double hco = 0; // contracted depth at the toe in the lowered basin (m)
     double hco2 = 0; // its conjugate depth (m)
+    double lengthMin = 0; // 4.83·(hco2 − hco), the basin's length by the sunk basin's rule (m)
+    double lengthMax = 0; // 5.52·(hco2 − hco) (m)
     // hs/H10 = (ht − c)/H10 at that sill. The method takes the sill free;
     // above 0.45 the tailwater would drown it, and the reader should know.
     double submergenceRatio = 0;

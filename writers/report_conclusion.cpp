@@ -96,6 +96,7 @@ void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLa
                 t.add(Word::ItemFloorLevel, toMillimetre(*level), design.governingCombined);
             t.add(Word::ItemDepth, toMillimetre(b.d), design.governingCombined);
             t.add(Word::ItemSill, toMillimetre(b.c), design.governingCombined);
+            t.add(Word::ItemLength, toCentimetre(b.lengthMax), design.governingCombined);
         }
         break;
     }

@@ -55,7 +55,9 @@ std::vector<ReportCell> combinedRow(const design::CaseResult &r, ReportLanguage 
     if (r.combined && r.combined->basin && r.combined->verdict == design::CombinedVerdict::Sized) {
         row.push_back({toMillimetre(r.combined->basin->d), true});
         row.push_back({toMillimetre(r.combined->basin->c), true});
-        row.push_back({none, true});
+        row.push_back({range(toCentimetre(r.combined->basin->lengthMin),
+                               toCentimetre(r.combined->basin->lengthMax), lang),
+                true});
         row.push_back({QString()});
     } else {
         row.insert(row.end(),

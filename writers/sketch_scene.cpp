@@ -1,6 +1,5 @@
 #include "writers/sketch_scene.h"
 
-#include "model/formulas.h"
 #include "writers/report_numbers.h"
 
 #include <algorithm>
@@ -76,11 +75,7 @@ bool setCombinedBasin(Scene &s, const design::CaseResult &r, ReportLanguage lang
     const design::CombinedBasin &b = *r.combined->basin;
     s.floor = -b.d;
     s.hco = b.hco;
-    const double lengthMin
-            = formulas::basinLength(float(b.hco2), float(b.hco), formulas::shortBasinFactor);
-    const double lengthMax
-            = formulas::basinLength(float(b.hco2), float(b.hco), formulas::longBasinFactor);
-    setBasin(s, r.inputs.sigma * b.hco2, lengthMin, lengthMax, language);
+    setBasin(s, r.inputs.sigma * b.hco2, b.lengthMin, b.lengthMax, language);
     s.sillCrest = b.c;
     return true;
 }

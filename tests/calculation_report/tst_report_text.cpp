@@ -486,6 +486,8 @@ void TestReportText::conclusionGivesTheAdoptedDimensions()
                 name(d.governingCombined))));
         QVERIFY(conclusion.contains(row(u"消力坎高度 c (m)"_s, QString::number(combined.c, 'f', 3),
                 name(d.governingCombined))));
+        QVERIFY(conclusion.contains(row(u"消力池长 L (m)"_s,
+                QString::number(combined.lengthMax, 'f', 2), name(d.governingCombined))));
         QVERIFY(conclusion.contains(u"采用综合式消力池。"_s));
         break;
     }

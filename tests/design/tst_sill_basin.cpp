@@ -152,6 +152,11 @@ void TestSillBasin::combined()
     COMPARE_CLOSE(basin.hco2, row[18]);
     COMPARE_CLOSE(basin.H1, row[19]);
     QCOMPARE(basin.metWithoutLowering, row[20] == u"yes");
+    // The basin as long as the sunk basin's rule gives for the jump at the
+    // reference's depths: 4.83 to 5.52 times the jump's height.
+    const double jump = number(row[18]) - number(row[17]);
+    QVERIFY(qAbs(basin.lengthMin - 4.83 * jump) <= 1e-6 * qMax(1.0, 4.83 * jump));
+    QVERIFY(qAbs(basin.lengthMax - 5.52 * jump) <= 1e-6 * qMax(1.0, 5.52 * jump));
 
     // The balance closes at the depth returned, from the returned figures;
     // where the sill alone holds, the water before it stands no lower.
