@@ -6,19 +6,11 @@
 #include "writers/report_numbers.h"
 #include "writers/report_types.h"
 
-#include <algorithm>
-
 namespace varnolt::writers::report {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const design::CaseResult *caseAt(
-        const design::DesignResult &design, const std::optional<std::size_t> &index)
-{
-    return index && *index < design.cases.size() ? &design.cases[*index] : nullptr;
-}
 
 // The table's rows: an item, its adopted value and the case that governs it.
 class AdoptedTable {
@@ -53,21 +45,20 @@ private:
 // downstream floor lowered by the adopted depth.
 std::optional<double> floorLevel(const design::DesignResult &design, double lowering)
 {
-    const auto flood = std::find_if(design.cases.begin(), design.cases.end(),
-            [](const design::CaseResult &r) { return r.flood.has_value(); });
-    if (flood == design.cases.end())
+    const design::FloodFigures *flood = firstFlood(design);
+    if (!flood)
         return std::nullopt;
-    return flood->flood->floorLevel - lowering;
+    return flood->floorLevel - lowering;
 }
 
 void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLanguage lang)
 {
     const design::BasinType type = design.options.basinType;
     t.add(Word::ItemBasinType, word(typeWord(type), lang), std::nullopt, false);
-    const design::CaseResult *depth = caseAt(design, design.governingDepth);
-    const design::CaseResult *length = caseAt(design, design.governingLength);
-    const design::CaseResult *sill = caseAt(design, design.governingSill);
-    const design::CaseResult *combined = caseAt(design, design.governingCombined);
+    const design::CaseResult *depth = governingCase(design, design.governingDepth);
+    const design::CaseResult *length = governingCase(design, design.governingLength);
+    const design::CaseResult *sill = governingCase(design, design.governingSill);
+    const design::CaseResult *combined = governingCase(design, design.governingCombined);
     switch (type) {
     case design::BasinType::Sunk:
         if (depth) {
@@ -100,13 +91,13 @@ void addDimensions(AdoptedTable &t, const design::DesignResult &design, ReportLa
         }
         break;
     }
-    if (const design::CaseResult *slab = caseAt(design, design.governingSlab)) {
+    if (const design::CaseResult *slab = governingCase(design, design.governingSlab)) {
         t.add(Word::ItemSlab, toMillimetre(slab->basin->slab), design.governingSlab);
         t.add(Word::ItemSlabEnd, toMillimetre(slab->basin->slabEndThickness), design.governingSlab);
     }
-    if (const design::CaseResult *apron = caseAt(design, design.governingApron))
+    if (const design::CaseResult *apron = governingCase(design, design.governingApron))
         t.add(Word::ItemApron, toCentimetre(apron->apron->length), design.governingApron);
-    if (const design::CaseResult *scour = caseAt(design, design.governingScour))
+    if (const design::CaseResult *scour = governingCase(design, design.governingScour))
         t.add(Word::ItemScour, toMillimetre(scour->scour->depth), design.governingScour);
     if (depth)
         t.add(Word::ItemAppurtenances, basinAdviceWords(depth->basin->advice, lang),
@@ -121,7 +112,7 @@ void addConclusion(ReportDocument &doc, const design::DesignResult &design)
     ReportSection s;
     s.id = u"conclusion"_s;
     s.blocks.push_back(heading(2, word(Word::ConclusionHeading, lang)));
-    const design::CaseResult *depth = caseAt(design, design.governingDepth);
+    const design::CaseResult *depth = governingCase(design, design.governingDepth);
     if (!depth) {
         // No case needs a basin, or none could be sized: the summary says
         // which, and there are no dimensions to adopt.
@@ -136,7 +127,7 @@ void addConclusion(ReportDocument &doc, const design::DesignResult &design)
             word(Word::ConclusionAdopted, lang)
                     .arg(QString::number(design.cases.size()),
                             word(typeWord(design.options.basinType), lang))));
-    if (const design::CaseResult *length = caseAt(design, design.governingLength))
+    if (const design::CaseResult *length = governingCase(design, design.governingLength))
         s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph,
                 word(Word::ConclusionGoverning, lang)
                         .arg(caseTitle(*depth, *design.governingDepth, lang),

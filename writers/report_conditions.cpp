@@ -6,7 +6,6 @@
 #include "writers/report_blocks.h"
 #include "writers/report_numbers.h"
 
-#include <algorithm>
 #include <functional>
 
 namespace varnolt::writers::report {
@@ -98,10 +97,8 @@ void addConditions(ReportDocument &doc, const design::DesignResult &design)
     int number = 0;
     const auto subsection
             = [&number](const QString &caption) { return u"1.%1 "_s.arg(++number) + caption; };
-    const auto flood = std::find_if(design.cases.begin(), design.cases.end(),
-            [](const design::CaseResult &r) { return r.flood.has_value(); });
-    if (flood != design.cases.end()) {
-        addStructure(s, *flood->flood, lang, subsection);
+    if (const design::FloodFigures *flood = firstFlood(design)) {
+        addStructure(s, *flood, lang, subsection);
         s.blocks.push_back(heading(3, subsection(word(Word::ConditionsFloodsCaption, lang))));
         addFloodTable(s, design, lang);
     } else {

@@ -3,6 +3,8 @@
 #include "model/quoted_excerpt.h"
 #include "writers/report_sections.h"
 
+#include <algorithm>
+
 namespace varnolt::writers {
 
 using namespace Qt::StringLiterals;
@@ -41,6 +43,23 @@ design::ProjectInfo projectOf(
     return {either(given.name, fromFile.name), either(given.stage, fromFile.stage),
             either(given.number, fromFile.number)};
 }
+
+namespace report {
+
+const design::CaseResult *governingCase(
+        const design::DesignResult &design, const std::optional<std::size_t> &index)
+{
+    return index && *index < design.cases.size() ? &design.cases[*index] : nullptr;
+}
+
+const design::FloodFigures *firstFlood(const design::DesignResult &design)
+{
+    const auto flood = std::find_if(design.cases.begin(), design.cases.end(),
+            [](const design::CaseResult &r) { return r.flood.has_value(); });
+    return flood == design.cases.end() ? nullptr : &*flood->flood;
+}
+
+} // namespace report
 
 ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings)
 {

@@ -60,6 +60,13 @@ bool addSideFailures(ReportSection &s, const design::CaseResult &r, design::Side
 void addApron(ReportSection &s, const design::CaseResult &r, const design::DesignOptions &o,
         ReportLanguage lang);
 
+// The case a governing index names, or none.
+const design::CaseResult *governingCase(
+        const design::DesignResult &design, const std::optional<std::size_t> &index);
+// The figures of the first flood, whose levels are the structure's; none
+// for a design of case rows.
+const design::FloodFigures *firstFlood(const design::DesignResult &design);
+
 // The case's flow as the form holds it: the inputs in single precision,
 // widened again, as the design's own formulas take them.
 design::WeirFlow flowOf(const design::CaseInputs &in);

@@ -73,11 +73,9 @@ void addSummary(ReportDocument &doc, const design::DesignResult &design)
     // The structure's basin: each dimension the largest adopted value of
     // all cases, with the case that gives it.
     const auto governing = [&](const std::optional<std::size_t> &index, Word w, auto value) {
-        if (!index || *index >= design.cases.size())
-            return;
-        const design::CaseResult &r = design.cases[*index];
-        s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
-                word(w, lang).arg(governingTitle(r, *index, lang), value(r))));
+        if (const design::CaseResult *r = governingCase(design, index))
+            s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
+                    word(w, lang).arg(governingTitle(*r, *index, lang), value(*r))));
     };
     if (design.governingDepth || design.governingLength)
         s.blocks.push_back(

@@ -102,9 +102,8 @@ void addBasinTypes(ReportSection &s, const design::CaseResult &r, const design::
 
 void addBasinTypesSummary(ReportSection &s, const design::DesignResult &design, ReportLanguage lang)
 {
-    const auto governing
-            = [&](const std::optional<std::size_t> &index) -> const design::CaseResult * {
-        return index && *index < design.cases.size() ? &design.cases[*index] : nullptr;
+    const auto governing = [&design](const std::optional<std::size_t> &index) {
+        return governingCase(design, index);
     };
     if (const design::CaseResult *r = governing(design.governingSill); r && r->sill->basin)
         s.blocks.push_back(paragraph(ReportBlock::Kind::Verdict,
