@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev libgl-dev
     qt6-translations-l10n locales
     qt6-tools-dev qt6-l10n-tools
-    xvfb xauth fonts-wqy-zenhei fonts-noto-cjk
+    xvfb xauth fonts-wqy-zenhei fonts-noto-cjk fonts-dejavu-extra
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
     libxlsxwriter-dev libicu-dev libtomlplusplus-dev unzip

@@ -1,5 +1,6 @@
 #include "writers/html_report.h"
 
+#include "writers/formula_mathml.h"
 #include "writers/html_escape.h"
 #include "writers/page_margins.h"
 #include "writers/sketch_svg.h"
@@ -48,6 +49,7 @@ td.marked { font-weight: bold; border: 0.6mm solid #000; }
 table.formulas td:first-child { width: 24%; }
 table.inputs th { font-weight: normal; font-size: 9pt; width: 14.28%; }
 table.formulas td:last-child { font-family: "DejaVu Serif", "Noto Serif CJK SC", serif; }
+math { font-family: "DejaVu Math TeX Gyre", math; font-size: 1.05em; }
 table.summary { font-size: 7pt; table-layout: fixed; }
 table.summary th, table.summary td { padding: 0.6mm 0.7mm; }
 table.summary col { width: 8%; }
@@ -90,7 +92,8 @@ QString cellHtml(const ReportCell &cell, const QString &tag)
     if (cell.marked)
         classes << u"marked"_s;
     const QString cls = classes.isEmpty() ? QString() : u" class=\"%1\""_s.arg(classes.join(u' '));
-    return u"<%1%2>%3</%1>"_s.arg(tag, cls, htmlEscaped(cell.text));
+    return u"<%1%2>%3</%1>"_s.arg(
+            tag, cls, cell.formula ? formulaHtml(*cell.formula) : htmlEscaped(cell.text));
 }
 
 QString tableHtml(const ReportTable &t)

@@ -22,7 +22,8 @@ namespace {
 // "max(…) = 0.1466 m (by the standard's formula); rounded up to a step of
 // 0.05 m: 0.15 m". The method named is the first whose figure is the
 // maximum; a method without a figure shows "—".
-QString adoptedWorking(const std::vector<std::pair<std::optional<double>, Word>> &methods,
+void addAdoptedWorking(Formulas &f, Word quantity,
+        const std::vector<std::pair<std::optional<double>, Word>> &methods,
         const design::AdoptedValue &value, double step, ReportLanguage lang)
 {
     QStringList figures;
@@ -35,10 +36,10 @@ QString adoptedWorking(const std::vector<std::pair<std::optional<double>, Word>>
             named = true;
         }
     }
-    return u"max(%1) = %2 m%3%4%5"_s.arg(figures.join(u", "_s), figure(value.unrounded),
-            remark(word(Word::GivenBy, lang).arg(word(by, lang)), lang),
-            lang == ReportLanguage::Chinese ? u"；"_s : u";  "_s,
-            word(Word::RoundedUp, lang).arg(given(step), given(value.adopted)));
+    f.add(quantity, u"max(%1) = %2 m"_s.arg(figures.join(u", "_s), figure(value.unrounded)),
+            remark(word(Word::GivenBy, lang).arg(word(by, lang)), lang)
+                    + (lang == ReportLanguage::Chinese ? u"；"_s : u";  "_s)
+                    + word(Word::RoundedUp, lang).arg(given(step), given(value.adopted)));
 }
 
 } // namespace
@@ -62,14 +63,13 @@ void addAdopted(ReportSection &s, const design::BasinResult &b, const design::De
     s.blocks.push_back(heading(4, word(Word::AdoptedCaption, lang)));
     Formulas f(lang);
     // The window's figure takes part as at least zero, as the adoption takes it.
-    f.add(Word::QuantityAdoptedDepth,
-            adoptedWorking({{std::max(0.0, b.d), Word::MethodWindow}, {b.exactD, Word::MethodExact},
-                                   {b.standard.d, Word::MethodStandard}},
-                    b.adoptedDepth, o.depthStep, lang));
-    f.add(Word::QuantityAdoptedLength,
-            adoptedWorking({{b.lengthMax, Word::MethodWindowLength},
-                                   {b.standard.length, Word::MethodStandard}},
-                    b.adoptedLength, o.lengthStep, lang));
+    addAdoptedWorking(f, Word::QuantityAdoptedDepth,
+            {{std::max(0.0, b.d), Word::MethodWindow}, {b.exactD, Word::MethodExact},
+                    {b.standard.d, Word::MethodStandard}},
+            b.adoptedDepth, o.depthStep, lang);
+    addAdoptedWorking(f, Word::QuantityAdoptedLength,
+            {{b.lengthMax, Word::MethodWindowLength}, {b.standard.length, Word::MethodStandard}},
+            b.adoptedLength, o.lengthStep, lang);
     s.blocks.push_back(f.block());
 }
 

@@ -34,26 +34,26 @@ void addExactBalance(Formulas &f, const design::CaseInputs &in, const design::Ba
         const design::WeirFlow flow = flowOf(in);
         const double leftSide = b.exactEt
                 - formulas::exact::basinResidual(b.exactEt, flow.q, b.exactHco2, flow.sigma, 0);
-        f.add(Word::QuantityExactBalance,
-                fExactBalance + u":  "_s
+        f.add(Word::QuantityExactBalance, fExactBalance,
+                u":  "_s
                         + word(Word::BalanceHoldsUnlowered, lang)
                                   .arg(figure(leftSide), figure(b.exactEt)));
     } else {
         f.add(Word::QuantityExactBalance,
                 fExactBalance
                         + withConstants(
-                                u":  %1 × %2 + %3²/({2g} × (%1 × %2)²) − %4 = %5,  d = %6%7"_s)
+                                u":  %1 × %2 + %3²/({2g} × (%1 × %2)²) − %4 = %5,  d = %6"_s)
                                   .arg(val(in.sigma), fig(b.exactHco2), q, fig(d),
-                                          figure(b.exactEt), metres(d),
-                                          remark(word(Word::RootExact, lang).arg(toMillimetre(b.d)),
-                                                  lang)));
+                                          figure(b.exactEt), metres(d)),
+                remark(word(Word::RootExact, lang).arg(toMillimetre(b.d)), lang));
     }
     f.add(Word::QuantityBasinHead,
             fExactHead
                     + withConstants(u" = %1 + %2 + %3²/{2g} + %4 = %5"_s)
                               .arg(val(in.a1), val(in.H), val(in.v), fig(d), metres(b.exactE0)));
     f.add(Word::QuantityBasinHco,
-            fBasinHco + contractedDepthWorking(b.exactE0, q, val(in.phi), b.exactHco, lang));
+            fBasinHco + contractedDepthWorking(b.exactE0, q, val(in.phi), b.exactHco),
+            rootByBisection(lang));
     f.add(Word::QuantityBasinHco2, fHco2 + conjugateDepthWorking(b.exactHco, q, b.exactHco2));
 }
 
@@ -70,14 +70,12 @@ void addWindowBasin(ReportSection &s, const design::CaseInputs &in, const design
             fEt
                     + withConstants(u" = %1 + %2²/({2g} × (%3 × %1)²) = %4"_s)
                               .arg(val(in.ht), q, val(in.phi), metres(b.Et)));
-    f.add(Word::QuantityWindowDepth,
-            fBalance
-                    + u":  d = %1%2"_s.arg(
-                            metres(b.d), remark(word(Word::RootWindow, lang), lang)));
+    f.add(Word::QuantityWindowDepth, fBalance + u":  d = %1"_s.arg(metres(b.d)),
+            remark(word(Word::RootWindow, lang), lang));
     f.add(Word::QuantityBasinHead,
             fBasinHead + u" = %1 + %2 = %3"_s.arg(fig(c.E0), fig(b.d), metres(b.E0)));
-    f.add(Word::QuantityBasinHco,
-            fBasinHco + contractedDepthWorking(b.E0, q, val(in.phi), b.hco, lang));
+    f.add(Word::QuantityBasinHco, fBasinHco + contractedDepthWorking(b.E0, q, val(in.phi), b.hco),
+            rootByBisection(lang));
     f.add(Word::QuantityBasinHco2, fHco2 + conjugateDepthWorking(b.hco, q, b.hco2));
     f.add(Word::QuantityBasinLength,
             lengthFormula(lang) + u" = "_s
@@ -86,7 +84,7 @@ void addWindowBasin(ReportSection &s, const design::CaseInputs &in, const design
                             lang)
                     + u" = "_s + range(toCentimetre(b.lengthMin), toCentimetre(b.lengthMax), lang)
                     + u" m"_s);
-    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, b.hco, b.Fr1, b.form, lang));
+    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, b.hco, b.Fr1), formAfterFroude(b.form, lang));
     s.blocks.push_back(f.block());
     s.blocks.push_back(heading(4, word(Word::AdviceCaption, lang)));
     s.blocks.push_back(paragraph(ReportBlock::Kind::Paragraph, basinAdviceWords(b.advice, lang)));
@@ -120,9 +118,9 @@ void addStandard(ReportSection &s, const design::CaseInputs &in, const design::B
         g.add(Word::QuantityStandardHco,
                 fStdHco
                         + withConstants(u":  hc³ − %1 × hc² + %2 × %3²/({2g} × %4²) = 0,  "
-                                        u"hc = %5%6"_s)
-                                  .arg(fig(T0), alpha, q, val(in.phi), metres(*sc.hco),
-                                          remark(word(Word::RootIterated, lang), lang)));
+                                        u"hc = %5"_s)
+                                  .arg(fig(T0), alpha, q, val(in.phi), metres(*sc.hco)),
+                remark(word(Word::RootIterated, lang), lang));
     if (sc.conjugate)
         g.add(Word::QuantityConjugate,
                 fConjugate

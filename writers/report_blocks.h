@@ -20,10 +20,9 @@ public:
     {
         m_table.style = ReportTable::Style::Formulas;
     }
-    void add(Word quantity, const QString &calculation)
-    {
-        m_table.rows.push_back({{word(quantity, m_language)}, {calculation}});
-    }
+    // The calculation in the report's linear notation, and the remark
+    // after it in words ("  (root by bisection)"), which no formula reads.
+    void add(Word quantity, const QString &calculation, const QString &remark = {});
     ReportBlock block() const { return tableBlock(m_table); }
 
 private:

@@ -39,9 +39,10 @@ void addCheck(ReportSection &s, const design::CaseInputs &in, const design::Chec
                     + withConstants(u" = %1 + %2 + %3²/{2g} = %4"_s)
                               .arg(val(in.a1), val(in.H), val(in.v), metres(c.E0)));
     f.add(Word::QuantityHc, fHc + withConstants(u" = (%1²/{g})^(1/3) = %2"_s).arg(q, metres(c.hc)));
-    f.add(Word::QuantityHco, fHco + contractedDepthWorking(c.E0, q, val(in.phi), c.hco, lang));
+    f.add(Word::QuantityHco, fHco + contractedDepthWorking(c.E0, q, val(in.phi), c.hco),
+            rootByBisection(lang));
     f.add(Word::QuantityHco2, fHco2 + conjugateDepthWorking(c.hco, q, c.hco2));
-    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, c.hco, c.Fr1, c.form, lang));
+    f.add(Word::QuantityFr1, fFr1 + froudeWorking(q, c.hco, c.Fr1), formAfterFroude(c.form, lang));
     f.add(Word::QuantityEnergyLoss,
             fLoss
                     + u" = (%1 − %2)³/(4 × %2 × %1) = %3"_s.arg(

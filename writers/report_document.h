@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "writers/formula.h"
 #include "writers/report_words.h"
 
 #include <QDate>
@@ -31,6 +32,9 @@ struct ReportCell {
     QString text;
     bool numeric = false;
     bool marked = false; // a governing figure
+    // A calculation's formulas, typeset by the writers that can: `text` is
+    // the same calculation in one line.
+    std::optional<Formula> formula = std::nullopt;
 };
 
 struct ReportTable {

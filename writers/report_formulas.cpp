@@ -50,12 +50,15 @@ QString formText(const std::optional<design::JumpForm> &form, ReportLanguage lan
     return form ? jumpFormWords(*form, language) : word(Word::NoForm, language);
 }
 
-QString contractedDepthWorking(
-        double head, const QString &q, const QString &phi, double hco, ReportLanguage lang)
+QString contractedDepthWorking(double head, const QString &q, const QString &phi, double hco)
 {
-    return withConstants(u":  %1 = hc + %2²/({2g} × %3² × hc²),  hc = %4%5"_s)
-            .arg(figure(head), q, phi, metres(hco),
-                    remark(word(Word::RootByBisection, lang), lang));
+    return withConstants(u":  %1 = hc + %2²/({2g} × %3² × hc²),  hc = %4"_s)
+            .arg(figure(head), q, phi, metres(hco));
+}
+
+QString rootByBisection(ReportLanguage lang)
+{
+    return remark(word(Word::RootByBisection, lang), lang);
 }
 
 QString conjugateDepthWorking(double hco, const QString &q, double hco2)
@@ -64,11 +67,14 @@ QString conjugateDepthWorking(double hco, const QString &q, double hco2)
             .arg(fig(hco), q, metres(hco2));
 }
 
-QString froudeWorking(const QString &q, double hco, double Fr1,
-        const std::optional<design::JumpForm> &form, ReportLanguage lang)
+QString froudeWorking(const QString &q, double hco, double Fr1)
 {
-    return withConstants(u" = %1/√({g} × %2³) = %3  →  %4"_s)
-            .arg(q, fig(hco), figure(Fr1), formText(form, lang));
+    return withConstants(u" = %1/√({g} × %2³) = %3"_s).arg(q, fig(hco), figure(Fr1));
+}
+
+QString formAfterFroude(const std::optional<design::JumpForm> &form, ReportLanguage lang)
+{
+    return u"  →  "_s + formText(form, lang);
 }
 
 } // namespace varnolt::writers::report

@@ -51,10 +51,12 @@ QString formText(const std::optional<design::JumpForm> &form, ReportLanguage lan
 // The jump's equations worked with the figures, the same below the weir and
 // in the basin: the contracted depth from the head above it, its conjugate
 // depth, and the Froude number of the flow entering the jump.
-QString contractedDepthWorking(
-        double head, const QString &q, const QString &phi, double hco, ReportLanguage lang);
+// The contracted depth's root is found by bisection, said in a remark after it.
+QString contractedDepthWorking(double head, const QString &q, const QString &phi, double hco);
+QString rootByBisection(ReportLanguage lang);
 QString conjugateDepthWorking(double hco, const QString &q, double hco2);
-QString froudeWorking(const QString &q, double hco, double Fr1,
-        const std::optional<design::JumpForm> &form, ReportLanguage lang);
+QString froudeWorking(const QString &q, double hco, double Fr1);
+// The jump's form after the Froude number: "  →  steady jump".
+QString formAfterFroude(const std::optional<design::JumpForm> &form, ReportLanguage lang);
 
 } // namespace varnolt::writers::report

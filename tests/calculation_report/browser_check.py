@@ -224,6 +224,18 @@ def check_report(html, expected, browser, work, case_heading, malicious=True, by
     # length-range separator, and quotation marks a mainland reader does not use.
     for internal in ("Text", "Command", "----", "「", "」"):
         check(internal not in whole, f"{html.name}: {internal!r} printed")
+    # The formulas typeset in MathML and laid out as such: the source of the
+    # formula tables writes no radical sign, the printed page draws them, and
+    # its quantities are set in mathematical italic, which only MathML's
+    # layout chooses.
+    source = html.read_text(encoding="utf-8")
+    tables = "".join(re.findall(r'<table class="formulas">.*?</table>', source, re.S))
+    check("<math>" in tables and "<mfrac>" in tables and "<msqrt>" in tables,
+          f"{html.name}: no MathML formulas")
+    check("√" not in tables, f"{html.name}: a formula left in its line form")
+    check("√" in whole, f"{html.name}: no radical drawn: MathML not laid out")
+    check(any(0x1D434 <= ord(ch) <= 0x1D467 for ch in whole),
+          f"{html.name}: no quantity in mathematical italic: MathML not laid out")
     # One name per quantity: the contracted depth is hc, its conjugate hc″
     # (read from the page's source: the squeezed text runs "hc of" together).
     check(not re.search(r"(?<![A-Za-z])hco", html.read_text(encoding="utf-8")),
