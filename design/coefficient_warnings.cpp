@@ -2,13 +2,6 @@
 
 namespace varnolt::design {
 
-namespace {
-
-struct UsualRange {
-    std::optional<double> low;
-    std::optional<double> high;
-};
-
 UsualRange usualRange(Coefficient coefficient)
 {
     switch (coefficient) {
@@ -23,6 +16,8 @@ UsualRange usualRange(Coefficient coefficient)
     }
     return {};
 }
+
+namespace {
 
 void addWarning(std::vector<CoefficientWarning> &warnings, Coefficient coefficient, double value,
         std::optional<std::size_t> caseIndex = std::nullopt)

@@ -1173,6 +1173,66 @@
         <comment>ConclusionAdvice</comment>
         <translation>按控制工况的跃前弗劳德数 Fr1 = %1，%2。</translation>
     </message>
+    <message>
+        <source>Source</source>
+        <comment>ColumnSource</comment>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>hydraulics textbook</source>
+        <comment>SourceTextbook</comment>
+        <translation>水力学教材</translation>
+    </message>
+    <message>
+        <source>SL 265—2016, Appendix B</source>
+        <comment>SourceStandard</comment>
+        <translation>SL 265—2016 附录 B</translation>
+    </message>
+    <message>
+        <source>the structure: widths of the weir and of the basin</source>
+        <comment>SourceStructureWidths</comment>
+        <translation>按结构：堰宽与池宽</translation>
+    </message>
+    <message>
+        <source>the structure: horizontal length of the sloping segment</source>
+        <comment>SourceStructureSlope</comment>
+        <translation>按结构：斜坡段水平长度</translation>
+    </message>
+    <message>
+        <source>by the river bed: %1</source>
+        <comment>SourceBed</comment>
+        <translation>按河床土质：%1</translation>
+    </message>
+    <message>
+        <source>material of the floor slab</source>
+        <comment>SourceSlabMaterial</comment>
+        <translation>底板材料</translation>
+    </message>
+    <message>
+        <source>usually %1</source>
+        <comment>SourceUsually</comment>
+        <translation>常用 %1</translation>
+    </message>
+    <message>
+        <source>program default</source>
+        <comment>OriginDefault</comment>
+        <translation>程序默认值</translation>
+    </message>
+    <message>
+        <source>design file</source>
+        <comment>OriginDesignFile</comment>
+        <translation>设计文件</translation>
+    </message>
+    <message>
+        <source>command line %1</source>
+        <comment>OriginCommandLine</comment>
+        <translation>命令行 %1</translation>
+    </message>
+    <message>
+        <source>design practice</source>
+        <comment>SourceDesignPractice</comment>
+        <translation>设计惯例</translation>
+    </message>
 </context>
 <context>
     <name>SideFailureWords</name>

@@ -3,6 +3,7 @@
 #include "design/case_result.h"
 #include "design/design_file.h"
 #include "report/options.h"
+#include "writers/setting_origins.h"
 
 namespace varnolt::report {
 
@@ -10,6 +11,7 @@ namespace varnolt::report {
 struct ResolvedSettings {
     design::DesignOptions design;
     double sigma = 1.05; // σ of every flood's case
+    writers::SettingOrigins origins; // where each value came from
 };
 
 // The settings in order of precedence: the defaults, then the file's [basin]

@@ -126,10 +126,10 @@ QString locatedDesignError(const design::DesignFileError &e)
                     e.message);
 }
 
-// A design file read and evaluated; none with the status where it cannot be
-// used at all.
+// A design file read and evaluated, with where each of its settings came
+// from; none with the status where it cannot be used at all.
 std::optional<design::DesignResult> designOfFile(const QByteArray &bytes, const QString &shownPath,
-        const report::ReportOptions &options, int &status)
+        const report::ReportOptions &options, writers::SettingOrigins &origins, int &status)
 {
     const design::DesignFileReading reading = design::readDesignFile(bytes, shownPath);
     for (const design::DesignFileError &e : reading.errors)
@@ -140,6 +140,7 @@ std::optional<design::DesignResult> designOfFile(const QByteArray &bytes, const 
     }
     const report::ResolvedSettings settings
             = report::resolveSettings(reading.design->basin, options);
+    origins = settings.origins;
     const bool scannable = !reading.design->tailwater.discharges.empty();
     if (options.scanCount && !scannable) {
         printError(u"varnolt-report: %1: --scan needs a [tailwater] table"_s.arg(shownPath));
@@ -214,6 +215,8 @@ int main(int argc, char *argv[])
 
     std::vector<design::CaseInputs> cases;
     std::optional<design::DesignResult> fileDesign;
+    // A case file's settings: the defaults and the options.
+    writers::SettingOrigins origins = report::resolveSettings({}, *options).origins;
     int status = allRowsRead;
     if (options->singleCase) {
         cases.push_back(*options->singleCase);
@@ -227,7 +230,7 @@ int main(int argc, char *argv[])
             return usageOrFileError;
         }
         if (report::isDesignFilePath(options->casesPath)) {
-            fileDesign = designOfFile(*bytes, shownPath, *options, status);
+            fileDesign = designOfFile(*bytes, shownPath, *options, origins, status);
             if (!fileDesign)
                 return status;
         }
@@ -267,6 +270,7 @@ int main(int argc, char *argv[])
     settings.title = options->title;
     settings.project = options->project;
     settings.date = date;
+    settings.origins = origins;
     const auto bytes = format.toFile
             ? report::bytesOfFileWritten(
                     [&](const QString &path, QString &writeError) {

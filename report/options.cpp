@@ -377,6 +377,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
             return std::nullopt;
         }
         d.allowableVelocity = design::allowableVelocityOfBed(*bed);
+        options.bed = *bed;
     }
     if (const auto type = take("basin")) {
         const std::optional<design::BasinType> adopted = design::basinTypeOfKey(*type);

@@ -28,6 +28,7 @@ struct ReportOptions {
     // The design-wide options given on the command line, by name ("alpha",
     // "ks", "bed" …): a design file's [basin] value yields to each of them.
     QStringList designOptionsGiven;
+    QString bed; // --bed's class, by its keyword; empty where not given
     std::optional<int> scanCount; // --scan N; only with a design file
 };
 

@@ -72,7 +72,7 @@ ReportDocument buildReport(const design::DesignResult &design, const ReportSetti
     doc.dateLine = word(Word::DateLabel, settings.language)
             + (settings.language == ReportLanguage::Chinese ? u"："_s : u": "_s) + dateText;
     report::addTitlePage(doc, projectOf(design.project, settings.project));
-    report::addConditions(doc, design);
+    report::addConditions(doc, design, settings.origins);
     report::addBasis(doc, design);
     for (std::size_t i = 0; i < design.cases.size(); ++i)
         doc.sections.push_back(report::caseSection(design, i, settings.language));

@@ -3,6 +3,7 @@
 #include "design/case_result.h"
 #include "writers/formula.h"
 #include "writers/report_words.h"
+#include "writers/setting_origins.h"
 
 #include <QDate>
 #include <QString>
@@ -22,6 +23,8 @@ struct ReportSettings {
     // The title block's entries given on the command line: each one given
     // overrides the design file's [project] entry, each one empty leaves it.
     design::ProjectInfo project;
+    // Where each design-wide setting came from, for the coefficients' sources.
+    SettingOrigins origins;
 };
 
 // The calculation report as plain text in blocks, before it becomes HTML or

@@ -19,7 +19,8 @@ void addTitlePage(ReportDocument &doc, const design::ProjectInfo &project);
 // standard, constants, formulas); 3 each case's own section; 4 the summary
 // of all cases with the governing ones and the scan; 5 the conclusion, the
 // type adopted and its dimensions.
-void addConditions(ReportDocument &doc, const design::DesignResult &design);
+void addConditions(
+        ReportDocument &doc, const design::DesignResult &design, const SettingOrigins &origins);
 void addBasis(ReportDocument &doc, const design::DesignResult &design);
 ReportSection caseSection(const design::DesignResult &design, std::size_t i, ReportLanguage lang);
 void addSummary(ReportDocument &doc, const design::DesignResult &design);

@@ -575,6 +575,33 @@ Entry entryOf(Word w)
     case Word::ConclusionAdvice:
         return QT_TRANSLATE_NOOP3("ReportWords",
                 "At the governing case's Froude number Fr1 = %1: %2", "ConclusionAdvice");
+    case Word::ColumnSource:
+        return QT_TRANSLATE_NOOP3("ReportWords", "Source", "ColumnSource");
+    case Word::SourceTextbook:
+        return QT_TRANSLATE_NOOP3("ReportWords", "hydraulics textbook", "SourceTextbook");
+    case Word::SourceStandard:
+        return QT_TRANSLATE_NOOP3("ReportWords", "SL 265—2016, Appendix B", "SourceStandard");
+    case Word::SourceStructureWidths:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "the structure: widths of the weir and of the basin", "SourceStructureWidths");
+    case Word::SourceStructureSlope:
+        return QT_TRANSLATE_NOOP3("ReportWords",
+                "the structure: horizontal length of the sloping segment", "SourceStructureSlope");
+    case Word::SourceBed:
+        return QT_TRANSLATE_NOOP3("ReportWords", "by the river bed: %1", "SourceBed");
+    case Word::SourceDesignPractice:
+        return QT_TRANSLATE_NOOP3("ReportWords", "design practice", "SourceDesignPractice");
+    case Word::SourceSlabMaterial:
+        return QT_TRANSLATE_NOOP3(
+                "ReportWords", "material of the floor slab", "SourceSlabMaterial");
+    case Word::SourceUsually:
+        return QT_TRANSLATE_NOOP3("ReportWords", "usually %1", "SourceUsually");
+    case Word::OriginDefault:
+        return QT_TRANSLATE_NOOP3("ReportWords", "program default", "OriginDefault");
+    case Word::OriginDesignFile:
+        return QT_TRANSLATE_NOOP3("ReportWords", "design file", "OriginDesignFile");
+    case Word::OriginCommandLine:
+        return QT_TRANSLATE_NOOP3("ReportWords", "command line %1", "OriginCommandLine");
     }
     return {"", nullptr};
 }

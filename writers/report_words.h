@@ -228,6 +228,20 @@ enum class Word {
     ConclusionAdopted, // %1 the number of cases, %2 the basin type
     ConclusionGoverning, // %1 the depth's case, %2 the length's case
     ConclusionAdvice, // %1 Fr1, %2 the advice, a sentence of its own in English
+    // The source of each coefficient of the design conditions: the reference
+    // it comes from, its usual range, and where its value was given.
+    ColumnSource,
+    SourceTextbook,
+    SourceStandard,
+    SourceStructureWidths,
+    SourceStructureSlope,
+    SourceBed, // %1 the bed class
+    SourceDesignPractice,
+    SourceSlabMaterial,
+    SourceUsually, // %1 the range
+    OriginDefault,
+    OriginDesignFile,
+    OriginCommandLine, // %1 the option
 };
 
 // The caption in the report's language. Captions with %1, %2 … take

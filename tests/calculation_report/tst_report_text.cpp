@@ -16,6 +16,10 @@
 #include <QRegularExpression>
 #include <QTest>
 
+Q_DECLARE_METATYPE(varnolt::writers::ReportLanguage)
+Q_DECLARE_METATYPE(varnolt::writers::SettingOrigins)
+Q_DECLARE_METATYPE(std::optional<double>)
+
 using namespace varnolt;
 using namespace varnolt::design;
 using namespace varnolt::writers;
@@ -112,6 +116,8 @@ private slots:
     void conclusionGivesTheAdoptedDimensions();
     void conclusionWithoutABasin();
     void remarksBracketedAsTheLanguageBrackets();
+    void coefficientSources_data();
+    void coefficientSources();
 };
 
 void TestReportText::caseFileTextStaysText_data()
@@ -539,6 +545,71 @@ void TestReportText::remarksBracketedAsTheLanguageBrackets()
     QVERIFY(zh.contains(u"E0 = a1 + H + v²/(2g)"_s));
     const QString en = markdown(d, settings(ReportLanguage::English));
     QVERIFY(en.contains(u" m  (root by bisection)"_s));
+}
+
+// The coefficients' sources as the origins record gives them, the same in
+// the HTML and the Markdown: the bed class a Ks was taken by, no origin for
+// a Ks not given, and the option a value came by.
+void TestReportText::coefficientSources_data()
+{
+    QTest::addColumn<ReportLanguage>("language");
+    QTest::addColumn<SettingOrigins>("origins");
+    QTest::addColumn<std::optional<double>>("ks");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("source");
+
+    SettingOrigins fileBed;
+    fileBed.ks = SettingOrigin::DesignFile;
+    fileBed.bed = u"fine-sand"_s;
+    SettingOrigins slabByOption;
+    slabByOption.slabUnitWeight = SettingOrigin::CommandLine;
+    const auto zh = ReportLanguage::Chinese;
+    const auto en = ReportLanguage::English;
+    QTest::newRow("Ks by the file's bed")
+            << zh << fileBed << std::optional(14.0) << u"Ks"_s
+            << u"SL 265—2016 附录 B；按河床土质：粉砂、细砂；设计文件"_s;
+    QTest::newRow("Ks by the file's bed, English")
+            << en << fileBed << std::optional(14.0) << u"Ks"_s
+            << u"SL 265—2016, Appendix B; by the river bed: fine sand; design file"_s;
+    QTest::newRow("Ks not given") << zh << SettingOrigins{} << std::optional<double>() << u"Ks"_s
+                                  << u"SL 265—2016 附录 B"_s;
+    QTest::newRow("Ks not given, English") << en << SettingOrigins{} << std::optional<double>()
+                                           << u"Ks"_s << u"SL 265—2016, Appendix B"_s;
+    QTest::newRow("γb by its option") << zh << slabByOption << std::optional<double>() << u"γb"_s
+                                      << u"底板材料；命令行 --slab-unit-weight"_s;
+    QTest::newRow("γb by its option, English")
+            << en << slabByOption << std::optional<double>() << u"γb"_s
+            << u"material of the floor slab; command line --slab-unit-weight"_s;
+    QTest::newRow("α by default") << zh << slabByOption << std::optional<double>() << u"α"_s
+                                  << u"水力学教材；程序默认值"_s;
+    QTest::newRow("Δd by default, English") << en << SettingOrigins{} << std::optional<double>()
+                                            << u"Δd"_s << u"design practice; program default"_s;
+}
+
+void TestReportText::coefficientSources()
+{
+    QFETCH(ReportLanguage, language);
+    QFETCH(SettingOrigins, origins);
+    QFETCH(std::optional<double>, ks);
+    QFETCH(QString, symbol);
+    QFETCH(QString, source);
+    DesignOptions options;
+    options.ks = ks;
+    const DesignResult d = evaluateDesign(weirCases(), options);
+    ReportSettings s = settings(language);
+    s.origins = origins;
+
+    const QRegularExpression htmlRow(u"<tr><td>"_s + QRegularExpression::escape(symbol)
+            + u"</td>.*<td>"_s + QRegularExpression::escape(source) + u"</td></tr>"_s);
+    QVERIFY2(htmlRow.match(html(d, s)).hasMatch(), qPrintable(source));
+    const QString md = markdown(d, s);
+    const QRegularExpression markdownRow(u"^\\| "_s + QRegularExpression::escape(symbol)
+                    + u" \\|.* \\| "_s + QRegularExpression::escape(source) + u" \\|$"_s,
+            QRegularExpression::MultilineOption);
+    QVERIFY2(markdownRow.match(md).hasMatch(), qPrintable(source));
+    // Cases given by rows bring their own σ, shown with their inputs: the
+    // coefficients have no row of it.
+    QVERIFY(!md.contains(u"\n| σ | "_s));
 }
 
 QTEST_GUILESS_MAIN(TestReportText)

@@ -64,6 +64,26 @@ QJsonObject jsonOf(const QByteArray &bytes)
     return QJsonDocument::fromJson(bytes).object();
 }
 
+// The origins of the settings the precedence test varies, in a line:
+// "beta=file ks=command bed=fine-sand …".
+QString originsLine(const varnolt::writers::SettingOrigins &o)
+{
+    using varnolt::writers::SettingOrigin;
+    const auto name = [](SettingOrigin origin) {
+        switch (origin) {
+        case SettingOrigin::Default:
+            return u"default"_s;
+        case SettingOrigin::DesignFile:
+            return u"file"_s;
+        case SettingOrigin::CommandLine:
+            return u"command"_s;
+        }
+        return u"?"_s;
+    };
+    return u"beta=%1 ks=%2 bed=%3 phi-exit=%4 k1=%5 sigma=%6"_s.arg(name(o.beta), name(o.ks),
+            o.bed.isEmpty() ? u"-"_s : o.bed, name(o.exitPhi), name(o.k1), name(o.sigma));
+}
+
 } // namespace
 
 class TestReportDesignFile : public QObject {
@@ -79,8 +99,11 @@ private slots:
     void floodOutsideTheTable();
     void settingsPrecedence_data();
     void settingsPrecedence();
+    void caseFileOrigins();
     void titleBlockPrecedence_data();
     void titleBlockPrecedence();
+    void coefficientSources_data();
+    void coefficientSources();
 
 private:
     QTemporaryDir m_dir;
@@ -251,17 +274,23 @@ void TestReportDesignFile::settingsPrecedence_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<double>("sillM");
     QTest::addColumn<double>("v0");
+    QTest::addColumn<QString>("origins");
 
-    // The file gives beta 0.6, ks 4, φ′ 0.9, the sill type, m 0.4 and [v0] 0.6.
+    // The file gives beta 0.6, ks 4, φ′ 0.9, the sill type, m 0.4 and [v0] 0.6;
+    // neither gives k1 or σ.
     QTest::newRow("file over defaults")
-            << QStringList{} << 0.6 << 4.0 << 0.9 << u"sill"_s << 0.4 << 0.6;
-    QTest::newRow("command line over file") << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s,
-            u"--phi-exit"_s, u"0.92"_s, u"--basin"_s, u"combined"_s, u"--sill-m"_s, u"0.45"_s,
-            u"--allowable-velocity"_s, u"1.1"_s}
-                                            << 0.8 << 7.0 << 0.92 << u"combined"_s << 0.45 << 1.1;
+            << QStringList{} << 0.6 << 4.0 << 0.9 << u"sill"_s << 0.4 << 0.6
+            << u"beta=file ks=file bed=- phi-exit=file k1=default sigma=default"_s;
+    QTest::newRow("command line over file")
+            << QStringList{u"--beta"_s, u"0.8"_s, u"--ks"_s, u"7"_s, u"--phi-exit"_s, u"0.92"_s,
+                       u"--basin"_s, u"combined"_s, u"--sill-m"_s, u"0.45"_s,
+                       u"--allowable-velocity"_s, u"1.1"_s, u"--k1"_s, u"0.18"_s}
+            << 0.8 << 7.0 << 0.92 << u"combined"_s << 0.45 << 1.1
+            << u"beta=command ks=command bed=- phi-exit=command k1=command sigma=default"_s;
     QTest::newRow("--bed over the file's ks and [v0]")
             << QStringList{u"--bed"_s, u"fine-sand"_s} << 0.6 << -1.0 << 0.9 << u"sill"_s << 0.4
-            << 0.35;
+            << 0.35
+            << u"beta=file ks=command bed=fine-sand phi-exit=file k1=default sigma=default"_s;
 }
 
 void TestReportDesignFile::settingsPrecedence()
@@ -273,6 +302,7 @@ void TestReportDesignFile::settingsPrecedence()
     QFETCH(QString, type);
     QFETCH(double, sillM);
     QFETCH(double, v0);
+    QFETCH(QString, origins);
     QString error;
     const auto options
             = varnolt::report::parseArguments(QStringList{u"d.toml"_s} + arguments, error);
@@ -296,6 +326,69 @@ void TestReportDesignFile::settingsPrecedence()
     else
         QCOMPARE(*resolved.design.ks, *options->design.ks); // the bed class's own
     QCOMPARE(resolved.sigma, 1.05); // the default: neither gives one
+    QCOMPARE(originsLine(resolved.origins), origins);
+}
+
+// A case file has no [basin]: each setting is the default or the option's.
+void TestReportDesignFile::caseFileOrigins()
+{
+    QString error;
+    const auto options = varnolt::report::parseArguments(
+            {u"cases.csv"_s, u"--bed=stiff-clay"_s, u"--beta=0.72"_s}, error);
+    QVERIFY2(options, qPrintable(error));
+    const auto resolved = varnolt::report::resolveSettings({}, *options);
+    QCOMPARE(originsLine(resolved.origins),
+            u"beta=command ks=command bed=stiff-clay phi-exit=default k1=default sigma=default"_s);
+    QCOMPARE(resolved.design.ks, std::optional(8.0));
+}
+
+// The design conditions name each coefficient's source: the reference, the
+// usual range the warnings check, and whether the value is the program's,
+// the example file's [basin] or the command line's over the file's.
+void TestReportDesignFile::coefficientSources_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("row"); // the Markdown's row of the coefficient
+
+    QTest::newRow("a default")
+            << QStringList{}
+            << u"| k1 | 底板厚度计算系数 | 0.2 |  | SL 265—2016 附录 B；常用 0.15～0.2；程序默认值 |"_s;
+    QTest::newRow("a default, English")
+            << QStringList{u"--lang=en"_s}
+            << u"| k1 | slab-thickness coefficient | 0.2 |  | SL 265—2016, Appendix B; usually "
+               "0.15 to 0.2; program default |"_s;
+    QTest::newRow("the file's [basin]")
+            << QStringList{}
+            << u"| σ | 水跃淹没系数 | 1.05 |  | SL 265—2016 附录 B；常用 1.05～1.1；设计文件 |"_s;
+    QTest::newRow("the file's [basin], English")
+            << QStringList{u"--lang=en"_s}
+            << u"| σ | submergence factor | 1.05 |  | SL 265—2016, Appendix B; usually 1.05 to "
+               "1.1; design file |"_s;
+    QTest::newRow("the command line over the file's")
+            << QStringList{u"--phi-exit=0.9"_s}
+            << u"| φ′ | 出池流速系数 | 0.9 |  | SL 265—2016 附录 B；命令行 --phi-exit |"_s;
+    QTest::newRow("the command line over the file's, English")
+            << QStringList{u"--phi-exit=0.9"_s, u"--lang=en"_s}
+            << u"| φ′ | velocity coefficient at the basin exit | 0.9 |  | SL 265—2016, Appendix "
+               "B; command line --phi-exit |"_s;
+    QTest::newRow("Ks by the bed on the command line")
+            << QStringList{u"--bed=coarse-sand"_s}
+            << u"| Ks | 海漫长度计算系数 | 12 |  | SL 265—2016 附录 B；按河床土质：中砂、粗砂；命令行 --bed |"_s;
+    QTest::newRow("Ks by the bed on the command line, English")
+            << QStringList{u"--bed=coarse-sand"_s, u"--lang=en"_s}
+            << u"| Ks | apron-length coefficient | 12 |  | SL 265—2016, Appendix B; by the river "
+               "bed: coarse sand; command line --bed |"_s;
+}
+
+void TestReportDesignFile::coefficientSources()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, row);
+    const ReportRun run = runReportProgram(
+            QStringList{QStringLiteral(VARNOLT_EXAMPLE_DESIGN), u"--format=md"_s} + options);
+    QCOMPARE(run.status, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n');
+    QVERIFY2(lines.contains(row), qPrintable(row));
 }
 
 // The title block's entries: the file's [project], each one overridden by
