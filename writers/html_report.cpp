@@ -43,6 +43,12 @@ th, td { border: 0.25mm solid #000; padding: 0.7mm 1.4mm; vertical-align: top; t
 th { font-weight: bold; }
 thead { display: table-header-group; }
 tr, figure, svg, p.verdict, p.error { break-inside: avoid; page-break-inside: avoid; }
+table.coefficients { table-layout: fixed; }
+table.coefficients th, table.coefficients td { overflow-wrap: normal; }
+table.coefficients col.symbol { width: 10%; }
+table.coefficients col.quantity { width: 30%; }
+table.coefficients col.value { width: 10%; }
+table.coefficients col.unit { width: 9%; }
 td.num { text-align: right; font-variant-numeric: tabular-nums; overflow-wrap: normal; }
 /* A frame as well as the weight: not every CJK face has a bold. */
 td.marked { font-weight: bold; border: 0.6mm solid #000; }
@@ -114,6 +120,12 @@ QString tableHtml(const ReportTable &t)
         break;
     case ReportTable::Style::SignOff:
         out += u"<table class=\"signoff\">\n"_s;
+        break;
+    case ReportTable::Style::Coefficients:
+        // Symbol, quantity, value, unit and source: the short columns wide
+        // enough for their words, the source taking the rest.
+        out += u"<table class=\"coefficients\">\n<colgroup><col class=\"symbol\"><col "
+               u"class=\"quantity\"><col class=\"value\"><col class=\"unit\"><col></colgroup>\n"_s;
         break;
     case ReportTable::Style::Summary:
         // Widths for the columns: number, case, q, ht, hco2, jump, d, L, d′,

@@ -113,6 +113,7 @@ ReportTable coefficientTable(
 {
     const design::DesignOptions &o = design.options;
     ReportTable t;
+    t.style = ReportTable::Style::Coefficients;
     t.header = {word(Word::ColumnSymbol, lang), word(Word::ColumnQuantity, lang),
             word(Word::ColumnValue, lang), word(Word::ColumnUnit, lang),
             word(Word::ColumnSource, lang)};

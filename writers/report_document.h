@@ -41,7 +41,7 @@ struct ReportCell {
 };
 
 struct ReportTable {
-    enum class Style { Data, Inputs, Formulas, Summary, Project, SignOff };
+    enum class Style { Data, Inputs, Formulas, Summary, Project, SignOff, Coefficients };
     Style style = Style::Data;
     QStringList header; // empty: no header row
     std::vector<std::vector<ReportCell>> rows;
