@@ -3,6 +3,7 @@
 #include "design/sill_basin.h"
 #include "model/errors.h"
 #include "writers/error_words.h"
+#include "writers/json_stream.h"
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
@@ -15,6 +16,7 @@ namespace varnolt::writers {
 using design::BasinResult;
 using design::CaseResult;
 using design::CheckResult;
+using design::Governed;
 
 namespace {
 
@@ -346,9 +348,6 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.close('}');
 }
 
-// The dimensions a case can govern.
-enum class Governed { Depth, Length, Slab, Apron, Sill, Combined, Scour };
-
 // The value that makes the case govern a dimension: the adopted depth,
 // length and slab, the apron, the sill height c, the combined basin's
 // lowering d, the scour depth dm.
@@ -373,21 +372,20 @@ double governingValue(const CaseResult &result, Governed dimension)
     return 0;
 }
 
-void writeGoverning(
-        JsonOut &out, const design::DesignResult &design, std::size_t index, Governed dimension)
+void writeGoverning(JsonOut &out, const GoverningEntry &governing, Governed dimension)
 {
     out.open('{');
     out.key("index");
-    out.number(double(index));
+    out.number(double(governing.index));
     out.key("case");
-    out.text(design.cases[index].inputs.name);
+    out.text(governing.result->inputs.name);
     out.key("value");
-    out.number(governingValue(design.cases[index], dimension));
+    out.number(governingValue(*governing.result, dimension));
     out.close('}');
 }
 
-void writeWarning(
-        JsonOut &out, const design::CoefficientWarning &warning, const design::DesignResult &design)
+void writeWarning(JsonOut &out, const design::CoefficientWarning &warning,
+        const std::function<QString(std::size_t)> &nameOfCase)
 {
     out.open('{');
     out.key("coefficient");
@@ -401,7 +399,7 @@ void writeWarning(
     out.close(']');
     out.key("case");
     if (warning.caseIndex)
-        out.text(design.cases[*warning.caseIndex].inputs.name);
+        out.text(nameOfCase(*warning.caseIndex));
     else
         out.null();
     out.close('}');
@@ -515,55 +513,80 @@ void writeScan(JsonOut &out, const design::ScanSummary &scan)
 
 } // namespace
 
-QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
+QByteArray jsonHead()
+{
+    return QByteArrayLiteral("{\"version\":2,\"cases\":[");
+}
+
+void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+        bool firstOfDesign, ReportLanguage language)
 {
     JsonOut out;
-    out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
-    out.open('{');
-    // Version 2: the basin decision, adopted dimensions, governing cases as
-    // objects and the coefficient warnings.
-    out.key("version");
-    out.number(2);
-    out.key("cases");
-    out.open('[');
-    for (const CaseResult &result : design.cases) {
+    out.bytes = std::move(bytes);
+    // Each case on a line of its own, after a comma but the design's first.
+    if (!firstOfDesign && !cases.empty())
+        out.bytes += ',';
+    for (const CaseResult &result : cases) {
         out.breakLine();
         writeCase(out, result, language);
     }
-    out.close(']');
-    out.breakLine();
+    bytes = std::move(out.bytes);
+}
+
+QByteArray jsonSummary(const JsonSummary &summary)
+{
+    JsonOut out;
+    out.bytes += "],\n";
+    // The members follow the cases' array: the first needs no comma.
     out.key("governing");
     out.open('{');
-    const std::tuple<const char *, Governed, std::optional<std::size_t>> governing[]
-            = {{"depth", Governed::Depth, design.governingDepth},
-                    {"length", Governed::Length, design.governingLength},
-                    {"slab", Governed::Slab, design.governingSlab},
-                    {"apron", Governed::Apron, design.governingApron},
-                    {"sill", Governed::Sill, design.governingSill},
-                    {"combined", Governed::Combined, design.governingCombined},
-                    {"scour", Governed::Scour, design.governingScour}};
-    for (const auto &[key, dimension, index] : governing) {
+    const std::pair<const char *, Governed> governing[] = {{"depth", Governed::Depth},
+            {"length", Governed::Length}, {"slab", Governed::Slab}, {"apron", Governed::Apron},
+            {"sill", Governed::Sill}, {"combined", Governed::Combined}, {"scour", Governed::Scour}};
+    for (const auto &[key, dimension] : governing) {
         out.key(key);
-        if (index)
-            writeGoverning(out, design, *index, dimension);
+        if (const auto &entry = summary.governing[std::size_t(dimension)])
+            writeGoverning(out, *entry, dimension);
         else
             out.null();
     }
     out.close('}');
     out.key("basin_type");
-    out.text(design::basinTypeKey(design.options.basinType));
-    if (design.project)
-        writeProject(out, *design.project);
-    if (design.scan)
-        writeScan(out, *design.scan);
+    out.text(design::basinTypeKey(summary.basinType));
+    if (summary.project)
+        writeProject(out, *summary.project);
+    if (summary.scan)
+        writeScan(out, *summary.scan);
     out.key("warnings");
     out.open('[');
-    for (const design::CoefficientWarning &warning : design.warnings)
-        writeWarning(out, warning, design);
+    for (const design::CoefficientWarning &warning : summary.warnings)
+        writeWarning(out, warning, summary.nameOfCase);
     out.close(']');
     out.close('}');
     out.bytes += "\n";
     return out.bytes;
+}
+
+QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
+{
+    QByteArray bytes = jsonHead();
+    bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
+    appendJsonCases(bytes, design.cases, true, language);
+    JsonSummary summary;
+    const std::optional<std::size_t> indices[] = {design.governingDepth, design.governingLength,
+            design.governingSlab, design.governingApron, design.governingSill,
+            design.governingCombined, design.governingScour};
+    for (std::size_t d = 0; d < design::governedCount; ++d) {
+        if (indices[d])
+            summary.governing[d] = GoverningEntry{*indices[d], &design.cases[*indices[d]]};
+    }
+    summary.basinType = design.options.basinType;
+    summary.project = design.project;
+    summary.scan = design.scan;
+    summary.warnings = design.warnings;
+    summary.nameOfCase = [&design](std::size_t i) { return design.cases[i].inputs.name; };
+    bytes += jsonSummary(summary);
+    return bytes;
 }
 
 } // namespace varnolt::writers
