@@ -7,7 +7,9 @@
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
+#include <charconv>
 #include <initializer_list>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -31,38 +33,49 @@ bool isLoneSurrogate(const QString &text, qsizetype i)
 }
 
 // A small streaming writer: keys in the order written, numbers as the
-// shortest text that reads back as the same double.
+// shortest text that reads back as the same double. The text grows in a
+// plain string: a design writes some fifty numbers and keys per case.
 class JsonOut {
 public:
-    QByteArray bytes;
+    std::string bytes;
 
-    // Characters outside the Basic Multilingual Plane (rare place-name
-    // characters, emoji) are two UTF-16 units: runs of ordinary text are
-    // encoded whole so each pair becomes its one UTF-8 sequence; only the
-    // characters JSON and JavaScript need escaped break a run.
+    // Text as UTF-8, with the characters JSON and JavaScript need escaped as
+    // \u escapes; characters outside the Basic Multilingual Plane (rare
+    // place-name characters, emoji) are two UTF-16 units that become their
+    // one four-byte sequence, and a unit that is half of no pair is escaped,
+    // since UTF-8 cannot carry it.
     void string(const QString &text)
     {
         bytes += '"';
-        qsizetype runStart = 0;
-        const auto endRun = [&](qsizetype end) {
-            bytes += QStringView(text).mid(runStart, end - runStart).toUtf8();
-            runStart = end + 1;
-        };
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
-            if (u == u'"' || u == u'\\') {
-                endRun(i);
+            if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
+                bytes += char(u); // the common case first
+            } else if (u == u'"' || u == u'\\') {
                 bytes += '\\';
                 bytes += char(u);
             } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || isLoneSurrogate(text, i)) {
-                endRun(i);
-                bytes += "\\u";
-                bytes += QByteArray::number(uint(u), 16).rightJustified(4, '0');
+                static constexpr char hex[] = "0123456789abcdef";
+                const char escape[] = {'\\', 'u', hex[(u >> 12) & 0xF], hex[(u >> 8) & 0xF],
+                        hex[(u >> 4) & 0xF], hex[u & 0xF]};
+                bytes.append(escape, sizeof escape);
+            } else if (u < 0x800) {
+                bytes += char(0xC0 | (u >> 6));
+                bytes += char(0x80 | (u & 0x3F));
             } else if (QChar::isHighSurrogate(u)) {
-                ++i; // the pair stays in the run
+                // The pair's one code point; isLoneSurrogate() said the low
+                // half follows.
+                const char32_t point = QChar::surrogateToUcs4(u, text[++i].unicode());
+                bytes += char(0xF0 | (point >> 18));
+                bytes += char(0x80 | ((point >> 12) & 0x3F));
+                bytes += char(0x80 | ((point >> 6) & 0x3F));
+                bytes += char(0x80 | (point & 0x3F));
+            } else {
+                bytes += char(0xE0 | (u >> 12));
+                bytes += char(0x80 | ((u >> 6) & 0x3F));
+                bytes += char(0x80 | (u & 0x3F));
             }
         }
-        endRun(text.size());
         bytes += '"';
     }
 
@@ -79,7 +92,10 @@ public:
     void number(double value)
     {
         separate();
-        bytes += shortestText(value);
+        // As shortestText() writes it, without a buffer of its own.
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+        bytes.append(buffer, std::size_t(written.ptr - buffer));
     }
 
     void text(const QString &value)
@@ -522,7 +538,7 @@ void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> case
         bool firstOfDesign, ReportLanguage language)
 {
     JsonOut out;
-    out.bytes = std::move(bytes);
+    out.bytes.reserve(cases.size() * 1400);
     // Each case on a line of its own, after a comma but the design's first.
     if (!firstOfDesign && !cases.empty())
         out.bytes += ',';
@@ -530,7 +546,7 @@ void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> case
         out.breakLine();
         writeCase(out, result, language);
     }
-    bytes = std::move(out.bytes);
+    bytes.append(out.bytes.data(), qsizetype(out.bytes.size()));
 }
 
 QByteArray jsonSummary(const JsonSummary &summary)
@@ -564,7 +580,7 @@ QByteArray jsonSummary(const JsonSummary &summary)
     out.close(']');
     out.close('}');
     out.bytes += "\n";
-    return out.bytes;
+    return QByteArray(out.bytes.data(), qsizetype(out.bytes.size()));
 }
 
 QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
