@@ -22,6 +22,8 @@
 #include <QtConcurrentMap>
 
 #include <algorithm>
+#include <functional>
+#include <thread>
 
 namespace varnolt::design {
 
@@ -287,15 +289,31 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
 bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions &options,
         std::size_t chunkSize, GoverningSearch &search, const ChunkSink &sink)
 {
-    std::vector<CaseResult> chunk;
+    // Two chunks in turn: while the sink writes one out, the next is being
+    // evaluated on a thread of its own (sharing it out among the cores as
+    // ever), so that the writing does not leave the cores idle.
+    const auto evaluateChunk = [&](std::size_t first, std::vector<CaseResult> &results) {
+        results.clear();
+        results.resize(std::min(chunkSize, cases.size() - first));
+        evaluateRange(cases, first, options, results);
+    };
+    std::vector<CaseResult> current;
+    std::vector<CaseResult> next;
+    if (!cases.empty())
+        evaluateChunk(0, current);
     for (std::size_t first = 0; first < cases.size(); first += chunkSize) {
-        chunk.clear();
-        chunk.resize(std::min(chunkSize, cases.size() - first));
-        evaluateRange(cases, first, options, chunk);
-        for (std::size_t i = 0; i < chunk.size(); ++i)
-            search.add(first + i, chunk[i]);
-        if (!sink(chunk))
+        const std::size_t following = first + chunkSize;
+        std::thread ahead;
+        if (following < cases.size())
+            ahead = std::thread(evaluateChunk, following, std::ref(next));
+        for (std::size_t i = 0; i < current.size(); ++i)
+            search.add(first + i, current[i]);
+        const bool taken = sink(current);
+        if (ahead.joinable())
+            ahead.join();
+        if (!taken)
             return false;
+        std::swap(current, next);
     }
     return true;
 }
