@@ -32,6 +32,12 @@ bool isLoneSurrogate(const QString &text, qsizetype i)
     return c.isLowSurrogate(); // a low one after a high one was skipped with it
 }
 
+// Printable ASCII that JSON writes as it is.
+bool isPlainAscii(char16_t u)
+{
+    return u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\';
+}
+
 // A small streaming writer: keys in the order written, numbers as the
 // shortest text that reads back as the same double. The text grows in a
 // plain string: a design writes some fifty numbers and keys per case.
@@ -49,8 +55,16 @@ public:
         bytes += '"';
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
-            if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
-                bytes += char(u); // the common case first
+            if (isPlainAscii(u)) {
+                // The common case first: a run of plain ASCII, copied at once.
+                qsizetype end = i + 1;
+                while (end < text.size() && isPlainAscii(text[end].unicode()))
+                    ++end;
+                const std::size_t at = bytes.size();
+                bytes.resize(at + std::size_t(end - i));
+                for (qsizetype k = i; k < end; ++k)
+                    bytes[at + std::size_t(k - i)] = char(text[k].unicode());
+                i = end - 1;
             } else if (u == u'"' || u == u'\\') {
                 bytes += '\\';
                 bytes += char(u);
