@@ -90,4 +90,5 @@ rm -f "$work/out.html"
 generate "$large" "$work/large.csv"
 echo "large: $large cases ($(wc -c <"$work/large.csv") bytes of CSV)"
 measured "large CSV to JSON (1,000,000: target 15 s, 600 MB)" "$work/large.csv" -o "$work/out.json"
-python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print('cases written:', len(d['cases']))" "$work/out.json"
+# Each case stands on a line of its own: counted without loading the file.
+echo "cases written: $(grep -c '^{"name":' "$work/out.json")"
