@@ -23,6 +23,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace varnolt;
@@ -267,9 +268,9 @@ int main(int argc, char *argv[])
     // A coefficient outside its usual range is used as given, and said so;
     // the exit status stays as it is. The warnings are the inputs' alone.
     if (fileDesign) {
-        cases.clear();
-        for (const design::CaseResult &result : fileDesign->cases)
-            cases.push_back(result.inputs);
+        cases.resize(fileDesign->cases.size());
+        std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
+                [](const design::CaseResult &result) { return result.inputs; });
     }
     for (const design::CoefficientWarning &warning :
             fileDesign ? fileDesign->warnings : design::coefficientWarnings(options->design, cases))

@@ -575,7 +575,8 @@ QByteArray jsonSummary(const JsonSummary &summary)
             {"sill", Governed::Sill}, {"combined", Governed::Combined}, {"scour", Governed::Scour}};
     for (const auto &[key, dimension] : governing) {
         out.key(key);
-        if (const auto &entry = summary.governing[std::size_t(dimension)])
+        const std::optional<GoverningEntry> &entry = summary.governing[std::size_t(dimension)];
+        if (entry)
             writeGoverning(out, *entry, dimension);
         else
             out.null();
