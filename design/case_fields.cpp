@@ -10,7 +10,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <charconv>
 
 namespace varnolt::design::case_file {
 
@@ -63,49 +62,9 @@ Notation notationOf(char separator, const std::vector<QString> &numberCells)
     return comma ? Notation::DecimalComma : Notation::FullStop;
 }
 
-namespace {
-
-// The plain decimals a case file is mostly made of, "0.95" or "12",
-// read straight away: digits without a needless leading zero, at most one
-// full stop between digits, short enough to stay far inside the range.
-// StrictNumberUnrounded() reads such a text to the same characters and
-// converts them the same way (std::from_chars, correctly rounded); every
-// other text goes through it. None where the text is not of this form.
-std::optional<double> plainDecimal(const QString &text)
-{
-    constexpr qsizetype longest = 24;
-    if (text.isEmpty() || text.size() > longest)
-        return std::nullopt;
-    char ascii[longest];
-    qsizetype stop = -1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'.' && stop < 0 && i > 0) {
-            stop = i;
-        } else if (c < u'0' || c > u'9') {
-            return std::nullopt;
-        }
-        ascii[i] = char(c);
-    }
-    const qsizetype integerDigits = stop < 0 ? text.size() : stop;
-    if (stop == text.size() - 1 || (ascii[0] == '0' && integerDigits > 1))
-        return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(ascii, ascii + text.size(), value);
-    if (error != std::errc() || end != ascii + text.size())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 std::optional<double> parseNumber(const QString &text, Notation notation, QString &fault)
 {
     const QString trimmed = text.trimmed();
-    if (notation == Notation::FullStop) {
-        if (const std::optional<double> value = plainDecimal(trimmed))
-            return value;
-    }
     if (trimmed.isEmpty()) {
         fault = QCoreApplication::translate(
                 "varnolt::design::CaseReader", "empty, a number is needed");
