@@ -14,9 +14,4 @@ namespace varnolt::design {
 // are recorded in their results, never thrown.
 void addBasinTypes(CaseResult &result, const WeirFlow &flow, const DesignOptions &options);
 
-// The cases that govern the sill (largest c of a sill that settled above
-// the floor), the combined basin (largest lowering d) and the scour (largest
-// dm), as governingCase() picks them.
-void governBasinTypes(DesignResult &design);
-
 } // namespace varnolt::design

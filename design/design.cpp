@@ -6,6 +6,7 @@
 #include "design/basin_types.h"
 #include "design/coefficient_warnings.h"
 #include "design/exact_basin_depth.h"
+#include "design/governing_search.h"
 #include "design/jump_quantities.h"
 #include "design/slab_and_apron.h"
 #include "design/standard_check.h"
@@ -21,6 +22,8 @@
 #include <QtConcurrentMap>
 
 #include <algorithm>
+#include <functional>
+#include <thread>
 
 namespace varnolt::design {
 
@@ -231,6 +234,23 @@ std::vector<CaseBlock> blocksOf(std::size_t count, std::size_t blockSize)
     return blocks;
 }
 
+// The cases from `first` on, as many as `results` holds, each written to its
+// place there. The cases are independent (each has its own form, in its own
+// notation, and its own quantities; the conversions keep their caches per
+// thread), so they are shared out among the cores in contiguous blocks.
+// Blocks of a few hundred cases keep the per-thread caches warm and the
+// hand-over cheap.
+void evaluateRange(const std::vector<CaseInputs> &cases, std::size_t first,
+        const DesignOptions &options, std::vector<CaseResult> &results)
+{
+    constexpr std::size_t blockSize = 512;
+    const std::vector<CaseBlock> blocks = blocksOf(results.size(), blockSize);
+    QtConcurrent::blockingMap(blocks, [&](const CaseBlock &block) {
+        for (std::size_t i = block.first; i < block.last; ++i)
+            results[i] = evaluateOnItsOwnForm(cases[first + i], options);
+    });
+}
+
 } // namespace
 
 QString inputText(double value)
@@ -248,40 +268,54 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
     DesignResult design;
     design.options = options;
     design.cases.resize(cases.size());
-
-    // The cases are independent (each has its own form, in its own notation,
-    // and its own quantities; the conversions keep their caches per thread),
-    // so they are shared out among the cores in contiguous blocks, each case
-    // written to its own place. Blocks of a few hundred cases keep the
-    // per-thread caches warm and the hand-over cheap.
-    constexpr std::size_t blockSize = 512;
-    const std::vector<CaseBlock> blocks = blocksOf(cases.size(), blockSize);
-    QtConcurrent::blockingMap(blocks, [&](const CaseBlock &block) {
-        for (std::size_t i = block.first; i < block.last; ++i)
-            design.cases[i] = evaluateOnItsOwnForm(cases[i], options);
-    });
+    evaluateRange(cases, 0, options, design.cases);
 
     // The governing cases on the adopted values; a case without a sized
     // basin (or without an apron) governs nothing.
-    std::vector<std::optional<AdoptedValue>> depths, lengths, slabs, aprons;
-    for (const CaseResult &result : design.cases) {
-        const BasinResult *basin = result.basin ? &*result.basin : nullptr;
-        depths.push_back(basin ? std::optional(basin->adoptedDepth) : std::nullopt);
-        lengths.push_back(basin ? std::optional(basin->adoptedLength) : std::nullopt);
-        slabs.push_back(basin && !result.failed(SideQuantity::Slab)
-                        ? std::optional(AdoptedValue{basin->slab, basin->slab})
-                        : std::nullopt);
-        aprons.push_back(result.apron
-                        ? std::optional(AdoptedValue{result.apron->length, result.apron->length})
-                        : std::nullopt);
-    }
-    governBasinTypes(design);
-    design.governingDepth = governingCase(depths);
-    design.governingLength = governingCase(lengths);
-    design.governingSlab = governingCase(slabs);
-    design.governingApron = governingCase(aprons);
+    GoverningSearch search;
+    for (std::size_t i = 0; i < design.cases.size(); ++i)
+        search.add(i, design.cases[i]);
+    design.governingDepth = search.index(Governed::Depth);
+    design.governingLength = search.index(Governed::Length);
+    design.governingSlab = search.index(Governed::Slab);
+    design.governingApron = search.index(Governed::Apron);
+    design.governingSill = search.index(Governed::Sill);
+    design.governingCombined = search.index(Governed::Combined);
+    design.governingScour = search.index(Governed::Scour);
     design.warnings = coefficientWarnings(options, cases);
     return design;
+}
+
+bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions &options,
+        std::size_t chunkSize, GoverningSearch &search, const ChunkSink &sink)
+{
+    // Two chunks in turn: while the sink writes one out, the next is being
+    // evaluated on a thread of its own (sharing it out among the cores as
+    // ever), so that the writing does not leave the cores idle.
+    const auto evaluateChunk = [&](std::size_t first, std::vector<CaseResult> &results) {
+        results.clear();
+        results.resize(std::min(chunkSize, cases.size() - first));
+        evaluateRange(cases, first, options, results);
+    };
+    std::vector<CaseResult> current;
+    std::vector<CaseResult> next;
+    if (!cases.empty())
+        evaluateChunk(0, current);
+    for (std::size_t first = 0; first < cases.size(); first += chunkSize) {
+        const std::size_t following = first + chunkSize;
+        std::thread ahead;
+        if (following < cases.size())
+            ahead = std::thread(evaluateChunk, following, std::ref(next));
+        for (std::size_t i = 0; i < current.size(); ++i)
+            search.add(first + i, current[i]);
+        const bool taken = sink(current);
+        if (ahead.joinable())
+            ahead.join();
+        if (!taken)
+            return false;
+        std::swap(current, next);
+    }
+    return true;
 }
 
 } // namespace varnolt::design

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "design/case_result.h"
+#include "design/governing_search.h"
 
 #include <QString>
 
+#include <cstddef>
+#include <functional>
+#include <span>
 #include <vector>
 
 namespace varnolt::design {
@@ -19,6 +23,18 @@ CaseResult evaluateCase(const CaseInputs &inputs, const DesignOptions &options);
 // depth (largest d) and length (largest upper length). Cases without a basin
 // or with an error govern nothing; of equal values the first case governs.
 DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOptions &options);
+
+// Takes the results of one chunk of cases, in order; false stops the
+// evaluation (the output failed).
+using ChunkSink = std::function<bool(std::span<const CaseResult> results)>;
+
+// The same design evaluated `chunkSize` cases at a time (each chunk shared
+// out among the cores), so that no more than a chunk's results are held:
+// each chunk goes to `sink`, and `search` keeps the governing cases. The
+// coefficient warnings are the cases' inputs' alone (coefficientWarnings()).
+// False where the sink stopped it.
+bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions &options,
+        std::size_t chunkSize, GoverningSearch &search, const ChunkSink &sink);
 
 // The text the window is given for an input: the shortest decimal that reads
 // back as the same double, with a full stop. Reading it strictly rounds to

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace varnolt::design::case_file {
 
 QByteArrayView RowScanner::peekLine()
@@ -75,8 +77,16 @@ RawRow RowScanner::next(char separator)
             row.fields.clear();
             return row;
         }
-        field.append(c);
-        ++m_pos;
+        // The field's ordinary bytes up to its end, taken at once (and no
+        // further than the longest row, so that the check above falls on
+        // the same byte).
+        const qsizetype limit = std::min(m_bytes.size(), start + maxRowBytes + 1);
+        qsizetype end = m_pos + 1;
+        while (end < limit && m_bytes[end] != separator && m_bytes[end] != '\n'
+                && m_bytes[end] != '\r')
+            ++end;
+        field.append(m_bytes.sliced(m_pos, end - m_pos));
+        m_pos = end;
     }
 }
 

@@ -19,9 +19,22 @@ namespace {
 // healthy case settles in well under twenty.
 constexpr int maxRounds = 200;
 
-double cubic(double h, double T0, double constant)
+double checkedCubic(double h, double T0, double constant)
 {
     return c::add(c::mul(c::mul(h, h), c::sub(h, T0)), constant);
+}
+
+// The same operations in the same order, unchecked: a step that overflows
+// or is undefined leaves the result infinite or NaN (a sum, difference or
+// product with one never becomes finite again), and only then is the
+// checked form run, to fail at that step. The bisections evaluate the
+// cubic some thousands of times a case.
+double cubic(double h, double T0, double constant)
+{
+    const double value = (h * h) * (h - T0) + constant;
+    if (!std::isfinite(value)) [[unlikely]]
+        return checkedCubic(h, T0, constant);
+    return value;
 }
 
 } // namespace

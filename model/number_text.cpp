@@ -225,9 +225,47 @@ std::optional<AsciiNumber> parseStrict(const QString &text, const QLocale &local
     return number;
 }
 
+// The plain decimals most texts are, "0.95" or "12", read straight away
+// where the locale's decimal separator is the full stop: digits without a
+// needless leading zero, at most one full stop between digits, short enough
+// to stay far inside the range. The strict grammar spells such a text as
+// the same ASCII characters and converts them the same way (std::from_chars,
+// correctly rounded); every other text goes through it. None where the text
+// is not of this form.
+std::optional<double> plainDecimal(QStringView text, const QLocale &locale)
+{
+    constexpr qsizetype longest = 24;
+    if (text.isEmpty() || text.size() > longest)
+        return std::nullopt;
+    char ascii[longest];
+    qsizetype stop = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.' && stop < 0 && i > 0) {
+            stop = i;
+        } else if (c < u'0' || c > u'9') {
+            return std::nullopt;
+        }
+        ascii[i] = char(c);
+    }
+    const qsizetype integerDigits = stop < 0 ? text.size() : stop;
+    if (stop == text.size() - 1 || (ascii[0] == '0' && integerDigits > 1))
+        return std::nullopt;
+    if (stop >= 0 && notationOf(locale).decimal != u".")
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii, ascii + text.size(), value);
+    if (error != std::errc() || end != ascii + text.size())
+        return std::nullopt;
+    return value;
+}
+
 double strictUnrounded(const QString &raw, const QLocale &locale, const Source &source)
 {
-    const QString text = trimmed(raw).toString();
+    const QStringView view = trimmed(raw);
+    if (const std::optional<double> plain = plainDecimal(view, locale))
+        return *plain;
+    const QString text = view.toString();
     const auto number = parseStrict(text, locale);
     if (!number)
         notANumber(text, source);

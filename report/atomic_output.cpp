@@ -71,12 +71,12 @@ QByteArray namedPathOf(int descriptor)
     return path;
 }
 
-bool writeAll(int descriptor, const QByteArray &bytes, QString &error)
+bool writeAll(int descriptor, QByteArrayView bytes, QString &error)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n
-                = ::write(descriptor, bytes.constData() + done, std::size_t(bytes.size() - done));
+                = ::write(descriptor, bytes.data() + done, std::size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
@@ -88,66 +88,111 @@ bool writeAll(int descriptor, const QByteArray &bytes, QString &error)
     return true;
 }
 
-// A device, FIFO or terminal, opened and written as it is: no rename, no
-// truncation of what is not a file, no sync (which such files refuse).
-bool writeStream(const QString &path, const QByteArray &bytes, QString &error)
-{
-    const int descriptor
-            = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        error = systemError();
-        return false;
-    }
-    const bool written = writeAll(descriptor, bytes, error);
-    if (::close(descriptor) != 0 && written) {
-        error = systemError();
-        return false;
-    }
-    return written;
-}
-
-bool writeStandardOutput(const QByteArray &bytes, QString &error)
-{
-    std::fflush(stdout);
-    return writeAll(STDOUT_FILENO, bytes, error);
-}
-
-bool replaceFile(const QString &path, const QByteArray &bytes, QString &error)
-{
-    struct stat existing { };
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    // QSaveFile gives the new file the old one's permissions, not its owner:
-    // a report root rewrites for a user stays the user's. Where the system
-    // refuses (another user's file), the file is still written.
-    const bool ownerKept
-            = !exists || ::fchown(file.handle(), existing.st_uid, existing.st_gid) == 0;
-    Q_UNUSED(ownerKept)
-    const PendingFile guard(namedPathOf(file.handle()));
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
 } // namespace
+
+struct PiecewiseOutput::Pending {
+    explicit Pending(const QByteArray &path)
+        : guard(path)
+    {
+    }
+    PendingFile guard;
+};
+
+PiecewiseOutput::PiecewiseOutput() = default;
+
+PiecewiseOutput::~PiecewiseOutput()
+{
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+    // An uncommitted QSaveFile discards its new file when destroyed.
+}
+
+bool PiecewiseOutput::open(const OutputTarget &target, QString &error)
+{
+    m_kind = target.kind;
+    switch (target.kind) {
+    case OutputTarget::Kind::StandardOutput:
+        std::fflush(stdout);
+        return true;
+    case OutputTarget::Kind::Stream:
+        // A device, FIFO or terminal, opened and written as it is: no
+        // rename, no truncation of what is not a file, no sync (which such
+        // files refuse).
+        m_descriptor = ::open(
+                QFile::encodeName(target.path).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (m_descriptor < 0) {
+            error = systemError();
+            return false;
+        }
+        return true;
+    case OutputTarget::Kind::File: {
+        struct stat existing { };
+        const bool exists = ::stat(QFile::encodeName(target.path).constData(), &existing) == 0;
+        m_file = std::make_unique<QSaveFile>(target.path);
+        if (!m_file->open(QIODevice::WriteOnly)) {
+            error = m_file->errorString();
+            return false;
+        }
+        // QSaveFile gives the new file the old one's permissions, not its
+        // owner: a report root rewrites for a user stays the user's. Where
+        // the system refuses (another user's file), the file is still
+        // written.
+        const bool ownerKept
+                = !exists || ::fchown(m_file->handle(), existing.st_uid, existing.st_gid) == 0;
+        Q_UNUSED(ownerKept)
+        m_pending = std::make_unique<Pending>(namedPathOf(m_file->handle()));
+        return true;
+    }
+    }
+    return false;
+}
+
+bool PiecewiseOutput::write(QByteArrayView bytes, QString &error)
+{
+    switch (m_kind) {
+    case OutputTarget::Kind::StandardOutput:
+        return writeAll(STDOUT_FILENO, bytes, error);
+    case OutputTarget::Kind::Stream:
+        return writeAll(m_descriptor, bytes, error);
+    case OutputTarget::Kind::File:
+        if (m_file->write(bytes.data(), bytes.size()) != bytes.size()) {
+            error = m_file->errorString();
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool PiecewiseOutput::commit(QString &error)
+{
+    switch (m_kind) {
+    case OutputTarget::Kind::StandardOutput:
+        return true;
+    case OutputTarget::Kind::Stream: {
+        const int descriptor = m_descriptor;
+        m_descriptor = -1;
+        if (::close(descriptor) != 0) {
+            error = systemError();
+            return false;
+        }
+        return true;
+    }
+    case OutputTarget::Kind::File: {
+        const bool committed = m_file->commit();
+        if (!committed)
+            error = m_file->errorString();
+        m_pending.reset();
+        return committed;
+    }
+    }
+    return false;
+}
 
 bool writeOutput(const OutputTarget &target, const QByteArray &bytes, QString &error)
 {
-    switch (target.kind) {
-    case OutputTarget::Kind::StandardOutput:
-        return writeStandardOutput(bytes, error);
-    case OutputTarget::Kind::Stream:
-        return writeStream(target.path, bytes, error);
-    case OutputTarget::Kind::File:
-        return replaceFile(target.path, bytes, error);
-    }
-    return false;
+    PiecewiseOutput output;
+    return output.open(target, error) && output.write(bytes, error) && output.commit(error);
 }
 
 std::optional<QByteArray> bytesOfFileWritten(

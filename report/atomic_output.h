@@ -5,7 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QByteArrayView>
+#include <QSaveFile>
+
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace varnolt::report {
@@ -18,6 +22,31 @@ namespace varnolt::report {
 // (the system's reason, such as "No space left on device") when the bytes
 // did not all arrive.
 bool writeOutput(const OutputTarget &target, const QByteArray &bytes, QString &error);
+
+// The same output written in pieces as they are made: a file goes into its
+// new file beside it and replaces the old one only at commit(), so it is
+// still written whole or not at all (an output dropped before commit()
+// leaves the file as it was); a stream and standard output take each piece
+// as it comes. Each call false with `error` set where the bytes did not all
+// arrive.
+class PiecewiseOutput {
+public:
+    PiecewiseOutput();
+    ~PiecewiseOutput();
+    PiecewiseOutput(const PiecewiseOutput &) = delete;
+    PiecewiseOutput &operator=(const PiecewiseOutput &) = delete;
+
+    bool open(const OutputTarget &target, QString &error);
+    bool write(QByteArrayView bytes, QString &error);
+    bool commit(QString &error);
+
+private:
+    struct Pending;
+    OutputTarget::Kind m_kind = OutputTarget::Kind::StandardOutput;
+    int m_descriptor = -1; // a stream's
+    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<Pending> m_pending; // the file's removal on a signal
+};
 
 // The bytes of a file that `write` makes at the path it is given (the
 // workbook's library writes only to a path): a private temporary file,

@@ -2,6 +2,7 @@
 // through the window's own commands, written as a table, CSV, JSON, a
 // workbook, or a calculation report in HTML or Markdown.
 #include "design/case_reader.h"
+#include "design/coefficient_warnings.h"
 #include "design/design.h"
 #include "design/design_file_evaluation.h"
 #include "design/design_file_reader.h"
@@ -12,6 +13,7 @@
 #include "report/options.h"
 #include "report/report_date.h"
 #include "writers/format.h"
+#include "writers/json_stream.h"
 #include "writers/report_document.h"
 #include "writers/report_translator.h"
 
@@ -21,6 +23,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace varnolt;
@@ -47,7 +50,8 @@ void printError(const QString &text)
 
 // "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)", in the
 // user's language; the coefficient keeps its option's name.
-QString warningText(const design::CoefficientWarning &warning, const design::DesignResult &result)
+QString warningText(
+        const design::CoefficientWarning &warning, const std::vector<design::CaseInputs> &cases)
 {
     // Each text is marked where it stands, so that the catalogue's update
     // finds it: the update does not look through a helper's argument.
@@ -69,13 +73,11 @@ QString warningText(const design::CoefficientWarning &warning, const design::Des
             QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 = %2 outside its usual range %3"))
                            .arg(design::coefficientKey(warning.coefficient), number(warning.value),
                                    range);
-    if (!warning.caseIndex || *warning.caseIndex >= result.cases.size())
+    if (!warning.caseIndex || *warning.caseIndex >= cases.size())
         return text;
     // The name is the file's: one line, bounded, so no message runs on.
     return translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 (case %2)"))
-            .arg(text,
-                    quotedExcerpt(result.cases[*warning.caseIndex].inputs.name,
-                            ControlCharacters::Replaced));
+            .arg(text, quotedExcerpt(cases[*warning.caseIndex].name, ControlCharacters::Replaced));
 }
 
 int usageError(const QString &text)
@@ -257,14 +259,40 @@ int main(int argc, char *argv[])
     if (cases.empty() && !fileDesign)
         return status;
 
-    const design::DesignResult result
-            = fileDesign ? std::move(*fileDesign) : design::evaluateDesign(cases, options->design);
+    const auto cannotWrite = [&] {
+        const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
+                ? u"standard output"_s
+                : options->outputPath;
+        printError(u"varnolt-report: "_s
+                + QCoreApplication::translate("varnolt::report::Program", "%1: cannot write: %2")
+                          .arg(shownTarget, error));
+        return usageOrFileError;
+    };
     // A coefficient outside its usual range is used as given, and said so;
-    // the exit status stays as it is.
-    for (const design::CoefficientWarning &warning : result.warnings)
+    // the exit status stays as it is. The warnings are the inputs' alone.
+    if (fileDesign) {
+        cases.resize(fileDesign->cases.size());
+        std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
+                [](const design::CaseResult &result) { return result.inputs; });
+    }
+    for (const design::CoefficientWarning &warning :
+            fileDesign ? fileDesign->warnings : design::coefficientWarnings(options->design, cases))
         printError(QCoreApplication::translate(
                 "varnolt::report::Program", "varnolt-report: warning: %1")
-                           .arg(warningText(warning, result)));
+                           .arg(warningText(warning, cases)));
+    // JSON is written as the cases are evaluated, a chunk at a time, so
+    // that a long case file needs no more memory than a chunk's results.
+    if (!fileDesign && format.format == writers::Format::Json) {
+        report::PiecewiseOutput output;
+        constexpr std::size_t chunkSize = 4096;
+        const bool written = output.open(*target, error)
+                && writers::writeDesignJson(cases, options->design, options->language, chunkSize,
+                        [&](QByteArrayView piece) { return output.write(piece, error); })
+                && output.commit(error);
+        return written ? status : cannotWrite();
+    }
+    const design::DesignResult result
+            = fileDesign ? std::move(*fileDesign) : design::evaluateDesign(cases, options->design);
     writers::ReportSettings settings;
     settings.language = options->language;
     settings.title = options->title;
@@ -279,14 +307,7 @@ int main(int argc, char *argv[])
                     error)
             : std::optional(format.toReport ? format.toReport(result, settings)
                                             : format.toBytes(result, settings.language));
-    if (!bytes || !report::writeOutput(*target, *bytes, error)) {
-        const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
-                ? u"standard output"_s
-                : options->outputPath;
-        printError(u"varnolt-report: "_s
-                + QCoreApplication::translate("varnolt::report::Program", "%1: cannot write: %2")
-                          .arg(shownTarget, error));
-        return usageOrFileError;
-    }
+    if (!bytes || !report::writeOutput(*target, *bytes, error))
+        return cannotWrite();
     return status;
 }

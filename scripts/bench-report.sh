@@ -1,27 +1,42 @@
 #!/usr/bin/env bash
-# Times varnolt-report on 10,000 cases from CSV to JSON: generates the cases
-# (random weirs in the ranges met in practice, a fixed seed), builds the
-# program in the default preset if needed, and runs it with hyperfine (or,
-# without hyperfine, ten timed runs) reporting the median.
+# Times varnolt-report against its targets: 10,000 cases from CSV to JSON
+# (hyperfine's median, or the median of ten timed runs), the same cases as
+# an HTML calculation report, and a large file from CSV to JSON, the last
+# two with their peak resident memory (GNU time). The cases are random
+# weirs in the ranges met in practice, with a fixed seed. Builds the program
+# in the default preset if needed.
 #
-#   BENCH_CASES   number of cases (default 10000)
+#   BENCH_CASES     cases of the small runs (default 10000)
+#   BENCH_LARGE     cases of the large run (default 100000)
+#   BENCH_MILLION=1 the large run with 1,000,000 cases, the target's size
+#                   (about a minute with the file's generation)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cases="${BENCH_CASES:-10000}"
+large="${BENCH_LARGE:-100000}"
+if [ "${BENCH_MILLION:-0}" = 1 ]; then
+    large=1000000
+fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
+if [ ! -x /usr/bin/time ]; then
+    echo "bench-report.sh: GNU time is missing (apt-get install time)" >&2
+    exit 1
+fi
 if [ ! -x build/report/varnolt-report ]; then
     cmake --preset default >/dev/null
     cmake --build build --target varnolt-report
 fi
 program="$PWD/build/report/varnolt-report"
 
-python3 - "$cases" >"$work/cases.csv" <<'PY'
+# generate COUNT FILE: COUNT random cases as CSV.
+generate() {
+    python3 - "$1" >"$2" <<'PY'
 import random, sys
 random.seed(20261207)
-print('name,q,H,a1,v,ht,phi,sigma')
+out = ['name,q,H,a1,v,ht,phi,sigma']
 for i in range(int(sys.argv[1])):
     q = random.uniform(1, 50)
     H = random.uniform(0.5, 12)
@@ -30,8 +45,22 @@ for i in range(int(sys.argv[1])):
     ht = random.uniform(0.5, 25)
     phi = random.uniform(0.85, 0.98)
     sigma = random.uniform(1.0, 1.1)
-    print(f'case {i + 1},{q:.2f},{H:.2f},{a1:.2f},{v:.2f},{ht:.2f},{phi:.3f},{sigma:.3f}')
+    out.append(f'case {i + 1},{q:.2f},{H:.2f},{a1:.2f},{v:.2f},{ht:.2f},{phi:.3f},{sigma:.3f}')
+print('\n'.join(out))
 PY
+}
+
+# measured LABEL ARGS...: one run under GNU time, its wall time and peak
+# resident set size; the warnings on standard error are dropped.
+measured() {
+    local label="$1"
+    shift
+    /usr/bin/time -f '%e %M' -o "$work/time.txt" "$program" "$@" 2>/dev/null || true
+    read -r seconds kilobytes <"$work/time.txt"
+    echo "$label: ${seconds} s, peak RSS $((kilobytes / 1024)) MB"
+}
+
+generate "$cases" "$work/cases.csv"
 echo "cases: $cases ($(wc -c <"$work/cases.csv") bytes of CSV)"
 
 if command -v hyperfine >/dev/null; then
@@ -47,10 +76,19 @@ else
     times=()
     for _ in $(seq 10); do
         start=$(date +%s%N)
-        "$program" "$work/cases.csv" -o "$work/out.json"
+        "$program" "$work/cases.csv" -o "$work/out.json" 2>/dev/null || true
         times+=($(( ($(date +%s%N) - start) / 1000000 )))
     done
     median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 5p)
-    echo "CSV to JSON: median ${median} ms (10 runs)"
+    echo "CSV to JSON: median ${median} ms (10 runs; target 250 ms)"
 fi
 python3 -c "import json,sys; d=json.load(open(sys.argv[1])); print('cases written:', len(d['cases']))" "$work/out.json"
+measured "CSV to JSON (one run)" "$work/cases.csv" -o "$work/out.json"
+measured "CSV to HTML (target 5 s, 500 MB)" "$work/cases.csv" -o "$work/out.html"
+rm -f "$work/out.html"
+
+generate "$large" "$work/large.csv"
+echo "large: $large cases ($(wc -c <"$work/large.csv") bytes of CSV)"
+measured "large CSV to JSON (1,000,000: target 15 s, 600 MB)" "$work/large.csv" -o "$work/out.json"
+# Each case stands on a line of its own: counted without loading the file.
+echo "cases written: $(grep -c '^{"name":' "$work/out.json")"

@@ -4,8 +4,11 @@
 #include "model/errors.h"
 #include "model/number_text.h"
 
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -49,6 +52,8 @@ private slots:
     void givenLocaleNotTheUsers_data();
     void givenLocaleNotTheUsers();
     void threadsInTwoLocalesKeepTheirOwn();
+    void plainDecimalsReadToTheNearestDouble_data();
+    void plainDecimalsReadToTheNearestDouble();
 };
 
 void TestNumberText::strictNumber_data()
@@ -411,6 +416,55 @@ void TestNumberText::threadsInTwoLocalesKeepTheirOwn()
     comma.join();
     QCOMPARE(commaWrong, 0);
     QCOMPARE(fullStopWrong, 0);
+}
+
+// Plain decimals, the texts most fields hold, read to the double nearest
+// their value (Qt's own conversion as the reference), the full stop taken
+// as the decimal separator only where the locale writes it so: in German
+// it groups thousands.
+void TestNumberText::plainDecimalsReadToTheNearestDouble_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("reference");
+    const auto row = [](const char *text, const char *locale, const char *reference) {
+        QTest::addRow("%s in %s", text, locale)
+                << QString::fromLatin1(text) << QString::fromLatin1(locale)
+                << QByteArray(reference);
+    };
+    row("0.95", "C", "0.95");
+    row(" 12 ", "C", "12");
+    row("0", "C", "0");
+    row("1.234", "zh_CN", "1.234");
+    row("1.234", "de_DE", "1234");
+    row("12", "de_DE", "12");
+    row("007", "C", "7");
+    row("9007199254740993", "C", "9007199254740993");
+    row("2.2250738585072014", "C", "2.2250738585072014");
+    row("123456789012345678901234", "C", "123456789012345678901234");
+    row("0.12345678901234567890123456789", "C", "0.12345678901234567890123456789");
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 300; ++i) {
+        QByteArray text = QByteArray::number(random.bounded(100000));
+        const int digits = int(random.bounded(20));
+        if (digits > 0)
+            text += '.';
+        for (int d = 0; d < digits; ++d)
+            text += char('0' + random.bounded(10));
+        row(text.constData(), i % 2 ? "C" : "zh_CN", text.constData());
+    }
+}
+
+void TestNumberText::plainDecimalsReadToTheNearestDouble()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, reference);
+    bool ok = false;
+    const double expected = reference.toDouble(&ok);
+    QVERIFY(ok);
+    const double read = varnolt::StrictNumberUnrounded(text, QLocale(locale), QString());
+    QCOMPARE(std::bit_cast<quint64>(read), std::bit_cast<quint64>(expected));
 }
 
 QTEST_GUILESS_MAIN(TestNumberText)

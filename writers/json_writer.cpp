@@ -3,10 +3,13 @@
 #include "design/sill_basin.h"
 #include "model/errors.h"
 #include "writers/error_words.h"
+#include "writers/json_stream.h"
 #include "writers/number_text.h"
 #include "writers/writers.h"
 
+#include <charconv>
 #include <initializer_list>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -15,6 +18,7 @@ namespace varnolt::writers {
 using design::BasinResult;
 using design::CaseResult;
 using design::CheckResult;
+using design::Governed;
 
 namespace {
 
@@ -28,39 +32,64 @@ bool isLoneSurrogate(const QString &text, qsizetype i)
     return c.isLowSurrogate(); // a low one after a high one was skipped with it
 }
 
+// Printable ASCII that JSON writes as it is.
+bool isPlainAscii(char16_t u)
+{
+    return u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\';
+}
+
 // A small streaming writer: keys in the order written, numbers as the
-// shortest text that reads back as the same double.
+// shortest text that reads back as the same double. The text grows in a
+// plain string: a design writes some fifty numbers and keys per case.
 class JsonOut {
 public:
-    QByteArray bytes;
+    std::string bytes;
 
-    // Characters outside the Basic Multilingual Plane (rare place-name
-    // characters, emoji) are two UTF-16 units: runs of ordinary text are
-    // encoded whole so each pair becomes its one UTF-8 sequence; only the
-    // characters JSON and JavaScript need escaped break a run.
+    // Text as UTF-8, with the characters JSON and JavaScript need escaped as
+    // \u escapes; characters outside the Basic Multilingual Plane (rare
+    // place-name characters, emoji) are two UTF-16 units that become their
+    // one four-byte sequence, and a unit that is half of no pair is escaped,
+    // since UTF-8 cannot carry it.
     void string(const QString &text)
     {
         bytes += '"';
-        qsizetype runStart = 0;
-        const auto endRun = [&](qsizetype end) {
-            bytes += QStringView(text).mid(runStart, end - runStart).toUtf8();
-            runStart = end + 1;
-        };
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
-            if (u == u'"' || u == u'\\') {
-                endRun(i);
+            if (isPlainAscii(u)) {
+                // The common case first: a run of plain ASCII, copied at once.
+                qsizetype end = i + 1;
+                while (end < text.size() && isPlainAscii(text[end].unicode()))
+                    ++end;
+                const std::size_t at = bytes.size();
+                bytes.resize(at + std::size_t(end - i));
+                for (qsizetype k = i; k < end; ++k)
+                    bytes[at + std::size_t(k - i)] = char(text[k].unicode());
+                i = end - 1;
+            } else if (u == u'"' || u == u'\\') {
                 bytes += '\\';
                 bytes += char(u);
             } else if (u < 0x20 || u == 0x2028 || u == 0x2029 || isLoneSurrogate(text, i)) {
-                endRun(i);
-                bytes += "\\u";
-                bytes += QByteArray::number(uint(u), 16).rightJustified(4, '0');
+                static constexpr char hex[] = "0123456789abcdef";
+                const char escape[] = {'\\', 'u', hex[(u >> 12) & 0xF], hex[(u >> 8) & 0xF],
+                        hex[(u >> 4) & 0xF], hex[u & 0xF]};
+                bytes.append(escape, sizeof escape);
+            } else if (u < 0x800) {
+                bytes += char(0xC0 | (u >> 6));
+                bytes += char(0x80 | (u & 0x3F));
             } else if (QChar::isHighSurrogate(u)) {
-                ++i; // the pair stays in the run
+                // The pair's one code point; isLoneSurrogate() said the low
+                // half follows.
+                const char32_t point = QChar::surrogateToUcs4(u, text[++i].unicode());
+                bytes += char(0xF0 | (point >> 18));
+                bytes += char(0x80 | ((point >> 12) & 0x3F));
+                bytes += char(0x80 | ((point >> 6) & 0x3F));
+                bytes += char(0x80 | (point & 0x3F));
+            } else {
+                bytes += char(0xE0 | (u >> 12));
+                bytes += char(0x80 | ((u >> 6) & 0x3F));
+                bytes += char(0x80 | (u & 0x3F));
             }
         }
-        endRun(text.size());
         bytes += '"';
     }
 
@@ -77,7 +106,10 @@ public:
     void number(double value)
     {
         separate();
-        bytes += shortestText(value);
+        // As shortestText() writes it, without a buffer of its own.
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+        bytes.append(buffer, std::size_t(written.ptr - buffer));
     }
 
     void text(const QString &value)
@@ -346,9 +378,6 @@ void writeFlood(JsonOut &out, const design::FloodFigures &flood)
     out.close('}');
 }
 
-// The dimensions a case can govern.
-enum class Governed { Depth, Length, Slab, Apron, Sill, Combined, Scour };
-
 // The value that makes the case govern a dimension: the adopted depth,
 // length and slab, the apron, the sill height c, the combined basin's
 // lowering d, the scour depth dm.
@@ -373,21 +402,20 @@ double governingValue(const CaseResult &result, Governed dimension)
     return 0;
 }
 
-void writeGoverning(
-        JsonOut &out, const design::DesignResult &design, std::size_t index, Governed dimension)
+void writeGoverning(JsonOut &out, const GoverningEntry &governing, Governed dimension)
 {
     out.open('{');
     out.key("index");
-    out.number(double(index));
+    out.number(double(governing.index));
     out.key("case");
-    out.text(design.cases[index].inputs.name);
+    out.text(governing.result->inputs.name);
     out.key("value");
-    out.number(governingValue(design.cases[index], dimension));
+    out.number(governingValue(*governing.result, dimension));
     out.close('}');
 }
 
-void writeWarning(
-        JsonOut &out, const design::CoefficientWarning &warning, const design::DesignResult &design)
+void writeWarning(JsonOut &out, const design::CoefficientWarning &warning,
+        const std::function<QString(std::size_t)> &nameOfCase)
 {
     out.open('{');
     out.key("coefficient");
@@ -401,7 +429,7 @@ void writeWarning(
     out.close(']');
     out.key("case");
     if (warning.caseIndex)
-        out.text(design.cases[*warning.caseIndex].inputs.name);
+        out.text(nameOfCase(*warning.caseIndex));
     else
         out.null();
     out.close('}');
@@ -515,55 +543,81 @@ void writeScan(JsonOut &out, const design::ScanSummary &scan)
 
 } // namespace
 
-QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
+QByteArray jsonHead()
+{
+    return QByteArrayLiteral("{\"version\":2,\"cases\":[");
+}
+
+void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+        bool firstOfDesign, ReportLanguage language)
 {
     JsonOut out;
-    out.bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
-    out.open('{');
-    // Version 2: the basin decision, adopted dimensions, governing cases as
-    // objects and the coefficient warnings.
-    out.key("version");
-    out.number(2);
-    out.key("cases");
-    out.open('[');
-    for (const CaseResult &result : design.cases) {
+    out.bytes.reserve(cases.size() * 1400);
+    // Each case on a line of its own, after a comma but the design's first.
+    if (!firstOfDesign && !cases.empty())
+        out.bytes += ',';
+    for (const CaseResult &result : cases) {
         out.breakLine();
         writeCase(out, result, language);
     }
-    out.close(']');
-    out.breakLine();
+    bytes.append(out.bytes.data(), qsizetype(out.bytes.size()));
+}
+
+QByteArray jsonSummary(const JsonSummary &summary)
+{
+    JsonOut out;
+    out.bytes += "],\n";
+    // The members follow the cases' array: the first needs no comma.
     out.key("governing");
     out.open('{');
-    const std::tuple<const char *, Governed, std::optional<std::size_t>> governing[]
-            = {{"depth", Governed::Depth, design.governingDepth},
-                    {"length", Governed::Length, design.governingLength},
-                    {"slab", Governed::Slab, design.governingSlab},
-                    {"apron", Governed::Apron, design.governingApron},
-                    {"sill", Governed::Sill, design.governingSill},
-                    {"combined", Governed::Combined, design.governingCombined},
-                    {"scour", Governed::Scour, design.governingScour}};
-    for (const auto &[key, dimension, index] : governing) {
+    const std::pair<const char *, Governed> governing[] = {{"depth", Governed::Depth},
+            {"length", Governed::Length}, {"slab", Governed::Slab}, {"apron", Governed::Apron},
+            {"sill", Governed::Sill}, {"combined", Governed::Combined}, {"scour", Governed::Scour}};
+    for (const auto &[key, dimension] : governing) {
         out.key(key);
-        if (index)
-            writeGoverning(out, design, *index, dimension);
+        const std::optional<GoverningEntry> &entry = summary.governing[std::size_t(dimension)];
+        if (entry)
+            writeGoverning(out, *entry, dimension);
         else
             out.null();
     }
     out.close('}');
     out.key("basin_type");
-    out.text(design::basinTypeKey(design.options.basinType));
-    if (design.project)
-        writeProject(out, *design.project);
-    if (design.scan)
-        writeScan(out, *design.scan);
+    out.text(design::basinTypeKey(summary.basinType));
+    if (summary.project)
+        writeProject(out, *summary.project);
+    if (summary.scan)
+        writeScan(out, *summary.scan);
     out.key("warnings");
     out.open('[');
-    for (const design::CoefficientWarning &warning : design.warnings)
-        writeWarning(out, warning, design);
+    for (const design::CoefficientWarning &warning : summary.warnings)
+        writeWarning(out, warning, summary.nameOfCase);
     out.close(']');
     out.close('}');
     out.bytes += "\n";
-    return out.bytes;
+    return QByteArray(out.bytes.data(), qsizetype(out.bytes.size()));
+}
+
+QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
+{
+    QByteArray bytes = jsonHead();
+    bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
+    appendJsonCases(bytes, design.cases, true, language);
+    JsonSummary summary;
+    const std::optional<std::size_t> indices[] = {design.governingDepth, design.governingLength,
+            design.governingSlab, design.governingApron, design.governingSill,
+            design.governingCombined, design.governingScour};
+    for (std::size_t d = 0; d < design::governedCount; ++d) {
+        if (indices[d])
+            summary.governing[d] = GoverningEntry{*indices[d], &design.cases[*indices[d]]};
+    }
+    summary.basinType = design.options.basinType;
+    summary.project = design.project;
+    summary.scan = design.scan;
+    summary.warnings = design.warnings;
+    summary.nameOfCase = [&design](std::size_t i) { return design.cases[i].inputs.name; };
+    bytes += jsonSummary(summary);
+    return bytes;
 }
 
 } // namespace varnolt::writers

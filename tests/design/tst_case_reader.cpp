@@ -1,9 +1,15 @@
 // The case reader on files as spreadsheets and people write them: one table
 // of inputs, each with the cases it must give or the located errors.
 #include "design/case_reader.h"
+#include "model/errors.h"
+#include "model/number_text.h"
 #include "model/quoted_excerpt.h"
 
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <bit>
 
 using namespace varnolt::design;
 
@@ -23,6 +29,8 @@ private slots:
     void readCases_data();
     void readCases();
     void quotedExcerptIsBounded();
+    void numbersReadAsTheWindowReadsThem_data();
+    void numbersReadAsTheWindowReadsThem();
 };
 
 void TestCaseReader::readCases_data()
@@ -193,6 +201,49 @@ void TestCaseReader::quotedExcerptIsBounded()
     QVERIFY(shown.endsWith(u'…'));
     QCOMPARE(varnolt::quotedExcerpt(QStringLiteral("a\tb"), varnolt::ControlCharacters::Replaced),
             QStringLiteral("a\uFFFDb"));
+}
+
+// A case file's number is the double the window's strict reading gives for
+// the same text, to the last bit, or refused where that reading refuses it:
+// the plain decimals most files hold are read by a shorter way.
+void TestCaseReader::numbersReadAsTheWindowReadsThem_data()
+{
+    QTest::addColumn<QString>("text");
+    const char *const texts[] = {"0", "12", "0.95", "1.05", "  7.5 ", "3.1415926535897932384626",
+            "123456789012345678901234", "1234567890123456789012345", "0.1000000000000000055511",
+            "9007199254740993", "2.2250738585072014", "00.5", "0.", ".5", "5.", "1e3", "+1", "-1",
+            "1.2.3", "1,5", "0x10", "\u0661", "12a", ""};
+    for (const char *text : texts)
+        QTest::newRow(text) << QString::fromUtf8(text);
+    // Random decimals of every length the files write.
+    QRandomGenerator random(20261208);
+    for (int i = 0; i < 200; ++i) {
+        const QString integer = QString::number(random.bounded(100000));
+        QString fraction;
+        const int digits = int(random.bounded(19));
+        for (int d = 0; d < digits; ++d)
+            fraction += QChar(u'0' + random.bounded(10));
+        const QString text = digits ? integer + u'.' + fraction : integer;
+        QTest::newRow(qPrintable(text)) << text;
+    }
+}
+
+void TestCaseReader::numbersReadAsTheWindowReadsThem()
+{
+    QFETCH(QString, text);
+    std::optional<double> expected;
+    try {
+        if (!text.contains(u','))
+            expected = varnolt::StrictNumberUnrounded(text.trimmed(), QLocale::c(), QString());
+    } catch (const varnolt::CalcError &) {
+    }
+    QString fault;
+    const std::optional<double> read = parseCaseNumber(text, u',', fault);
+    QCOMPARE(read.has_value(), expected.has_value());
+    if (read)
+        QCOMPARE(std::bit_cast<quint64>(*read), std::bit_cast<quint64>(*expected));
+    else
+        QVERIFY(!fault.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCaseReader)

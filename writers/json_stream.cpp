@@ -1,0 +1,38 @@
+#include "writers/json_stream.h"
+
+#include "design/coefficient_warnings.h"
+#include "design/design.h"
+
+namespace varnolt::writers {
+
+bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
+        const design::DesignOptions &options, ReportLanguage language, std::size_t chunkSize,
+        const std::function<bool(QByteArrayView)> &write)
+{
+    if (!write(jsonHead()))
+        return false;
+    design::GoverningSearch search;
+    bool first = true;
+    QByteArray bytes;
+    const bool evaluated = design::evaluateInChunks(
+            cases, options, chunkSize, search, [&](std::span<const design::CaseResult> chunk) {
+                bytes.clear(); // keeps its capacity for the next chunk
+                appendJsonCases(bytes, chunk, first, language);
+                first = false;
+                return write(bytes);
+            });
+    if (!evaluated)
+        return false;
+    // Only the governing cases are still held, with the cases' inputs.
+    JsonSummary summary;
+    for (std::size_t d = 0; d < design::governedCount; ++d) {
+        if (const auto &found = search.governing(design::Governed(d)))
+            summary.governing[d] = GoverningEntry{found->index, &found->result};
+    }
+    summary.basinType = options.basinType;
+    summary.warnings = design::coefficientWarnings(options, cases);
+    summary.nameOfCase = [&cases](std::size_t i) { return cases[i].name; };
+    return write(jsonSummary(summary));
+}
+
+} // namespace varnolt::writers

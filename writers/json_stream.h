@@ -1,0 +1,62 @@
+#pragma once
+
+#include "design/case_result.h"
+#include "design/governing_search.h"
+#include "writers/report_words.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace varnolt::writers {
+
+// The JSON of a design in pieces, so that a long design is written a chunk
+// of cases at a time: jsonHead(), then the cases' chunks in order, then
+// jsonSummary() — together byte for byte what jsonText() writes whole.
+
+// The opening, up to the cases' array.
+QByteArray jsonHead();
+
+// The cases of one chunk, one per line, appended to `bytes`;
+// `firstOfDesign` for the chunk holding the design's first case.
+void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+        bool firstOfDesign, ReportLanguage language);
+
+// A governing case: its index among the design's cases and its results.
+struct GoverningEntry {
+    std::size_t index = 0;
+    const design::CaseResult *result = nullptr;
+};
+
+// What the JSON writes under the cases.
+struct JsonSummary {
+    // By design::Governed: depth, length, slab, apron, sill, combined, scour.
+    std::array<std::optional<GoverningEntry>, design::governedCount> governing;
+    design::BasinType basinType = design::BasinType::Sunk;
+    std::optional<design::ProjectInfo> project;
+    std::optional<design::ScanSummary> scan;
+    std::vector<design::CoefficientWarning> warnings;
+    // The name of the case at an index, for the warnings naming a case.
+    std::function<QString(std::size_t)> nameOfCase;
+};
+
+// The JSON of the design of `cases` under `options`, evaluated and written
+// `chunkSize` cases at a time to `write`, which takes each piece in order:
+// the bytes jsonText(evaluateDesign(cases, options), language) gives, with
+// no more than a chunk's results held at once. False where `write` failed
+// (nothing is written after that).
+bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
+        const design::DesignOptions &options, ReportLanguage language, std::size_t chunkSize,
+        const std::function<bool(QByteArrayView)> &write);
+
+// The close of the cases' array, the governing cases, the basin type, the
+// design file's project and scan, the warnings, and the close.
+QByteArray jsonSummary(const JsonSummary &summary);
+
+} // namespace varnolt::writers
