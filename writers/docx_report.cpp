@@ -1,0 +1,89 @@
+#include "writers/docx_report.h"
+
+#include "writers/docx_document_xml.h"
+#include "writers/docx_package.h"
+#include "writers/docx_parts.h"
+#include "writers/docx_sketch_png.h"
+#include "writers/sketch_svg.h"
+
+#include <QXmlStreamReader>
+
+namespace varnolt::writers {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The sketch's own title, the picture's description for a reader who
+// cannot see it.
+QString svgTitle(const QString &svg)
+{
+    QXmlStreamReader reader(svg);
+    while (reader.readNextStartElement()) {
+        if (reader.name() == u"title"_s)
+            return reader.readElementText();
+        if (reader.name() != u"svg"_s)
+            reader.skipCurrentElement();
+    }
+    return {};
+}
+
+// Each case's sketch drawn once, numbered in the order the report shows
+// them.
+std::map<std::size_t, PlacedPicture> drawSketches(const ReportDocument &doc,
+        const design::DesignResult &design, std::vector<PackagePart> &media)
+{
+    std::map<std::size_t, PlacedPicture> placed;
+    for (const ReportSection &section : doc.sections) {
+        for (const ReportBlock &block : section.blocks) {
+            if (block.kind != ReportBlock::Kind::Sketch || block.caseIndex >= design.cases.size()
+                    || placed.contains(block.caseIndex))
+                continue;
+            const QString svg = sketchSvg(design.cases[block.caseIndex], doc.language,
+                    u"s%1"_s.arg(block.caseIndex + 1), design.options.basinType);
+            if (svg.isEmpty())
+                continue;
+            auto picture = sketchPicture(svg);
+            if (!picture)
+                continue;
+            const int number = static_cast<int>(media.size()) + 1;
+            media.push_back({u"word/media/sketch%1.png"_s.arg(number), std::move(picture->png)});
+            placed[block.caseIndex]
+                    = {number, picture->widthEmu, picture->heightEmu, svgTitle(svg)};
+        }
+    }
+    return placed;
+}
+
+} // namespace
+
+QByteArray docxReport(const design::DesignResult &design, const ReportSettings &settings)
+{
+    const ReportDocument doc = buildReport(design, settings);
+    std::vector<PackagePart> media;
+    const auto pictures = drawSketches(doc, design, media);
+    const design::ProjectInfo project = projectOf(design.project, settings.project);
+
+    std::vector<PackagePart> parts{
+            {u"[Content_Types].xml"_s, docxContentTypesXml()},
+            {u"_rels/.rels"_s, docxPackageRelsXml()},
+            {u"docProps/core.xml"_s,
+                    docxCoreXml(doc.title, project.name, settings.date, doc.language)},
+            {u"docProps/app.xml"_s, docxAppXml()},
+            {u"word/document.xml"_s, docxDocumentXml(doc, pictures)},
+            {u"word/_rels/document.xml.rels"_s,
+                    docxDocumentRelsXml(static_cast<int>(media.size()))},
+            {u"word/styles.xml"_s, docxStylesXml(doc.language)},
+            {u"word/settings.xml"_s, docxSettingsXml()},
+            {u"word/header1.xml"_s, docxHeaderXml(doc.pageHeader)},
+            {u"word/footer1.xml"_s, docxFooterXml(doc.pageFooter)},
+    };
+    for (PackagePart &picture : media)
+        parts.push_back(std::move(picture));
+    // The zip's times are the report's day at midnight, as its properties.
+    const QDate day = settings.date.isValid() ? settings.date : QDate(1980, 1, 1);
+    QString error;
+    return zipPackage(parts, QDateTime(day, QTime(0, 0), Qt::UTC), error);
+}
+
+} // namespace varnolt::writers
