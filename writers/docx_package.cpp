@@ -97,7 +97,9 @@ QByteArray zipPackage(const std::vector<PackagePart> &parts, const QDateTime &st
             return {};
         }
         const auto entry = static_cast<zip_uint64_t>(index);
-        if (zip_set_file_compression(archive, entry, ZIP_CM_DEFLATE, 6) < 0
+        if (zip_set_file_compression(archive, entry,
+                    part.compressed ? ZIP_CM_STORE : ZIP_CM_DEFLATE,
+                    6) < 0
                 || zip_file_set_dostime(archive, entry, dosTime, dosDate, 0) < 0) {
             error = zipError(zip_get_error(archive));
             zip_discard(archive);

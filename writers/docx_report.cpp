@@ -7,6 +7,9 @@
 #include "writers/sketch_svg.h"
 
 #include <QXmlStreamReader>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
 
 namespace varnolt::writers {
 
@@ -29,28 +32,36 @@ QString svgTitle(const QString &svg)
 }
 
 // Each case's sketch drawn once, numbered in the order the report shows
-// them.
+// them. Painting and compressing the pictures is most of a long report's
+// time: they are shared out among the cores, each picture on its own.
 std::map<std::size_t, PlacedPicture> drawSketches(const ReportDocument &doc,
         const design::DesignResult &design, std::vector<PackagePart> &media)
 {
-    std::map<std::size_t, PlacedPicture> placed;
+    std::vector<std::size_t> cases;
+    std::vector<QString> svgs;
     for (const ReportSection &section : doc.sections) {
         for (const ReportBlock &block : section.blocks) {
             if (block.kind != ReportBlock::Kind::Sketch || block.caseIndex >= design.cases.size()
-                    || placed.contains(block.caseIndex))
+                    || std::find(cases.begin(), cases.end(), block.caseIndex) != cases.end())
                 continue;
-            const QString svg = sketchSvg(design.cases[block.caseIndex], doc.language,
+            QString svg = sketchSvg(design.cases[block.caseIndex], doc.language,
                     u"s%1"_s.arg(block.caseIndex + 1), design.options.basinType);
             if (svg.isEmpty())
                 continue;
-            auto picture = sketchPicture(svg);
-            if (!picture)
-                continue;
-            const int number = static_cast<int>(media.size()) + 1;
-            media.push_back({u"word/media/sketch%1.png"_s.arg(number), std::move(picture->png)});
-            placed[block.caseIndex]
-                    = {number, picture->widthEmu, picture->heightEmu, svgTitle(svg)};
+            cases.push_back(block.caseIndex);
+            svgs.push_back(std::move(svg));
         }
+    }
+    const auto pictures = QtConcurrent::blockingMapped<std::vector<std::optional<DocxPicture>>>(
+            svgs, &sketchPicture);
+    std::map<std::size_t, PlacedPicture> placed;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        if (!pictures[k])
+            continue;
+        const int number = static_cast<int>(media.size()) + 1;
+        media.push_back({u"word/media/sketch%1.png"_s.arg(number), pictures[k]->png, true});
+        placed[cases[k]]
+                = {number, pictures[k]->widthEmu, pictures[k]->heightEmu, svgTitle(svgs[k])};
     }
     return placed;
 }

@@ -1,6 +1,7 @@
 #include "writers/docx_sketch_png.h"
 
-#include <QBuffer>
+#include "writers/grey_png.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -104,9 +105,8 @@ std::optional<DocxPicture> sketchPicture(const QString &svg)
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     }
     DocxPicture picture;
-    QBuffer buffer(&picture.png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    picture.png = greyPng(image);
+    if (picture.png.isEmpty())
         return std::nullopt;
     picture.widthEmu = std::llround(paper->width() * emuPerMillimetre);
     picture.heightEmu = std::llround(paper->height() * emuPerMillimetre);

@@ -10,8 +10,10 @@
 #include "writers/docx_sketch_png.h"
 #include "writers/docx_xml.h"
 #include "writers/docx_xml_text.h"
+#include "writers/grey_png.h"
 #include "writers/sketch_svg.h"
 
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -175,6 +177,8 @@ private slots:
     void runsShiftAndBreak();
     void xmlForbiddenCharactersLeftOut_data();
     void xmlForbiddenCharactersLeftOut();
+    void greyPngReadsBack_data();
+    void greyPngReadsBack();
 
 private:
     DesignResult design;
@@ -438,6 +442,58 @@ void TestDocxPackage::xmlForbiddenCharactersLeftOut()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(xmlAllowed(text), expected);
+}
+
+void TestDocxPackage::greyPngReadsBack_data()
+{
+    QTest::addColumn<QImage>("picture");
+    const auto blank = [](int width, int height, QImage::Format format) {
+        QImage image(width, height, format);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(11811);
+        image.setDotsPerMeterY(11811);
+        return image;
+    };
+    QTest::newRow("one white pixel") << blank(1, 1, QImage::Format_RGB32);
+    QImage ramp = blank(256, 3, QImage::Format_RGB32);
+    for (int x = 0; x < 256; ++x) {
+        for (int y = 0; y < 3; ++y)
+            ramp.setPixel(x, y, qRgb(x, x, x));
+    }
+    QTest::newRow("every grey") << ramp;
+    QImage drawing = blank(301, 97, QImage::Format_RGB32);
+    {
+        QPainter painter(&drawing);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 2.5));
+        painter.setBrush(QColor(0xd4, 0xd4, 0xd4));
+        painter.drawEllipse(QRectF(10.3, 5.7, 120, 80));
+        painter.drawText(QPointF(150, 50), u"σ·hc″=2.172 池长"_s);
+    }
+    QTest::newRow("lines, fills and text, antialiased") << drawing;
+    // A picture in another format is read as its red, too.
+    QImage argb = blank(17, 9, QImage::Format_ARGB32);
+    argb.setPixel(3, 4, qRgb(40, 40, 40));
+    QTest::newRow("another format") << argb;
+}
+
+void TestDocxPackage::greyPngReadsBack()
+{
+    QFETCH(QImage, picture);
+    const QByteArray png = greyPng(picture);
+    QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+    QImage read;
+    QVERIFY(read.loadFromData(png, "PNG"));
+    QCOMPARE(read.format(), QImage::Format_Grayscale8);
+    QCOMPARE(read.size(), picture.size());
+    QCOMPARE(read.dotsPerMeterX(), picture.dotsPerMeterX());
+    QCOMPARE(read.dotsPerMeterY(), picture.dotsPerMeterY());
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            QCOMPARE(qGray(read.pixel(x, y)), qRed(picture.pixel(x, y)));
+    }
+    QCOMPARE(greyPng(picture), png);
+    QVERIFY(greyPng(QImage()).isEmpty());
 }
 
 QTEST_MAIN(TestDocxPackage)
