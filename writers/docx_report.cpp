@@ -10,6 +10,7 @@
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <iterator>
 
 namespace varnolt::writers {
 
@@ -89,8 +90,8 @@ QByteArray docxReport(const design::DesignResult &design, const ReportSettings &
             {u"word/header1.xml"_s, docxHeaderXml(doc.pageHeader)},
             {u"word/footer1.xml"_s, docxFooterXml(doc.pageFooter)},
     };
-    for (PackagePart &picture : media)
-        parts.push_back(std::move(picture));
+    parts.insert(parts.end(), std::make_move_iterator(media.begin()),
+            std::make_move_iterator(media.end()));
     // The zip's times are the report's day at midnight, as its properties.
     const QDate day = settings.date.isValid() ? settings.date : QDate(1980, 1, 1);
     QString error;

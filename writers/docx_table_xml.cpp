@@ -2,6 +2,7 @@
 #include "writers/docx_parts.h"
 #include "writers/docx_xml.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -176,9 +177,10 @@ void writeDocxTable(QXmlStreamWriter &xml, const ReportTable &table)
         return;
     const std::vector<double> shares = columnShares(table.style, columns);
     const double total = std::accumulate(shares.begin(), shares.end(), 0.0);
-    std::vector<int> widths;
-    for (const double share : shares)
-        widths.push_back(static_cast<int>(std::floor(docx_page::textWidth * share / total)));
+    std::vector<int> widths(shares.size());
+    std::transform(shares.begin(), shares.end(), widths.begin(), [total](double share) {
+        return static_cast<int>(std::floor(docx_page::textWidth * share / total));
+    });
 
     xml.writeStartElement(w, u"tbl"_s);
     writeTableFormat(xml, widths);

@@ -20,6 +20,8 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 using namespace varnolt::design;
@@ -412,12 +414,15 @@ void TestDocxPackage::runsShiftAndBreak()
     QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
     // The properties come before the text in a run; list them after it.
     for (QString &r : read) {
-        QStringList parts = r.split(u'|');
-        QStringList properties;
+        const QStringList parts = r.split(u'|');
+        const auto isProperty = [](const QString &p) {
+            return p == u"bold"_s || p == u"subscript"_s || p == u"superscript"_s;
+        };
         QStringList text;
-        for (const QString &p : parts)
-            (p == u"bold"_s || p == u"subscript"_s || p == u"superscript"_s ? properties : text)
-                    << p;
+        std::copy_if(parts.begin(), parts.end(), std::back_inserter(text),
+                [&](const QString &p) { return !isProperty(p); });
+        QStringList properties;
+        std::copy_if(parts.begin(), parts.end(), std::back_inserter(properties), isProperty);
         r = (text + properties).join(u'|');
     }
     QCOMPARE(read, expected);
