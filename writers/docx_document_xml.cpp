@@ -29,10 +29,13 @@ void writeParagraph(QXmlStreamWriter &xml, const ParagraphLook &look,
         xml.writeStartElement(w, u"pPr"_s);
         if (!look.style.isEmpty())
             writeValued(xml, u"pStyle"_s, look.style);
+        // In the order WordprocessingML's schema gives them: a word
+        // processor may refuse a paragraph whose properties are out of it.
+        if (look.boxed)
+            xml.writeEmptyElement(w, u"keepLines"_s);
         if (look.pageBreakBefore)
             xml.writeEmptyElement(w, u"pageBreakBefore"_s);
         if (look.boxed) {
-            xml.writeEmptyElement(w, u"keepLines"_s);
             xml.writeStartElement(w, u"pBdr"_s);
             for (const QString &side : {u"top"_s, u"left"_s, u"bottom"_s, u"right"_s}) {
                 xml.writeEmptyElement(w, side);
