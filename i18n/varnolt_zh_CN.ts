@@ -1419,14 +1419,6 @@
         <translation>选项 --bed：未知的河床类别“%1”（可选 %2）</translation>
     </message>
     <message>
-        <source>option --format: unknown format &apos;%1&apos; (table, csv, json, md, html, xlsx)</source>
-        <translation>选项 --format：未知的格式“%1”（table、csv、json、md、html、xlsx）</translation>
-    </message>
-    <message>
-        <source>cannot tell the format of &apos;%1&apos; from its extension (.csv, .json, .md, .html, .xlsx); give --format</source>
-        <translation>无法由扩展名确定“%1”的格式（.csv、.json、.md、.html、.xlsx）；请给出 --format</translation>
-    </message>
-    <message>
         <source>option --lang: unknown language &apos;%1&apos; (zh, en)</source>
         <translation>选项 --lang：未知的语言“%1”（zh、en）</translation>
     </message>
@@ -1481,6 +1473,14 @@
     <message>
         <source>option --%1: give 1 to %2 characters</source>
         <translation>选项 --%1：请给出 1 至 %2 个字符</translation>
+    </message>
+    <message>
+        <source>option --format: unknown format &apos;%1&apos; (table, csv, json, md, html, xlsx, docx)</source>
+        <translation>选项 --format：未知的格式“%1”（table、csv、json、md、html、xlsx、docx）</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &apos;%1&apos; from its extension (.csv, .json, .md, .html, .xlsx, .docx); give --format</source>
+        <translation>无法由扩展名确定“%1”的格式（.csv、.json、.md、.html、.xlsx、.docx）；请给出 --format</translation>
     </message>
     <message>
         <source>Usage: varnolt-report [OPTION]... CASES.csv
@@ -1541,12 +1541,15 @@ Design-wide:
 
 Output:
   -o, --output FILE write to FILE, the format from its extension
-                    (.csv, .json, .md, .html, .xlsx); written whole or not at all,
-                    keeping its permissions; through a link, the file it points
-                    to; a device or FIFO written as it is; - for standard output
-  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)
+                    (.csv, .json, .md, .html, .xlsx, .docx); written whole or not
+                    at all, keeping its permissions; through a link, the file it
+                    points to; a device or FIFO written as it is; - for standard
+                    output
+  --format FORMAT   table, csv, json, md, html, xlsx or docx (overrides the
+                    extension)
 
-Calculation report (.html, printable on A4 with a sketch of each case; .md):
+Calculation report (.html, printable on A4 with a sketch of each case; .docx,
+the same for Word, editable; .md):
   --lang LANG       zh (default) or en, the language of the report
   --title TITLE     the report&apos;s title (default 消能计算书), dated today
                     (or by SOURCE_DATE_EPOCH when it is set)
@@ -1620,12 +1623,13 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
 
 输出：
   -o, --output FILE 写入 FILE，格式由扩展名确定
-                    （.csv、.json、.md、.html、.xlsx）；要么完整写入，要么不写，
-                    并保留其权限；经链接写入时写其指向的文件；设备或 FIFO
-                    按原样写入；- 表示标准输出
-  --format FORMAT   table、csv、json、md、html 或 xlsx（优先于扩展名）
+                    （.csv、.json、.md、.html、.xlsx、.docx）；要么完整写入，
+                    要么不写，并保留其权限；经链接写入时写其指向的文件；设备或
+                    FIFO 按原样写入；- 表示标准输出
+  --format FORMAT   table、csv、json、md、html、xlsx 或 docx（优先于扩展名）
 
-计算书（.html，可用 A4 纸打印，每个工况附计算简图；.md）：
+计算书（.html，可用 A4 纸打印，每个工况附计算简图；.docx，内容相同的
+可编辑 Word 文档；.md）：
   --lang LANG       计算书的语言：zh（默认）或 en
   --title TITLE     计算书标题（默认“消能计算书”），日期为当天
                     （设置了 SOURCE_DATE_EPOCH 时按其取日期）

@@ -8,6 +8,7 @@
 #include "design/design_file_reader.h"
 #include "design/labels.h"
 #include "model/quoted_excerpt.h"
+#include "report/application.h"
 #include "report/atomic_output.h"
 #include "report/design_settings.h"
 #include "report/options.h"
@@ -161,7 +162,7 @@ std::optional<design::DesignResult> designOfFile(const QByteArray &bytes, const 
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = report::makeApplication(argc, argv);
     QCoreApplication::setApplicationName(u"varnolt-report"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLT_VERSION));
     // The program's own messages and help follow the user's locale; the

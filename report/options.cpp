@@ -411,7 +411,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.format = writers::formatNamed(*format);
         if (!options.format) {
             error = OptionTexts::tr(
-                    "option --format: unknown format '%1' (table, csv, json, md, html, xlsx)")
+                    "option --format: unknown format '%1' (table, csv, json, md, html, xlsx, docx)")
                             .arg(quotedExcerpt(*format, ControlCharacters::Replaced));
             return std::nullopt;
         }
@@ -419,7 +419,7 @@ std::optional<ReportOptions> parseArguments(const QStringList &arguments, QStrin
         options.format = writers::formatOfPath(options.outputPath);
         if (!options.format) {
             error = OptionTexts::tr("cannot tell the format of '%1' from its extension "
-                                    "(.csv, .json, .md, .html, .xlsx); give --format")
+                                    "(.csv, .json, .md, .html, .xlsx, .docx); give --format")
                             .arg(quotedExcerpt(options.outputPath, ControlCharacters::Replaced));
             return std::nullopt;
         }
@@ -538,12 +538,15 @@ QString helpText()
             "\n"
             "Output:\n"
             "  -o, --output FILE write to FILE, the format from its extension\n"
-            "                    (.csv, .json, .md, .html, .xlsx); written whole or not at all,\n"
-            "                    keeping its permissions; through a link, the file it points\n"
-            "                    to; a device or FIFO written as it is; - for standard output\n"
-            "  --format FORMAT   table, csv, json, md, html or xlsx (overrides the extension)\n"
+            "                    (.csv, .json, .md, .html, .xlsx, .docx); written whole or not\n"
+            "                    at all, keeping its permissions; through a link, the file it\n"
+            "                    points to; a device or FIFO written as it is; - for standard\n"
+            "                    output\n"
+            "  --format FORMAT   table, csv, json, md, html, xlsx or docx (overrides the\n"
+            "                    extension)\n"
             "\n"
-            "Calculation report (.html, printable on A4 with a sketch of each case; .md):\n"
+            "Calculation report (.html, printable on A4 with a sketch of each case; .docx,\n"
+            "the same for Word, editable; .md):\n"
             "  --lang LANG       zh (default) or en, the language of the report\n"
             "  --title TITLE     the report's title (default 消能计算书), dated today\n"
             "                    (or by SOURCE_DATE_EPOCH when it is set)\n"

@@ -10,6 +10,7 @@
 #   BENCH_LARGE     cases of the large run (default 100000)
 #   BENCH_MILLION=1 the large run with 1,000,000 cases, the target's size
 #                   (about a minute with the file's generation)
+#   BENCH_DOCX_CASES   cases of the Word report (default 100; target 2 s)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +19,7 @@ large="${BENCH_LARGE:-100000}"
 if [ "${BENCH_MILLION:-0}" = 1 ]; then
     large=1000000
 fi
+docx_cases="${BENCH_DOCX_CASES:-100}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
@@ -92,3 +94,27 @@ echo "large: $large cases ($(wc -c <"$work/large.csv") bytes of CSV)"
 measured "large CSV to JSON (1,000,000: target 15 s, 600 MB)" "$work/large.csv" -o "$work/out.json"
 # Each case stands on a line of its own: counted without loading the file.
 echo "cases written: $(grep -c '^{"name":' "$work/out.json")"
+
+# The Word report of the first cases: the same generator, fewer rows.
+head -n "$((docx_cases + 1))" "$work/cases.csv" >"$work/docx-cases.csv"
+export SOURCE_DATE_EPOCH=1796601600
+if command -v hyperfine >/dev/null; then
+    hyperfine --warmup 1 --runs 10 --export-json "$work/docx-timing.json" \
+        "$program $work/docx-cases.csv -o $work/out.docx" >/dev/null
+    python3 - "$work/docx-timing.json" "$docx_cases" <<'PY'
+import json, sys
+r = json.load(open(sys.argv[1]))['results'][0]
+print(f"{sys.argv[2]} cases to .docx: median {r['median'] * 1000:.0f} ms, "
+      f"min {r['min'] * 1000:.0f} ms, max {r['max'] * 1000:.0f} ms (hyperfine, 10 runs)")
+PY
+else
+    times=()
+    for _ in $(seq 10); do
+        start=$(date +%s%N)
+        "$program" "$work/docx-cases.csv" -o "$work/out.docx"
+        times+=($(( ($(date +%s%N) - start) / 1000000 )))
+    done
+    median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 5p)
+    echo "$docx_cases cases to .docx: median ${median} ms (10 runs)"
+fi
+echo ".docx written: $(wc -c <"$work/out.docx") bytes"

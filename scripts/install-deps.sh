@@ -12,8 +12,8 @@ packages=(
     xvfb xauth fonts-wqy-zenhei fonts-noto-cjk fonts-dejavu-extra
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file
-    libxlsxwriter-dev libicu-dev libtomlplusplus-dev unzip
-    chromium poppler-utils tidy
+    libxlsxwriter-dev libicu-dev libtomlplusplus-dev libzip-dev unzip
+    chromium poppler-utils tidy libreoffice-writer-nogui python3-docx
     "$@"
 )
 

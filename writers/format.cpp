@@ -1,5 +1,6 @@
 #include "writers/format.h"
 
+#include "writers/docx_report.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/writers.h"
@@ -13,14 +14,15 @@ namespace varnolt::writers {
 
 namespace {
 
-// Markdown and HTML are the printable calculation report.
-const std::array<FormatEntry, 6> formatTable{{
+// Markdown, HTML and the Word document are the printable calculation report.
+const std::array<FormatEntry, 7> formatTable{{
         {Format::Table, "table", "txt", &tableText, nullptr, nullptr},
         {Format::Csv, "csv", "csv", &csvText, nullptr, nullptr},
         {Format::Json, "json", "json", &jsonText, nullptr, nullptr},
         {Format::Markdown, "md", "md", nullptr, nullptr, &markdownReport},
         {Format::Html, "html", "html", nullptr, nullptr, &htmlReport},
         {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr},
+        {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReport},
 }};
 
 } // namespace

@@ -14,7 +14,7 @@ namespace varnolt::writers {
 struct ReportSettings;
 
 // The formats a design is written in.
-enum class Format { Table, Csv, Json, Markdown, Html, Xlsx };
+enum class Format { Table, Csv, Json, Markdown, Html, Xlsx, Docx };
 
 // How a format is written: text formats give their bytes, the workbook is
 // written by its library straight into a file. A format whose writer is not
@@ -38,7 +38,7 @@ std::span<const FormatEntry> formats();
 const FormatEntry &formatEntry(Format format);
 
 // The format of a --format name ("table", "csv", "json", "md", "html",
-// "xlsx"; "markdown" too), nullopt for any other.
+// "xlsx", "docx"; "markdown" too), nullopt for any other.
 std::optional<Format> formatNamed(const QString &name);
 
 // The format a file's extension stands for, case-insensitively.

@@ -12,7 +12,7 @@ echo "package: $(basename "$deb")"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins qt6-translations-l10n libxlsxwriter4 libicu; do
+for lib in libqt6widgets6 libqt6svg6 libc6 qt6-qpa-plugins qt6-translations-l10n libxlsxwriter4 libzip4 libicu; do
     grep -q "$lib" <<<"$depends" || { echo "missing dependency on $lib"; exit 1; }
 done
 

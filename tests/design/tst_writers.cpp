@@ -313,6 +313,7 @@ void TestWriters::formatDispatch_data()
     QTest::newRow("json") << QStringLiteral("r.json") << int(Format::Json);
     QTest::newRow("markdown") << QStringLiteral("r.md") << int(Format::Markdown);
     QTest::newRow("workbook") << QStringLiteral("r.xlsx") << int(Format::Xlsx);
+    QTest::newRow("word document") << QStringLiteral("r.docx") << int(Format::Docx);
     QTest::newRow("unknown") << QStringLiteral("r.pdf") << -1;
     QTest::newRow("none") << QStringLiteral("report") << -1;
 }

@@ -136,6 +136,10 @@ void TestReportOptions::acceptedOptions_data()
             << QStringList{u"cases.csv"_s, u"--output=r.HTM"_s} << u"output=r.HTM; format=html"_s;
     QTest::newRow("-output FILE") << QStringList{u"cases.csv"_s, u"-output"_s, u"r.csv"_s}
                                   << u"output=r.csv; format=csv"_s;
+    QTest::newRow("a Word document by its extension") << QStringList{
+            u"cases.csv"_s, u"-o"_s, u"Report.DOCX"_s} << u"output=Report.DOCX; format=docx"_s;
+    QTest::newRow("a Word document by --format") << QStringList{u"cases.csv"_s, u"--format=docx"_s,
+            u"-o"_s, u"r.txt"_s} << u"output=r.txt; format=docx"_s;
     QTest::newRow("-o - is standard output, the table by default")
             << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s} << u"output=-; format=table"_s;
     QTest::newRow("-o - in a format") << QStringList{u"cases.csv"_s, u"-o"_s, u"-"_s, u"--format"_s,
@@ -282,10 +286,11 @@ void TestReportOptions::refusedOptions_data()
             << u"option --allowable-velocity: 'fast' is not a number"_s;
     QTest::newRow("unknown format")
             << file + QStringList{u"--format"_s, u"pdf"_s}
-            << u"option --format: unknown format 'pdf' (table, csv, json, md, html, xlsx)"_s;
-    QTest::newRow("unknown extension") << file + QStringList{u"-o"_s, u"r.pdf"_s}
-                                       << u"cannot tell the format of 'r.pdf' from its extension "
-                                          "(.csv, .json, .md, .html, .xlsx); give --format"_s;
+            << u"option --format: unknown format 'pdf' (table, csv, json, md, html, xlsx, docx)"_s;
+    QTest::newRow("unknown extension")
+            << file + QStringList{u"-o"_s, u"r.pdf"_s}
+            << u"cannot tell the format of 'r.pdf' from its extension "
+               "(.csv, .json, .md, .html, .xlsx, .docx); give --format"_s;
     QTest::newRow("unknown language") << file + QStringList{u"--lang"_s, u"fr"_s}
                                       << u"option --lang: unknown language 'fr' (zh, en)"_s;
     QTest::newRow("title too long") << file + QStringList{u"--title"_s, QString(257, u'x')}
