@@ -308,7 +308,16 @@ int main(int argc, char *argv[])
                     error)
             : std::optional(format.toReport ? format.toReport(result, settings)
                                             : format.toBytes(result, settings.language));
-    if (!bytes || !report::writeOutput(*target, *bytes, error))
+    if (!bytes)
+        return cannotWrite();
+    // A report is never empty: no bytes means its package could not be
+    // assembled, and nothing is written in place of it.
+    if (format.toReport && bytes->isEmpty()) {
+        error = QCoreApplication::translate(
+                "varnolt::report::Program", "the document could not be assembled");
+        return cannotWrite();
+    }
+    if (!report::writeOutput(*target, *bytes, error))
         return cannotWrite();
     return status;
 }

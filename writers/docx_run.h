@@ -18,10 +18,9 @@ struct DocxRun {
     Shift shift = Shift::None;
 };
 
-// The runs a table cell is written as. Every cell of every table goes
-// through here, so that a formula cell can be split into lowered and raised
-// runs in one place; for now a cell is one plain run, bold when it holds a
-// governing figure.
+// The runs a table cell is written as, bold when it holds a governing
+// figure: a calculation in one line with its indices lowered and its powers
+// raised, any other cell one plain run.
 std::vector<DocxRun> cellRuns(const ReportCell &cell);
 
 } // namespace varnolt::writers

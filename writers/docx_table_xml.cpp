@@ -50,6 +50,13 @@ std::vector<double> columnShares(ReportTable::Style style, std::size_t columns)
             shares[0] = 30;
         }
         break;
+    case ReportTable::Style::Coefficients: {
+        // symbol, quantity, value, unit, source
+        const double coefficients[] = {10, 30, 10, 9, 41};
+        for (std::size_t c = 0; c < columns && c < std::size(coefficients); ++c)
+            shares[c] = coefficients[c];
+        break;
+    }
     case ReportTable::Style::Data:
     case ReportTable::Style::Inputs:
         break;
@@ -69,6 +76,7 @@ int cellHalfPoints(ReportTable::Style style)
     case ReportTable::Style::Data:
     case ReportTable::Style::Inputs:
     case ReportTable::Style::Formulas:
+    case ReportTable::Style::Coefficients:
         return 0;
     }
     return 0;

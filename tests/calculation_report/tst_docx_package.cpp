@@ -7,9 +7,11 @@
 #include "writers/docx_document_xml.h"
 #include "writers/docx_package.h"
 #include "writers/docx_report.h"
+#include "writers/docx_run.h"
 #include "writers/docx_sketch_png.h"
 #include "writers/docx_xml.h"
 #include "writers/docx_xml_text.h"
+#include "writers/formula_reader.h"
 #include "writers/grey_png.h"
 #include "writers/sketch_svg.h"
 
@@ -175,6 +177,8 @@ private slots:
     void hostileNameIsText();
     void sameInputSameBytes();
     void zipTimesAreTheReportsDay();
+    void formulaCellRuns_data();
+    void formulaCellRuns();
     void runsShiftAndBreak_data();
     void runsShiftAndBreak();
     void xmlForbiddenCharactersLeftOut_data();
@@ -499,6 +503,43 @@ void TestDocxPackage::greyPngReadsBack()
     }
     QCOMPARE(greyPng(picture), png);
     QVERIFY(greyPng(QImage()).isEmpty());
+}
+
+void TestDocxPackage::formulaCellRuns_data()
+{
+    QTest::addColumn<QString>("calculation");
+    QTest::addColumn<QString>("remark");
+    // The runs as text with their shift marked: _x_ lowered, ^x^ raised.
+    QTest::addColumn<QString>("runs");
+    QTest::newRow("indices and a power")
+            << u"E0 = a1 + v²/(2g)"_s << QString() << u"E_0_ = a_1_ + v^2^/(2g)"_s;
+    QTest::newRow("a prime after an index, a prime before one")
+            << u"hc″ = h′s"_s << QString() << u"h_c_^″^ = h_s_^′^"_s;
+    QTest::newRow("roots and a fraction of a compound term")
+            << u"hk = (q²/g)^(1/3) = √(qs·√ΔH′)"_s << QString()
+            << u"h_k_ = ∛(q^2^/g) = √(q_s_·√ΔH^′^)"_s;
+    QTest::newRow("units, the range's word, and the remark as it is")
+            << u"L = 9.14 to 10.45 m"_s << u"（二分法）"_s << u"L = 9.14 to 10.45 m（二分法）"_s;
+}
+
+// A calculation in Word: one line, its indices lowered and its powers raised
+// as runs of their own.
+void TestDocxPackage::formulaCellRuns()
+{
+    QFETCH(QString, calculation);
+    QFETCH(QString, remark);
+    QFETCH(QString, runs);
+    ReportCell cell{calculation + remark};
+    cell.formula = readFormula(calculation, remark, {u"to"_s});
+    QVERIFY(cell.formula);
+    QString written;
+    for (const DocxRun &run : cellRuns(cell)) {
+        const QString mark = run.shift == DocxRun::Shift::Subscript ? u"_"_s
+                : run.shift == DocxRun::Shift::Superscript          ? u"^"_s
+                                                                    : QString();
+        written += mark + run.text + mark;
+    }
+    QCOMPARE(written, runs);
 }
 
 QTEST_MAIN(TestDocxPackage)
