@@ -5,6 +5,11 @@
 #include "writers/page_margins.h"
 #include "writers/sketch_svg.h"
 
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <unordered_map>
+#include <vector>
+
 namespace varnolt::writers {
 
 using namespace Qt::StringLiterals;
@@ -153,7 +158,29 @@ QString tableHtml(const ReportTable &t)
     return out;
 }
 
-QString blockHtml(const ReportBlock &b, const design::DesignResult &design, ReportLanguage language)
+// Each case's sketch as SVG, drawn on all cores: placing a sketch's labels
+// clear of its lines is most of a report's work.
+using Sketches = std::unordered_map<std::size_t, QString>;
+
+Sketches sketchesOf(const ReportDocument &doc, const design::DesignResult &design)
+{
+    std::vector<std::size_t> cases;
+    for (const ReportSection &s : doc.sections)
+        for (const ReportBlock &b : s.blocks)
+            if (b.kind == ReportBlock::Kind::Sketch && b.caseIndex < design.cases.size())
+                cases.push_back(b.caseIndex);
+    const QList<QString> svgs
+            = QtConcurrent::blockingMapped<QList<QString>>(cases, [&](std::size_t i) {
+                  return sketchSvg(design.cases[i], doc.language, u"s%1"_s.arg(i + 1),
+                          design.options.basinType);
+              });
+    Sketches sketches;
+    for (std::size_t k = 0; k < cases.size(); ++k)
+        sketches.emplace(cases[k], svgs[qsizetype(k)]);
+    return sketches;
+}
+
+QString blockHtml(const ReportBlock &b, const Sketches &sketches)
 {
     switch (b.kind) {
     case ReportBlock::Kind::Heading:
@@ -169,13 +196,10 @@ QString blockHtml(const ReportBlock &b, const design::DesignResult &design, Repo
     case ReportBlock::Kind::Table:
         return tableHtml(b.table);
     case ReportBlock::Kind::Sketch: {
-        if (b.caseIndex >= design.cases.size())
+        const auto svg = sketches.find(b.caseIndex);
+        if (svg == sketches.end() || svg->second.isEmpty())
             return {};
-        const QString svg = sketchSvg(design.cases[b.caseIndex], language,
-                u"s%1"_s.arg(b.caseIndex + 1), design.options.basinType);
-        if (svg.isEmpty())
-            return {};
-        return u"<figure>\n"_s + svg + u"</figure>\n"_s;
+        return u"<figure>\n"_s + svg->second + u"</figure>\n"_s;
     }
     }
     return {};
@@ -186,6 +210,7 @@ QString blockHtml(const ReportBlock &b, const design::DesignResult &design, Repo
 QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings)
 {
     const ReportDocument doc = buildReport(design, settings);
+    const Sketches sketches = sketchesOf(doc, design);
     QString out;
     out += u"<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"_s.arg(
             langCode(doc.language));
@@ -205,7 +230,7 @@ QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &
         out += s.isCase ? u"<section class=\"case\" id=\"%1\">\n"_s.arg(s.id)
                         : u"<section id=\"%1\">\n"_s.arg(s.id);
         for (const ReportBlock &b : s.blocks)
-            out += blockHtml(b, design, doc.language);
+            out += blockHtml(b, sketches);
         out += u"</section>\n"_s;
     }
     out += u"</body>\n</html>\n"_s;

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <numeric>
+#include <tuple>
 
 namespace varnolt::writers::sketch {
 
@@ -53,9 +55,12 @@ double textWidth(const QString &text, double fontSize)
     return ems * fontSize;
 }
 
-Box textBox(const QString &text, Point at, Anchor anchor, double fontSize)
+namespace {
+
+// A text's box from its width, so that a label tried at many places is
+// measured once.
+Box boxOfWidth(double width, Point at, Anchor anchor, double fontSize)
 {
-    const double width = textWidth(text, fontSize);
     double left = at.x;
     if (anchor == Anchor::Middle)
         left -= width / 2;
@@ -65,8 +70,43 @@ Box textBox(const QString &text, Point at, Anchor anchor, double fontSize)
             left + width + labelClearance, at.y + descent * fontSize + labelClearance};
 }
 
+struct Move {
+    double cost;
+    double dx;
+    double dy;
+};
+
+// The places a label may move to within the reach, the cheapest first.
+// Equal costs keep the order of the grid: a stable, reproducible choice.
+std::vector<Move> movesByCost(int steps, double costX, double costY)
+{
+    std::vector<Move> moves;
+    moves.reserve(std::size_t(2 * steps + 1) * std::size_t(2 * steps + 1));
+    for (int i = -steps; i <= steps; ++i) {
+        for (int j = -steps; j <= steps; ++j) {
+            const double dx = i * searchStep;
+            const double dy = j * searchStep;
+            moves.push_back(Move{costX * std::abs(dx) + costY * std::abs(dy), dx, dy});
+        }
+    }
+    std::stable_sort(moves.begin(), moves.end(),
+            [](const Move &a, const Move &b) { return a.cost < b.cost; });
+    return moves;
+}
+
+} // namespace
+
+Box textBox(const QString &text, Point at, Anchor anchor, double fontSize)
+{
+    return boxOfWidth(textWidth(text, fontSize), at, anchor, fontSize);
+}
+
 bool crosses(const Segment &s, const Box &b)
 {
+    // Most strokes lie wholly to one side of a label: nothing to clip.
+    if (std::max(s.a.x, s.b.x) < b.left || std::min(s.a.x, s.b.x) > b.right
+            || std::max(s.a.y, s.b.y) < b.top || std::min(s.a.y, s.b.y) > b.bottom)
+        return false;
     // Liang–Barsky: clip the segment's parameter range to the box's slabs.
     double t0 = 0;
     double t1 = 1;
@@ -125,28 +165,19 @@ std::vector<PlacedLabel> placeLabels(
 {
     std::vector<PlacedLabel> placed;
     const int steps = int(std::ceil(reach / searchStep));
+    // Every sketch's labels share a few weightings of their moves: each order
+    // of the grid is sorted once per thread, as sketches are drawn in parallel.
+    thread_local std::map<std::tuple<int, double, double>, std::vector<Move>> orders;
     for (const LabelRequest &r : requests) {
-        struct Move {
-            double cost;
-            double dx;
-            double dy;
-        };
-        std::vector<Move> moves;
-        moves.reserve(std::size_t(2 * steps + 1) * std::size_t(2 * steps + 1));
-        for (int i = -steps; i <= steps; ++i) {
-            for (int j = -steps; j <= steps; ++j) {
-                const double dx = i * searchStep;
-                const double dy = j * searchStep;
-                moves.push_back(Move{r.costX * std::abs(dx) + r.costY * std::abs(dy), dx, dy});
-            }
-        }
-        // Equal costs keep the order of the grid: a stable, reproducible choice.
-        std::stable_sort(moves.begin(), moves.end(),
-                [](const Move &a, const Move &b) { return a.cost < b.cost; });
+        const std::tuple<int, double, double> key{steps, r.costX, r.costY};
+        auto order = orders.find(key);
+        if (order == orders.end())
+            order = orders.emplace(key, movesByCost(steps, r.costX, r.costY)).first;
+        const double width = textWidth(r.text, labelFontSize);
         PlacedLabel label{r.text, r.at, r.anchor, textBox(r.text, r.at, r.anchor), false};
-        for (const Move &m : moves) {
+        for (const Move &m : order->second) {
             const Point at{r.at.x + m.dx, r.at.y + m.dy};
-            const Box box = textBox(r.text, at, r.anchor);
+            const Box box = boxOfWidth(width, at, r.anchor, labelFontSize);
             const bool clear = !obstacles.blocks(box)
                     && std::none_of(placed.begin(), placed.end(),
                             [&](const PlacedLabel &p) { return p.box.overlaps(box); });
