@@ -84,6 +84,27 @@ void writeRelationship(
     xml.writeAttribute(u"Target"_s, target);
 }
 
+// A header's or footer's part, opened to its one paragraph in `style`.
+void startMarginPart(QXmlStreamWriter &xml, const QString &root, const QString &style)
+{
+    startWordPart(xml, root);
+    xml.writeStartElement(w, u"p"_s);
+    xml.writeStartElement(w, u"pPr"_s);
+    writeValued(xml, u"pStyle"_s, style);
+    xml.writeEndElement();
+}
+
+// A run of text, its spaces kept.
+void writeTextRun(QXmlStreamWriter &xml, const QString &text)
+{
+    xml.writeStartElement(w, u"r"_s);
+    xml.writeStartElement(w, u"t"_s);
+    xml.writeAttribute(u"xml:space"_s, u"preserve"_s);
+    xml.writeCharacters(xmlAllowed(text));
+    xml.writeEndElement();
+    xml.writeEndElement();
+}
+
 } // namespace
 
 QByteArray docxStylesXml(ReportLanguage language)
@@ -153,17 +174,8 @@ QByteArray docxSettingsXml()
 QByteArray docxHeaderXml(const QString &text)
 {
     return xmlPart([&text](QXmlStreamWriter &xml) {
-        startWordPart(xml, u"hdr"_s);
-        xml.writeStartElement(w, u"p"_s);
-        xml.writeStartElement(w, u"pPr"_s);
-        writeValued(xml, u"pStyle"_s, u"Header"_s);
-        xml.writeEndElement();
-        xml.writeStartElement(w, u"r"_s);
-        xml.writeStartElement(w, u"t"_s);
-        xml.writeAttribute(u"xml:space"_s, u"preserve"_s);
-        xml.writeCharacters(xmlAllowed(text));
-        xml.writeEndElement();
-        xml.writeEndElement();
+        startMarginPart(xml, u"hdr"_s, u"Header"_s);
+        writeTextRun(xml, text);
         xml.writeEndElement();
         xml.writeEndElement();
     });
@@ -172,20 +184,10 @@ QByteArray docxHeaderXml(const QString &text)
 QByteArray docxFooterXml(const QString &pattern)
 {
     return xmlPart([&pattern](QXmlStreamWriter &xml) {
-        startWordPart(xml, u"ftr"_s);
-        xml.writeStartElement(w, u"p"_s);
-        xml.writeStartElement(w, u"pPr"_s);
-        writeValued(xml, u"pStyle"_s, u"Footer"_s);
-        xml.writeEndElement();
+        startMarginPart(xml, u"ftr"_s, u"Footer"_s);
         const auto literal = [&xml](const QString &text) {
-            if (text.isEmpty())
-                return;
-            xml.writeStartElement(w, u"r"_s);
-            xml.writeStartElement(w, u"t"_s);
-            xml.writeAttribute(u"xml:space"_s, u"preserve"_s);
-            xml.writeCharacters(xmlAllowed(text));
-            xml.writeEndElement();
-            xml.writeEndElement();
+            if (!text.isEmpty())
+                writeTextRun(xml, text);
         };
         QString pending;
         for (qsizetype i = 0; i < pattern.size(); ++i) {
