@@ -89,8 +89,16 @@ private:
     static bool compound(const FormulaNode &n)
     {
         if (n.kind == Kind::Row)
-            return n.children.size() > 1 || (n.children.size() == 1 && compound(n.children[0]));
+            return (n.children.size() > 1 && !isDifference(n))
+                    || (n.children.size() == 1 && compound(n.children[0]));
         return n.kind == Kind::Fraction;
+    }
+
+    // ΔE, ΔH: one symbol set as Δ and its letter.
+    static bool isDifference(const FormulaNode &n)
+    {
+        return n.children.size() == 2 && n.children[0].kind == Kind::Identifier
+                && n.children[0].text == u"Δ"_s && n.children[1].kind == Kind::Identifier;
     }
 
     void grouped(const FormulaNode &n, DocxRun::Shift shift)

@@ -518,6 +518,8 @@ void TestDocxPackage::formulaCellRuns_data()
     QTest::newRow("roots and a fraction of a compound term")
             << u"hk = (q²/g)^(1/3) = √(qs·√ΔH′)"_s << QString()
             << u"h_k_ = ∛(q^2^/g) = √(q_s_·√ΔH^′^)"_s;
+    QTest::newRow("a difference is one symbol, a product two")
+            << u"ΔE/E1 = 4/(2g)"_s << QString() << u"ΔE/E_1_ = 4/(2g)"_s;
     QTest::newRow("units, the range's word, and the remark as it is")
             << u"L = 9.14 to 10.45 m"_s << u"（二分法）"_s << u"L = 9.14 to 10.45 m（二分法）"_s;
 }
