@@ -237,7 +237,7 @@ std::optional<double> plainDecimal(QStringView text, const QLocale &locale)
     constexpr qsizetype longest = 24;
     if (text.isEmpty() || text.size() > longest)
         return std::nullopt;
-    char ascii[longest];
+    char ascii[longest] = {};
     qsizetype stop = -1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
