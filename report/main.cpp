@@ -300,6 +300,16 @@ int main(int argc, char *argv[])
     settings.project = options->project;
     settings.date = date;
     settings.origins = origins;
+    // HTML and Markdown are written a batch of cases' sections at a time,
+    // so that the report of a long design is never held whole.
+    if (format.writeReport) {
+        report::PiecewiseOutput output;
+        const bool written = output.open(*target, error)
+                && format.writeReport(result, settings,
+                        [&](QByteArrayView piece) { return output.write(piece, error); })
+                && output.commit(error);
+        return written ? status : cannotWrite();
+    }
     const auto bytes = format.toFile
             ? report::bytesOfFileWritten(
                     [&](const QString &path, QString &writeError) {

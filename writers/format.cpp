@@ -16,13 +16,13 @@ namespace {
 
 // Markdown, HTML and the Word document are the printable calculation report.
 const std::array<FormatEntry, 7> formatTable{{
-        {Format::Table, "table", "txt", &tableText, nullptr, nullptr},
-        {Format::Csv, "csv", "csv", &csvText, nullptr, nullptr},
-        {Format::Json, "json", "json", &jsonText, nullptr, nullptr},
-        {Format::Markdown, "md", "md", nullptr, nullptr, &markdownReport},
-        {Format::Html, "html", "html", nullptr, nullptr, &htmlReport},
-        {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr},
-        {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReport},
+        {Format::Table, "table", "txt", &tableText, nullptr, nullptr, nullptr},
+        {Format::Csv, "csv", "csv", &csvText, nullptr, nullptr, nullptr},
+        {Format::Json, "json", "json", &jsonText, nullptr, nullptr, nullptr},
+        {Format::Markdown, "md", "md", nullptr, nullptr, &markdownReport, &writeMarkdownReport},
+        {Format::Html, "html", "html", nullptr, nullptr, &htmlReport, &writeHtmlReport},
+        {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr, nullptr},
+        {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReport, nullptr},
 }};
 
 } // namespace

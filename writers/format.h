@@ -4,8 +4,10 @@
 #include "writers/report_words.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -30,6 +32,11 @@ struct FormatEntry {
             const design::DesignResult &, const QString &path, QString &error, ReportLanguage);
     // The calculation report's formats, headed by a title and date in a language.
     QByteArray (*toReport)(const design::DesignResult &, const ReportSettings &);
+    // The same report written a piece at a time, where the format allows it,
+    // so that a report of many cases is never held whole; false as soon as
+    // a piece cannot be written.
+    bool (*writeReport)(const design::DesignResult &, const ReportSettings &,
+            const std::function<bool(QByteArrayView)> &);
 };
 
 // Every format, in the order --help lists them.

@@ -5,11 +5,6 @@
 #include "writers/page_margins.h"
 #include "writers/sketch_svg.h"
 
-#include <QtConcurrent/QtConcurrentMap>
-
-#include <unordered_map>
-#include <vector>
-
 namespace varnolt::writers {
 
 using namespace Qt::StringLiterals;
@@ -158,29 +153,10 @@ QString tableHtml(const ReportTable &t)
     return out;
 }
 
-// Each case's sketch as SVG, drawn on all cores: placing a sketch's labels
-// clear of its lines is most of a report's work.
-using Sketches = std::unordered_map<std::size_t, QString>;
-
-Sketches sketchesOf(const ReportDocument &doc, const design::DesignResult &design)
-{
-    std::vector<std::size_t> cases;
-    for (const ReportSection &s : doc.sections)
-        for (const ReportBlock &b : s.blocks)
-            if (b.kind == ReportBlock::Kind::Sketch && b.caseIndex < design.cases.size())
-                cases.push_back(b.caseIndex);
-    const QList<QString> svgs
-            = QtConcurrent::blockingMapped<QList<QString>>(cases, [&](std::size_t i) {
-                  return sketchSvg(design.cases[i], doc.language, u"s%1"_s.arg(i + 1),
-                          design.options.basinType);
-              });
-    Sketches sketches;
-    for (std::size_t k = 0; k < cases.size(); ++k)
-        sketches.emplace(cases[k], svgs[qsizetype(k)]);
-    return sketches;
-}
-
-QString blockHtml(const ReportBlock &b, const Sketches &sketches)
+// A case's sketch is drawn where its block is written: for the cases'
+// sections that is on the core that builds the section, as placing a
+// sketch's labels clear of its lines is much of a report's work.
+QString blockHtml(const ReportBlock &b, const design::DesignResult &design, ReportLanguage language)
 {
     switch (b.kind) {
     case ReportBlock::Kind::Heading:
@@ -196,21 +172,36 @@ QString blockHtml(const ReportBlock &b, const Sketches &sketches)
     case ReportBlock::Kind::Table:
         return tableHtml(b.table);
     case ReportBlock::Kind::Sketch: {
-        const auto svg = sketches.find(b.caseIndex);
-        if (svg == sketches.end() || svg->second.isEmpty())
+        if (b.caseIndex >= design.cases.size())
             return {};
-        return u"<figure>\n"_s + svg->second + u"</figure>\n"_s;
+        const QString svg = sketchSvg(design.cases[b.caseIndex], language,
+                u"s%1"_s.arg(b.caseIndex + 1), design.options.basinType);
+        if (svg.isEmpty())
+            return {};
+        return u"<figure>\n"_s + svg + u"</figure>\n"_s;
     }
     }
     return {};
 }
 
+QByteArray sectionHtml(
+        const ReportSection &s, const design::DesignResult &design, ReportLanguage language)
+{
+    QString out = s.isCase ? u"<section class=\"case\" id=\"%1\">\n"_s.arg(s.id)
+                           : u"<section id=\"%1\">\n"_s.arg(s.id);
+    for (const ReportBlock &b : s.blocks)
+        out += blockHtml(b, design, language);
+    out += u"</section>\n"_s;
+    return out.toUtf8();
+}
+
 } // namespace
 
-QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings)
+bool writeHtmlReport(
+        const design::DesignResult &design, const ReportSettings &settings, const ReportSink &write)
 {
-    const ReportDocument doc = buildReport(design, settings);
-    const Sketches sketches = sketchesOf(doc, design);
+    const ReportFrame frame = buildReportFrame(design, settings);
+    const ReportDocument &doc = frame.document;
     QString out;
     out += u"<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"_s.arg(
             langCode(doc.language));
@@ -226,15 +217,22 @@ QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &
     out += u"<h1>%1</h1>\n<p class=\"date\">%2</p>\n"_s.arg(
             htmlEscaped(doc.title), htmlEscaped(doc.dateLine));
     out += tableHtml(doc.signOffTable) + u"</header>\n"_s;
-    for (const ReportSection &s : doc.sections) {
-        out += s.isCase ? u"<section class=\"case\" id=\"%1\">\n"_s.arg(s.id)
-                        : u"<section id=\"%1\">\n"_s.arg(s.id);
-        for (const ReportBlock &b : s.blocks)
-            out += blockHtml(b, sketches);
-        out += u"</section>\n"_s;
-    }
-    out += u"</body>\n</html>\n"_s;
-    return out.toUtf8();
+    return write(out.toUtf8())
+            && writeReportSections(
+                    design, frame,
+                    [&](const ReportSection &s) { return sectionHtml(s, design, doc.language); },
+                    write)
+            && write("</body>\n</html>\n");
+}
+
+QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings)
+{
+    QByteArray bytes;
+    writeHtmlReport(design, settings, [&bytes](QByteArrayView piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
 } // namespace varnolt::writers

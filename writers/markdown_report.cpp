@@ -83,19 +83,36 @@ QString markdownEscaped(const QString &text)
     return out;
 }
 
-QByteArray markdownReport(const design::DesignResult &design, const ReportSettings &settings)
+bool writeMarkdownReport(
+        const design::DesignResult &design, const ReportSettings &settings, const ReportSink &write)
 {
-    const ReportDocument doc = buildReport(design, settings);
+    const ReportFrame frame = buildReportFrame(design, settings);
+    const ReportDocument &doc = frame.document;
     QString out = u"# "_s + markdownEscaped(doc.title) + u"\n\n"_s + markdownEscaped(doc.dateLine)
             + u"\n\n"_s;
     // The title block as two small tables; a Markdown page has no running
     // header or page numbers.
     out += tableMarkdown(doc.projectTable) + tableMarkdown(doc.signOffTable);
-    for (const ReportSection &s : doc.sections) {
-        for (const ReportBlock &b : s.blocks)
-            out += blockMarkdown(b);
-    }
-    return out.toUtf8();
+    return write(out.toUtf8())
+            && writeReportSections(
+                    design, frame,
+                    [](const ReportSection &s) {
+                        QString text;
+                        for (const ReportBlock &b : s.blocks)
+                            text += blockMarkdown(b);
+                        return text.toUtf8();
+                    },
+                    write);
+}
+
+QByteArray markdownReport(const design::DesignResult &design, const ReportSettings &settings)
+{
+    QByteArray bytes;
+    writeMarkdownReport(design, settings, [&bytes](QByteArrayView piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
 }
 
 } // namespace varnolt::writers

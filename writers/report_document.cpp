@@ -4,6 +4,8 @@
 #include "writers/report_sections.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <iterator>
 
 namespace varnolt::writers {
 
@@ -61,9 +63,10 @@ const design::FloodFigures *firstFlood(const design::DesignResult &design)
 
 } // namespace report
 
-ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings)
+ReportFrame buildReportFrame(const design::DesignResult &design, const ReportSettings &settings)
 {
-    ReportDocument doc;
+    ReportFrame frame;
+    ReportDocument &doc = frame.document;
     doc.language = settings.language;
     doc.title = settings.title.isEmpty() ? word(Word::DefaultTitle, settings.language)
                                          : settings.title.left(200);
@@ -74,11 +77,29 @@ ReportDocument buildReport(const design::DesignResult &design, const ReportSetti
     report::addTitlePage(doc, projectOf(design.project, settings.project));
     report::addConditions(doc, design, settings.origins);
     report::addBasis(doc, design);
-    for (std::size_t i = 0; i < design.cases.size(); ++i)
-        doc.sections.push_back(report::caseSection(design, i, settings.language));
+    frame.caseSectionsAt = doc.sections.size();
     report::addSummary(doc, design);
     report::addConclusion(doc, design);
-    return doc;
+    return frame;
+}
+
+ReportSection caseReportSection(
+        const design::DesignResult &design, std::size_t index, ReportLanguage language)
+{
+    return report::caseSection(design, index, language);
+}
+
+ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings)
+{
+    ReportFrame frame = buildReportFrame(design, settings);
+    std::vector<ReportSection> cases;
+    cases.reserve(design.cases.size());
+    for (std::size_t i = 0; i < design.cases.size(); ++i)
+        cases.push_back(caseReportSection(design, i, settings.language));
+    std::vector<ReportSection> &sections = frame.document.sections;
+    sections.insert(sections.begin() + std::ptrdiff_t(frame.caseSectionsAt),
+            std::make_move_iterator(cases.begin()), std::make_move_iterator(cases.end()));
+    return std::move(frame.document);
 }
 
 } // namespace varnolt::writers

@@ -86,6 +86,19 @@ design::ProjectInfo projectOf(
 
 ReportDocument buildReport(const design::DesignResult &design, const ReportSettings &settings);
 
+// The report around its cases: `document` holds the chapters before and
+// after them, and the cases' sections belong at `caseSectionsAt`, one per
+// case in the cases' order. A writer that streams builds each case's
+// section as it writes it (caseReportSection), so that a report of many
+// cases never holds all of them at once.
+struct ReportFrame {
+    ReportDocument document;
+    std::size_t caseSectionsAt = 0;
+};
+ReportFrame buildReportFrame(const design::DesignResult &design, const ReportSettings &settings);
+ReportSection caseReportSection(
+        const design::DesignResult &design, std::size_t index, ReportLanguage language);
+
 // A case's name as the report shows it: its own name without control
 // characters, bounded to a readable length, or 工况 N when it has none.
 QString caseTitle(const design::CaseResult &result, std::size_t index, ReportLanguage language);
