@@ -138,32 +138,87 @@ bool insidePolygon(Point p, const std::vector<Point> &polygon)
     return in;
 }
 
-bool Obstacles::blocks(const Box &b) const
-{
-    if (!b.inside(frame))
-        return true;
-    if (std::any_of(
-                strokes.begin(), strokes.end(), [&](const Segment &s) { return crosses(s, b); }))
-        return true;
-    for (const std::vector<Point> &area : areas) {
-        if (area.size() < 3)
-            continue;
-        // A box inside the area has its corner in it; a box across its
-        // edge is crossed by that edge.
-        if (insidePolygon(Point{b.left, b.top}, area))
-            return true;
-        for (std::size_t i = 0, j = area.size() - 1; i < area.size(); j = i++) {
-            if (crosses(Segment{area[j], area[i]}, b))
-                return true;
+namespace {
+
+// The obstacles as the search for a label's place tries them: every stroke
+// and every area's edge with its extent worked out once, and the segment
+// that blocked the box tried last tried first, as the next box, a small move
+// away, is most often blocked by it too. Whether a box is blocked does not
+// depend on the order in which segments are tried.
+class ObstacleSearch {
+public:
+    explicit ObstacleSearch(const Obstacles &obstacles)
+        : m_obstacles(obstacles)
+    {
+        for (const Segment &s : obstacles.strokes)
+            add(s);
+        for (const std::vector<Point> &area : obstacles.areas) {
+            if (area.size() < 3)
+                continue;
+            for (std::size_t i = 0, j = area.size() - 1; i < area.size(); j = i++)
+                add(Segment{area[j], area[i]});
         }
     }
-    return false;
+
+    bool blocks(const Box &b)
+    {
+        if (!b.inside(m_obstacles.frame))
+            return true;
+        if (m_lastBlocking < m_edges.size() && crossesEdge(m_edges[m_lastBlocking], b))
+            return true;
+        for (std::size_t i = 0; i < m_edges.size(); ++i) {
+            if (crossesEdge(m_edges[i], b)) {
+                m_lastBlocking = i;
+                return true;
+            }
+        }
+        // A box inside an area, crossed by none of its edges, has its corner
+        // in it.
+        return std::any_of(m_obstacles.areas.begin(), m_obstacles.areas.end(),
+                [&](const std::vector<Point> &area) {
+                    return area.size() >= 3 && insidePolygon(Point{b.left, b.top}, area);
+                });
+    }
+
+private:
+    struct Edge {
+        Segment segment;
+        Box extent;
+    };
+
+    void add(const Segment &s)
+    {
+        m_edges.push_back(Edge{s,
+                Box{std::min(s.a.x, s.b.x), std::min(s.a.y, s.b.y), std::max(s.a.x, s.b.x),
+                        std::max(s.a.y, s.b.y)}});
+    }
+
+    static bool crossesEdge(const Edge &e, const Box &b)
+    {
+        // Most strokes lie wholly to one side of a label: nothing to clip.
+        if (e.extent.right < b.left || e.extent.left > b.right || e.extent.bottom < b.top
+                || e.extent.top > b.bottom)
+            return false;
+        return crosses(e.segment, b);
+    }
+
+    const Obstacles &m_obstacles;
+    std::vector<Edge> m_edges;
+    std::size_t m_lastBlocking = 0;
+};
+
+} // namespace
+
+bool Obstacles::blocks(const Box &b) const
+{
+    return ObstacleSearch(*this).blocks(b);
 }
 
 std::vector<PlacedLabel> placeLabels(
         const std::vector<LabelRequest> &requests, const Obstacles &obstacles, double reach)
 {
     std::vector<PlacedLabel> placed;
+    ObstacleSearch search(obstacles);
     const int steps = int(std::ceil(reach / searchStep));
     // Every sketch's labels share a few weightings of their moves: each order
     // of the grid is sorted once per thread, as sketches are drawn in parallel.
@@ -178,7 +233,7 @@ std::vector<PlacedLabel> placeLabels(
         for (const Move &m : order->second) {
             const Point at{r.at.x + m.dx, r.at.y + m.dy};
             const Box box = boxOfWidth(width, at, r.anchor, labelFontSize);
-            const bool clear = !obstacles.blocks(box)
+            const bool clear = !search.blocks(box)
                     && std::none_of(placed.begin(), placed.end(),
                             [&](const PlacedLabel &p) { return p.box.overlaps(box); });
             if (clear) {
