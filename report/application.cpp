@@ -1,7 +1,9 @@
 #include "report/application.h"
 
-#include <QByteArray>
+#include "report/options.h"
+
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace varnolt::report {
 
@@ -21,19 +23,17 @@ void onlySeriousQtMessages(QtMsgType type, const QMessageLogContext &context, co
 
 } // namespace
 
-bool mayWriteDocx(int argc, const char *const *argv)
+bool writesDocx(int argc, const char *const *argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument = QByteArray(argv[i]).toLower();
-        if (argument.endsWith(".docx") || argument == "docx" || argument == "--format=docx")
-            return true;
-    }
-    return false;
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return asksForWordDocument(arguments);
 }
 
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {
-    if (!mayWriteDocx(argc, argv))
+    if (!writesDocx(argc, argv))
         return std::make_unique<QCoreApplication>(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(&onlySeriousQtMessages);

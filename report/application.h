@@ -6,11 +6,11 @@
 
 namespace varnolt::report {
 
-// Whether the command line may ask for a Word document: an argument naming
-// a .docx file or the docx format. Read before the options are, since the
-// application object comes first; a false alarm only costs the start of a
-// platform.
-bool mayWriteDocx(int argc, const char *const *argv);
+// Whether the command line asks for a Word document, read by the program's
+// own option parser before the application object exists (the object must
+// be chosen first). A command line that does not parse asks for none: the
+// plain application then says what is wrong with it.
+bool writesDocx(int argc, const char *const *argv);
 
 // The program's application object. A Word document's sketches are painted
 // with their labels, and Qt paints text only under a QGuiApplication: that

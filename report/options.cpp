@@ -569,4 +569,11 @@ QString helpText()
             .arg(bedLines);
 }
 
+bool asksForWordDocument(const QStringList &arguments)
+{
+    QString error;
+    const std::optional<ReportOptions> options = parseArguments(arguments, error);
+    return options && options->format == writers::Format::Docx;
+}
+
 } // namespace varnolt::report

@@ -43,6 +43,10 @@ bool isDesignFilePath(const QString &path);
 // `error` set on a usage error.
 std::optional<ReportOptions> parseArguments(const QStringList &arguments, QString &error);
 
+// Whether the arguments ask for a Word document, as parseArguments reads
+// them; false where they do not parse.
+bool asksForWordDocument(const QStringList &arguments);
+
 // The --help text.
 QString helpText();
 

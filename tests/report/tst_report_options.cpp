@@ -77,6 +77,8 @@ private slots:
     void refusedOptions_data();
     void refusedOptions();
     void helpTextListsEveryOption();
+    void asksForWordDocument_data();
+    void asksForWordDocument();
     void reportDate_data();
     void reportDate();
 };
@@ -324,6 +326,37 @@ void TestReportOptions::refusedOptions()
     const auto options = parseArguments(arguments, error);
     QVERIFY(!options);
     QCOMPARE(error, message);
+}
+
+// The program starts its painting platform only for a Word document, and
+// decides so with the options read as they will be used, not by a word
+// met anywhere on the command line.
+void TestReportOptions::asksForWordDocument_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("asks");
+
+    QTest::newRow("by extension") << QStringList{u"c.csv"_s, u"-o"_s, u"r.docx"_s} << true;
+    QTest::newRow("extension in capitals") << QStringList{u"c.csv"_s, u"-o"_s, u"R.DOCX"_s} << true;
+    QTest::newRow("glued output") << QStringList{u"c.csv"_s, u"-or.docx"_s} << true;
+    QTest::newRow("by format") << QStringList{u"c.csv"_s, u"--format"_s, u"docx"_s} << true;
+    QTest::newRow("format over extension")
+            << QStringList{u"c.csv"_s, u"--format=docx"_s, u"-o"_s, u"r.bin"_s} << true;
+    QTest::newRow("a title that says docx")
+            << QStringList{u"c.csv"_s, u"--title"_s, u"docx"_s, u"-o"_s, u"r.html"_s} << false;
+    QTest::newRow("a case file named .docx")
+            << QStringList{u"old.docx"_s, u"-o"_s, u"r.json"_s} << false;
+    QTest::newRow("another format") << QStringList{u"c.csv"_s, u"-o"_s, u"r.html"_s} << false;
+    QTest::newRow("unknown option")
+            << QStringList{u"c.csv"_s, u"--bogus"_s, u"-o"_s, u"r.docx"_s} << false;
+    QTest::newRow("help") << QStringList{u"--help"_s, u"-o"_s, u"r.docx"_s} << false;
+}
+
+void TestReportOptions::asksForWordDocument()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, asks);
+    QCOMPARE(varnolt::report::asksForWordDocument(arguments), asks);
 }
 
 // Every option the program reads is in its help.
