@@ -1705,9 +1705,12 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
         <source>%1 = %2 outside its usual range %3</source>
         <translation>%1 = %2 超出常用范围 %3</translation>
     </message>
+</context>
+<context>
+    <name>varnolt::writers::DocxReport</name>
     <message>
-        <source>the document could not be assembled</source>
-        <translation>无法生成文档</translation>
+        <source>the document could not be assembled: %1</source>
+        <translation>无法生成文档：%1</translation>
     </message>
 </context>
 <context>

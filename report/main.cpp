@@ -185,7 +185,7 @@ int main(int argc, char *argv[])
     }
 
     const writers::FormatEntry &format = writers::formatEntry(*options->format);
-    if (!format.toBytes && !format.toFile && !format.toReport) {
+    if (!format.toBytes && !format.toFile && !format.isReport()) {
         return usageError(QCoreApplication::translate(
                 "varnolt::report::Program", "the %1 format is not part of this build")
                                   .arg(QString::fromLatin1(format.name)));
@@ -208,7 +208,7 @@ int main(int argc, char *argv[])
     // Only a calculation report carries a date; a date it cannot carry is
     // refused before anything is read or written.
     QDate date;
-    if (format.toReport) {
+    if (format.isReport()) {
         const auto day = report::reportDate(
                 qEnvironmentVariable("SOURCE_DATE_EPOCH"), QDate::currentDate(), error);
         if (!day)
@@ -316,17 +316,10 @@ int main(int argc, char *argv[])
                         return format.toFile(result, path, writeError, settings.language);
                     },
                     error)
-            : std::optional(format.toReport ? format.toReport(result, settings)
-                                            : format.toBytes(result, settings.language));
+            : format.toReport ? format.toReport(result, settings, error)
+                              : std::optional(format.toBytes(result, settings.language));
     if (!bytes)
         return cannotWrite();
-    // A report is never empty: no bytes means its package could not be
-    // assembled, and nothing is written in place of it.
-    if (format.toReport && bytes->isEmpty()) {
-        error = QCoreApplication::translate(
-                "varnolt::report::Program", "the document could not be assembled");
-        return cannotWrite();
-    }
     if (!report::writeOutput(*target, *bytes, error))
         return cannotWrite();
     return status;

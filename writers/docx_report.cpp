@@ -6,6 +6,7 @@
 #include "writers/docx_sketch_png.h"
 #include "writers/sketch_svg.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QtConcurrent/QtConcurrentMap>
 
@@ -69,7 +70,8 @@ std::map<std::size_t, PlacedPicture> drawSketches(const ReportDocument &doc,
 
 } // namespace
 
-QByteArray docxReport(const design::DesignResult &design, const ReportSettings &settings)
+std::optional<QByteArray> docxReport(
+        const design::DesignResult &design, const ReportSettings &settings, QString &error)
 {
     const ReportDocument doc = buildReport(design, settings);
     std::vector<PackagePart> media;
@@ -94,8 +96,15 @@ QByteArray docxReport(const design::DesignResult &design, const ReportSettings &
             std::make_move_iterator(media.end()));
     // The zip's times are the report's day at midnight, as its properties.
     const QDate day = settings.date.isValid() ? settings.date : QDate(1980, 1, 1);
-    QString error;
-    return zipPackage(parts, QDateTime(day, QTime(0, 0), Qt::UTC), error);
+    QString zipError;
+    QByteArray bytes = zipPackage(parts, QDateTime(day, QTime(0, 0), Qt::UTC), zipError);
+    if (bytes.isEmpty()) {
+        error = QCoreApplication::translate(
+                "varnolt::writers::DocxReport", "the document could not be assembled: %1")
+                        .arg(zipError);
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 } // namespace varnolt::writers

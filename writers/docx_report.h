@@ -4,6 +4,9 @@
 #include "writers/report_document.h"
 
 #include <QByteArray>
+#include <QString>
+
+#include <optional>
 
 namespace varnolt::writers {
 
@@ -13,9 +16,10 @@ namespace varnolt::writers {
 // sketch as a 300 dpi picture at its printed size, and the running header
 // and the numbered footer. The same design and settings give the same
 // bytes: the parts in a fixed order, every time in the zip and in the
-// document's properties the report's day. Empty if the zip library fails.
-// The sketches need a QGuiApplication (they are painted with text); without
-// one the report goes without them.
-QByteArray docxReport(const design::DesignResult &design, const ReportSettings &settings);
+// document's properties the report's day. None, with `error` saying why,
+// where the zip library fails. The sketches need a QGuiApplication (they
+// are painted with text); without one the report goes without them.
+std::optional<QByteArray> docxReport(
+        const design::DesignResult &design, const ReportSettings &settings, QString &error);
 
 } // namespace varnolt::writers

@@ -19,8 +19,8 @@ const std::array<FormatEntry, 7> formatTable{{
         {Format::Table, "table", "txt", &tableText, nullptr, nullptr, nullptr},
         {Format::Csv, "csv", "csv", &csvText, nullptr, nullptr, nullptr},
         {Format::Json, "json", "json", &jsonText, nullptr, nullptr, nullptr},
-        {Format::Markdown, "md", "md", nullptr, nullptr, &markdownReport, &writeMarkdownReport},
-        {Format::Html, "html", "html", nullptr, nullptr, &htmlReport, &writeHtmlReport},
+        {Format::Markdown, "md", "md", nullptr, nullptr, nullptr, &writeMarkdownReport},
+        {Format::Html, "html", "html", nullptr, nullptr, nullptr, &writeHtmlReport},
         {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr, nullptr},
         {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReport, nullptr},
 }};

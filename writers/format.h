@@ -31,12 +31,16 @@ struct FormatEntry {
     bool (*toFile)(
             const design::DesignResult &, const QString &path, QString &error, ReportLanguage);
     // The calculation report's formats, headed by a title and date in a language.
-    QByteArray (*toReport)(const design::DesignResult &, const ReportSettings &);
+    // None with the error where it could not be made.
+    std::optional<QByteArray> (*toReport)(
+            const design::DesignResult &, const ReportSettings &, QString &error);
     // The same report written a piece at a time, where the format allows it,
     // so that a report of many cases is never held whole; false as soon as
     // a piece cannot be written.
     bool (*writeReport)(const design::DesignResult &, const ReportSettings &,
             const std::function<bool(QByteArrayView)> &);
+
+    bool isReport() const { return toReport || writeReport; }
 };
 
 // Every format, in the order --help lists them.
