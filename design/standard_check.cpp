@@ -56,14 +56,16 @@ std::optional<double> standardContractedDepth(double T0, double q, double phi, d
     if (cubic(high, T0, constant) > 0)
         return std::nullopt;
     // Plain bisection to the last bit: f(low) > 0 ≥ f(high) throughout.
+    // Which half holds the root is a coin toss to the branch predictor, so
+    // the new bound is selected without a branch (conditional moves); the
+    // comparisons and the midpoints are the same as with a branch.
     for (;;) {
         const double middle = low + (high - low) / 2;
         if (middle <= low || middle >= high)
             break;
-        if (cubic(middle, T0, constant) > 0)
-            low = middle;
-        else
-            high = middle;
+        const bool above = cubic(middle, T0, constant) > 0;
+        low = above ? middle : low;
+        high = above ? high : middle;
     }
     return high;
 }
