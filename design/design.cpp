@@ -292,8 +292,10 @@ bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions 
     // Two chunks in turn: while the sink writes one out, the next is being
     // evaluated on a thread of its own (sharing it out among the cores as
     // ever), so that the writing does not leave the cores idle.
+    // Every place of a chunk's results is assigned anew, so the places of
+    // the chunk before are reused as they are rather than destroyed and
+    // default-constructed again (a CaseResult is big).
     const auto evaluateChunk = [&](std::size_t first, std::vector<CaseResult> &results) {
-        results.clear();
         results.resize(std::min(chunkSize, cases.size() - first));
         evaluateRange(cases, first, options, results);
     };
