@@ -32,10 +32,14 @@ struct Lowering {
 
 class LoweringBalance {
 public:
+    // What no trial lowering changes is formed once, in the order the first
+    // trial formed it: the approach head, then q².
     LoweringBalance(const WeirFlow &flow, double c, double H10)
         : m_flow(flow)
         , m_c(c)
         , m_H10(H10)
+        , m_approachHead(formulas::exact::approachHead(flow.H, flow.a1, flow.v))
+        , m_qSquared(formulas::exact::dischargeSquared(flow.q))
     {
     }
 
@@ -43,14 +47,14 @@ public:
     {
         Lowering lowering;
         lowering.d = d;
-        lowering.E0 = formulas::exact::totalHeadForBasin(m_flow.H, m_flow.a1, m_flow.v, d);
+        lowering.E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d);
         const std::optional<double> hco
                 = standardContractedDepth(lowering.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
         lowering.hco = *hco;
-        lowering.hco2 = formulas::exact::conjugateDepth(m_flow.q, lowering.hco);
+        lowering.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, lowering.hco);
         const double heldDepth = c::mul(m_flow.sigma, lowering.hco2);
         lowering.H1 = sillStaticHead(m_H10, m_flow.q, heldDepth);
         lowering.residual = c::sub(c::add(c::add(d, m_c), lowering.H1), heldDepth);
@@ -61,6 +65,8 @@ private:
     WeirFlow m_flow;
     double m_c;
     double m_H10;
+    double m_approachHead;
+    double m_qSquared;
 };
 
 Lowering solveLowering(const LoweringBalance &balance)

@@ -26,9 +26,13 @@ struct Balance {
 
 class BasinBalance {
 public:
+    // What no trial depth changes is formed once, in the order the first
+    // trial formed it: the tailwater's head, then the approach head and q².
     BasinBalance(const WeirFlow &flow, double exitPhi)
         : m_flow(flow)
         , m_Et(formulas::exact::downstreamTotalHead(flow.q, exitPhi, flow.ht))
+        , m_approachHead(formulas::exact::approachHead(flow.H, flow.a1, flow.v))
+        , m_qSquared(formulas::exact::dischargeSquared(flow.q))
     {
     }
 
@@ -37,22 +41,24 @@ public:
     Balance at(double d) const
     {
         Balance balance;
-        balance.E0 = formulas::exact::totalHeadForBasin(m_flow.H, m_flow.a1, m_flow.v, d);
+        balance.E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d);
         const std::optional<double> hco
                 = standardContractedDepth(balance.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
         balance.hco = *hco;
-        balance.hco2 = formulas::exact::conjugateDepth(m_flow.q, balance.hco);
-        balance.residual
-                = formulas::exact::basinResidual(m_Et, m_flow.q, balance.hco2, m_flow.sigma, d);
+        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
+        balance.residual = formulas::exact::basinResidualFromSquare(
+                m_Et, m_qSquared, balance.hco2, m_flow.sigma, d);
         return balance;
     }
 
 private:
     WeirFlow m_flow;
     double m_Et;
+    double m_approachHead;
+    double m_qSquared;
 };
 
 ExactBasin exactOf(double d, const Balance &balance, double Et)
