@@ -5,7 +5,9 @@
 #include "model/formulas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace varnolt::design {
 
@@ -32,10 +34,14 @@ struct Lowering {
 
 class LoweringBalance {
 public:
+    // What no trial lowering changes is formed once, in the order the first
+    // trial formed it: the approach head, then q².
     LoweringBalance(const WeirFlow &flow, double c, double H10)
         : m_flow(flow)
         , m_c(c)
         , m_H10(H10)
+        , m_approachHead(formulas::exact::approachHead(flow.H, flow.a1, flow.v))
+        , m_qSquared(formulas::exact::dischargeSquared(flow.q))
     {
     }
 
@@ -43,24 +49,56 @@ public:
     {
         Lowering lowering;
         lowering.d = d;
-        lowering.E0 = formulas::exact::totalHeadForBasin(m_flow.H, m_flow.a1, m_flow.v, d);
+        lowering.E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d);
         const std::optional<double> hco
                 = standardContractedDepth(lowering.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
-        lowering.hco = *hco;
-        lowering.hco2 = formulas::exact::conjugateDepth(m_flow.q, lowering.hco);
-        const double heldDepth = c::mul(m_flow.sigma, lowering.hco2);
-        lowering.H1 = sillStaticHead(m_H10, m_flow.q, heldDepth);
-        lowering.residual = c::sub(c::add(c::add(d, m_c), lowering.H1), heldDepth);
+        completed(lowering, *hco);
         return lowering;
     }
 
+    // The toe's jump at three trial lowerings at once, their contracted
+    // depths found together; none where any of them fails or has no
+    // contracted depth, which the one-at-a-time form then says.
+    std::optional<std::array<Lowering, 3>> atTogether(const std::array<double, 3> &d) const
+    {
+        try {
+            std::array<Lowering, 3> lowerings;
+            std::array<double, 3> heads{};
+            for (std::size_t k = 0; k < d.size(); ++k) {
+                lowerings[k].d = d[k];
+                lowerings[k].E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d[k]);
+                heads[k] = lowerings[k].E0;
+            }
+            const auto hco = standardContractedDepths(heads, m_flow.q, m_flow.phi, 1.0);
+            if (!hco)
+                return std::nullopt;
+            for (std::size_t k = 0; k < d.size(); ++k)
+                completed(lowerings[k], (*hco)[k]);
+            return lowerings;
+        } catch (const CalcError &) {
+            return std::nullopt;
+        }
+    }
+
 private:
+    // The rest of the toe's jump at a lowering from its contracted depth.
+    void completed(Lowering &lowering, double hco) const
+    {
+        lowering.hco = hco;
+        lowering.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, lowering.hco);
+        const double heldDepth = c::mul(m_flow.sigma, lowering.hco2);
+        lowering.H1 = sillStaticHead(m_H10, m_flow.q, heldDepth);
+        lowering.residual = c::sub(c::add(c::add(lowering.d, m_c), lowering.H1), heldDepth);
+    }
+
     WeirFlow m_flow;
     double m_c;
     double m_H10;
+    double m_approachHead;
+    double m_qSquared;
 };
 
 Lowering solveLowering(const LoweringBalance &balance)
@@ -79,16 +117,33 @@ Lowering solveLowering(const LoweringBalance &balance)
         }
         high = balance.at(deeper);
     }
-    // residual(low) < 0 ≤ residual(high) throughout, down to adjacent doubles.
+    // residual(low) < 0 ≤ residual(high) throughout, down to adjacent
+    // doubles. Two steps at a time, as the sunk basin's root is searched:
+    // the next step's midpoint in either half is formed from the bounds that
+    // step would have, and the jump is found at all three midpoints
+    // together; where it cannot be, the step is taken alone.
     for (;;) {
         const double middle = low.d + (high.d - low.d) / 2;
         if (middle <= low.d || middle >= high.d)
             break;
-        const Lowering atMiddle = balance.at(middle);
-        if (atMiddle.residual < 0)
+        const double lowerMiddle = low.d + (middle - low.d) / 2;
+        const double upperMiddle = middle + (high.d - middle) / 2;
+        const auto together = balance.atTogether({middle, lowerMiddle, upperMiddle});
+        const Lowering atMiddle = together ? (*together)[0] : balance.at(middle);
+        const bool raised = atMiddle.residual < 0;
+        if (raised)
             low = atMiddle;
         else
             high = atMiddle;
+        if (!together)
+            continue;
+        const Lowering &atNext = raised ? (*together)[2] : (*together)[1];
+        if (atNext.d <= low.d || atNext.d >= high.d)
+            break;
+        if (atNext.residual < 0)
+            low = atNext;
+        else
+            high = atNext;
     }
     return std::abs(low.residual) < std::abs(high.residual) ? low : high;
 }

@@ -239,11 +239,12 @@ std::vector<CaseBlock> blocksOf(std::size_t count, std::size_t blockSize)
 // notation, and its own quantities; the conversions keep their caches per
 // thread), so they are shared out among the cores in contiguous blocks.
 // Blocks of a few hundred cases keep the per-thread caches warm and the
-// hand-over cheap.
+// hand-over cheap; a streamed chunk of a thousand cases still makes four of
+// them, so that no core idles while another finishes a long block.
 void evaluateRange(const std::vector<CaseInputs> &cases, std::size_t first,
         const DesignOptions &options, std::vector<CaseResult> &results)
 {
-    constexpr std::size_t blockSize = 512;
+    constexpr std::size_t blockSize = 256;
     const std::vector<CaseBlock> blocks = blocksOf(results.size(), blockSize);
     QtConcurrent::blockingMap(blocks, [&](const CaseBlock &block) {
         for (std::size_t i = block.first; i < block.last; ++i)
@@ -292,8 +293,10 @@ bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions 
     // Two chunks in turn: while the sink writes one out, the next is being
     // evaluated on a thread of its own (sharing it out among the cores as
     // ever), so that the writing does not leave the cores idle.
+    // Every place of a chunk's results is assigned anew, so the places of
+    // the chunk before are reused as they are rather than destroyed and
+    // default-constructed again (a CaseResult is big).
     const auto evaluateChunk = [&](std::size_t first, std::vector<CaseResult> &results) {
-        results.clear();
         results.resize(std::min(chunkSize, cases.size() - first));
         evaluateRange(cases, first, options, results);
     };

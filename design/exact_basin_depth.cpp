@@ -3,7 +3,9 @@
 #include "model/checked_math.h"
 #include "model/formulas.h"
 
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace varnolt::design {
 
@@ -26,9 +28,13 @@ struct Balance {
 
 class BasinBalance {
 public:
+    // What no trial depth changes is formed once, in the order the first
+    // trial formed it: the tailwater's head, then the approach head and q².
     BasinBalance(const WeirFlow &flow, double exitPhi)
         : m_flow(flow)
         , m_Et(formulas::exact::downstreamTotalHead(flow.q, exitPhi, flow.ht))
+        , m_approachHead(formulas::exact::approachHead(flow.H, flow.a1, flow.v))
+        , m_qSquared(formulas::exact::dischargeSquared(flow.q))
     {
     }
 
@@ -37,22 +43,52 @@ public:
     Balance at(double d) const
     {
         Balance balance;
-        balance.E0 = formulas::exact::totalHeadForBasin(m_flow.H, m_flow.a1, m_flow.v, d);
+        balance.E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d);
         const std::optional<double> hco
                 = standardContractedDepth(balance.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
         balance.hco = *hco;
-        balance.hco2 = formulas::exact::conjugateDepth(m_flow.q, balance.hco);
-        balance.residual
-                = formulas::exact::basinResidual(m_Et, m_flow.q, balance.hco2, m_flow.sigma, d);
+        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
+        balance.residual = formulas::exact::basinResidualFromSquare(
+                m_Et, m_qSquared, balance.hco2, m_flow.sigma, d);
         return balance;
+    }
+
+    // The balance at three trial depths at once, their contracted depths
+    // found together; none where any of them fails or has no contracted
+    // depth, which the one-at-a-time form then says.
+    std::optional<std::array<Balance, 3>> atTogether(const std::array<double, 3> &d) const
+    {
+        try {
+            std::array<Balance, 3> balances;
+            std::array<double, 3> heads{};
+            for (std::size_t k = 0; k < d.size(); ++k) {
+                balances[k].E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d[k]);
+                heads[k] = balances[k].E0;
+            }
+            const auto hco = standardContractedDepths(heads, m_flow.q, m_flow.phi, 1.0);
+            if (!hco)
+                return std::nullopt;
+            for (std::size_t k = 0; k < d.size(); ++k) {
+                Balance &balance = balances[k];
+                balance.hco = (*hco)[k];
+                balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
+                balance.residual = formulas::exact::basinResidualFromSquare(
+                        m_Et, m_qSquared, balance.hco2, m_flow.sigma, d[k]);
+            }
+            return balances;
+        } catch (const CalcError &) {
+            return std::nullopt;
+        }
     }
 
 private:
     WeirFlow m_flow;
     double m_Et;
+    double m_approachHead;
+    double m_qSquared;
 };
 
 ExactBasin exactOf(double d, const Balance &balance, double Et)
@@ -83,18 +119,40 @@ ExactBasin solve(const BasinBalance &balance)
         }
         atHigh = balance.at(high);
     }
-    // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles.
+    // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles. Two
+    // steps at a time: the next step's midpoint in either half is formed
+    // from the bounds that step would have, and the balance is found at all
+    // three midpoints together; the steps taken, and where they stop, are
+    // those of one step after the other. Where the three cannot be found
+    // together, the step is taken alone.
     for (;;) {
         const double middle = low + (high - low) / 2;
         if (middle <= low || middle >= high)
             break;
-        const Balance atMiddle = balance.at(middle);
-        if (atMiddle.residual < 0) {
+        const double lowerMiddle = low + (middle - low) / 2;
+        const double upperMiddle = middle + (high - middle) / 2;
+        const auto together = balance.atTogether({middle, lowerMiddle, upperMiddle});
+        const Balance atMiddle = together ? (*together)[0] : balance.at(middle);
+        const bool raised = atMiddle.residual < 0;
+        if (raised) {
             low = middle;
             atLow = atMiddle;
         } else {
             high = middle;
             atHigh = atMiddle;
+        }
+        if (!together)
+            continue;
+        const double next = raised ? upperMiddle : lowerMiddle;
+        if (next <= low || next >= high)
+            break;
+        const Balance &atNext = raised ? (*together)[2] : (*together)[1];
+        if (atNext.residual < 0) {
+            low = next;
+            atLow = atNext;
+        } else {
+            high = next;
+            atHigh = atNext;
         }
     }
     if (std::abs(atLow.residual) < std::abs(atHigh.residual))

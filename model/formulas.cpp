@@ -79,12 +79,32 @@ namespace exact {
 
 double totalHeadForBasin(double H, double a1, double v, double d)
 {
-    return add(add(add(H, a1), div(pow(v, 2), twoG)), d);
+    return totalHeadForBasinFrom(approachHead(H, a1, v), d);
+}
+
+double approachHead(double H, double a1, double v)
+{
+    return add(add(H, a1), div(pow(v, 2), twoG));
+}
+
+double totalHeadForBasinFrom(double approachHead, double d)
+{
+    return add(approachHead, d);
+}
+
+double dischargeSquared(double q)
+{
+    return pow(q, 2);
 }
 
 double conjugateDepth(double q, double hco)
 {
-    const double root = pow(add(div(mul(8, pow(q, 2)), mul(pow(hco, 3), g)), 1), 0.5);
+    return conjugateDepthFromSquare(dischargeSquared(q), hco);
+}
+
+double conjugateDepthFromSquare(double qSquared, double hco)
+{
+    const double root = pow(add(div(mul(8, qSquared), mul(pow(hco, 3), g)), 1), 0.5);
     return div(mul(sub(root, 1), hco), 2);
 }
 
@@ -95,7 +115,12 @@ double downstreamTotalHead(double q, double phi, double ht)
 
 double basinResidual(double Et, double q, double hco2, double sigma, double d)
 {
-    const double velocityHead = div(pow(q, 2), mul(pow(mul(hco2, sigma), 2), twoG));
+    return basinResidualFromSquare(Et, dischargeSquared(q), hco2, sigma, d);
+}
+
+double basinResidualFromSquare(double Et, double qSquared, double hco2, double sigma, double d)
+{
+    const double velocityHead = div(qSquared, mul(pow(mul(hco2, sigma), 2), twoG));
     return sub(Et, sub(add(velocityHead, mul(hco2, sigma)), d));
 }
 

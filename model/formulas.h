@@ -85,6 +85,16 @@ double totalHeadForBasin(double H, double a1, double v, double d);
 double conjugateDepth(double q, double hco);
 double downstreamTotalHead(double q, double phi, double ht);
 double basinResidual(double Et, double q, double hco2, double sigma, double d);
+
+// The same in parts, for a search that evaluates them at many basin depths
+// d of one case: what does not depend on d, the approach head
+// H + a1 + v²/2g and the discharge's square q², is formed once, and the
+// rest with the same operations in the same order.
+double approachHead(double H, double a1, double v);
+double totalHeadForBasinFrom(double approachHead, double d);
+double dischargeSquared(double q);
+double conjugateDepthFromSquare(double qSquared, double hco);
+double basinResidualFromSquare(double Et, double qSquared, double hco2, double sigma, double d);
 } // namespace exact
 
 } // namespace varnolt::formulas

@@ -13,13 +13,13 @@ bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
         return false;
     design::GoverningSearch search;
     bool first = true;
-    QByteArray bytes;
+    std::string bytes;
     const bool evaluated = design::evaluateInChunks(
             cases, options, chunkSize, search, [&](std::span<const design::CaseResult> chunk) {
                 bytes.clear(); // keeps its capacity for the next chunk
                 appendJsonCases(bytes, chunk, first, language);
                 first = false;
-                return write(bytes);
+                return write(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
             });
     if (!evaluated)
         return false;

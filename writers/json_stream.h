@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace varnolt::writers {
@@ -26,6 +27,10 @@ QByteArray jsonHead();
 // The cases of one chunk, one per line, appended to `bytes`;
 // `firstOfDesign` for the chunk holding the design's first case.
 void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+        bool firstOfDesign, ReportLanguage language);
+// The same text appended to a plain string: a caller writing chunk after
+// chunk keeps one buffer (and its capacity) for all of them.
+void appendJsonCases(std::string &bytes, std::span<const design::CaseResult> cases,
         bool firstOfDesign, ReportLanguage language);
 
 // A governing case: its index among the design's cases and its results.

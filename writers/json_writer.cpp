@@ -548,11 +548,14 @@ QByteArray jsonHead()
     return QByteArrayLiteral("{\"version\":2,\"cases\":[");
 }
 
-void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+void appendJsonCases(std::string &bytes, std::span<const design::CaseResult> cases,
         bool firstOfDesign, ReportLanguage language)
 {
+    // The writer takes over the caller's string, its text and its capacity,
+    // and hands it back: no chunk allocates (and faults in) a buffer anew.
     JsonOut out;
-    out.bytes.reserve(cases.size() * 1400);
+    out.bytes = std::move(bytes);
+    out.bytes.reserve(out.bytes.size() + cases.size() * 1400);
     // Each case on a line of its own, after a comma but the design's first.
     if (!firstOfDesign && !cases.empty())
         out.bytes += ',';
@@ -560,7 +563,15 @@ void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> case
         out.breakLine();
         writeCase(out, result, language);
     }
-    bytes.append(out.bytes.data(), qsizetype(out.bytes.size()));
+    bytes = std::move(out.bytes);
+}
+
+void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
+        bool firstOfDesign, ReportLanguage language)
+{
+    std::string text;
+    appendJsonCases(text, cases, firstOfDesign, language);
+    bytes.append(text.data(), qsizetype(text.size()));
 }
 
 QByteArray jsonSummary(const JsonSummary &summary)

@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("10000 cases in one chunk") << 10000 << 10000 << true;
         QTest::newRow("8192 cases, two whole chunks") << 8192 << 4096 << true;
         QTest::newRow("4097 cases, one left over") << 4097 << 4096 << false;
+        // The program's chunks: each chunk's results and text reuse the
+        // places of the one before, the last and shorter one too.
+        QTest::newRow("2500 cases in chunks of 1024") << 2500 << 1024 << true;
         QTest::newRow("300 cases in chunks of 7") << 300 << 7 << true;
         QTest::newRow("97 cases one by one") << 97 << 1 << true;
         QTest::newRow("a single case") << 1 << 4096 << true;
