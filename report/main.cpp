@@ -49,37 +49,79 @@ void printError(const QString &text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stderr);
 }
 
+// Lines for standard error gathered and written in large pieces: a long
+// case file may warn about every one of its rows, and a write for each
+// line cost more than reading the file. Written out when full and when it
+// goes.
+class ErrorLines {
+public:
+    ErrorLines() = default;
+    ErrorLines(const ErrorLines &) = delete;
+    ErrorLines &operator=(const ErrorLines &) = delete;
+    ~ErrorLines() { flush(); }
+
+    void add(const QString &line)
+    {
+        m_bytes += line.toUtf8();
+        m_bytes += '\n';
+        if (m_bytes.size() >= fullSize)
+            flush();
+    }
+
+    void flush()
+    {
+        std::fwrite(m_bytes.constData(), 1, std::size_t(m_bytes.size()), stderr);
+        m_bytes.clear();
+    }
+
+private:
+    static constexpr qsizetype fullSize = qsizetype(1) << 16;
+    QByteArray m_bytes;
+};
+
 // "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)", in the
-// user's language; the coefficient keeps its option's name.
-QString warningText(
-        const design::CoefficientWarning &warning, const std::vector<design::CaseInputs> &cases)
-{
+// user's language; the coefficient keeps its option's name. The patterns
+// are translated once for all the warnings of a run.
+class WarningWords {
+public:
+    QString text(const design::CoefficientWarning &warning,
+            const std::vector<design::CaseInputs> &cases) const
+    {
+        const auto number = [](double value) { return QString::number(value, 'g', 6); };
+        QString range;
+        if (warning.low && warning.high)
+            range = m_between.arg(number(*warning.low), number(*warning.high));
+        else if (warning.low)
+            range = m_andAbove.arg(number(*warning.low));
+        else if (warning.high)
+            range = m_upTo.arg(number(*warning.high));
+        QString text = m_outside.arg(
+                design::coefficientKey(warning.coefficient), number(warning.value), range);
+        if (warning.caseIndex && *warning.caseIndex < cases.size()) {
+            // The name is the file's: one line, bounded, so no message runs on.
+            text = m_ofCase.arg(text,
+                    quotedExcerpt(cases[*warning.caseIndex].name, ControlCharacters::Replaced));
+        }
+        return m_line.arg(text);
+    }
+
+private:
     // Each text is marked where it stands, so that the catalogue's update
     // finds it: the update does not look through a helper's argument.
-    const auto translated = [](const char *source) {
+    static QString translated(const char *source)
+    {
         return QCoreApplication::translate("varnolt::report::Program", source);
-    };
-    const auto number = [](double value) { return QString::number(value, 'g', 6); };
-    QString range;
-    if (warning.low && warning.high)
-        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1–%2"))
-                        .arg(number(*warning.low), number(*warning.high));
-    else if (warning.low)
-        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 and above"))
-                        .arg(number(*warning.low));
-    else if (warning.high)
-        range = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "up to %1"))
-                        .arg(number(*warning.high));
-    QString text = translated(
-            QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 = %2 outside its usual range %3"))
-                           .arg(design::coefficientKey(warning.coefficient), number(warning.value),
-                                   range);
-    if (!warning.caseIndex || *warning.caseIndex >= cases.size())
-        return text;
-    // The name is the file's: one line, bounded, so no message runs on.
-    return translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 (case %2)"))
-            .arg(text, quotedExcerpt(cases[*warning.caseIndex].name, ControlCharacters::Replaced));
-}
+    }
+
+    QString m_between = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1–%2"));
+    QString m_andAbove = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 and above"));
+    QString m_upTo = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "up to %1"));
+    QString m_outside = translated(
+            QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 = %2 outside its usual range %3"));
+    QString m_ofCase = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 (case %2)"));
+    QString m_line = translated(
+            QT_TRANSLATE_NOOP("varnolt::report::Program", "varnolt-report: warning: %1"));
+};
 
 int usageError(const QString &text)
 {
@@ -248,10 +290,11 @@ int main(int argc, char *argv[])
             printError(located(*file.fileError));
             return usageOrFileError;
         }
+        ErrorLines lines;
         for (const design::ReadError &rowError : file.rowErrors)
-            printError(located(rowError));
+            lines.add(located(rowError));
         for (const design::ReadError &warning : file.warnings)
-            printError(located(warning));
+            lines.add(located(warning));
         if (!file.rowErrors.empty())
             status = someRowsUnread;
         cases = std::move(file.cases);
@@ -276,11 +319,14 @@ int main(int argc, char *argv[])
         std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
                 [](const design::CaseResult &result) { return result.inputs; });
     }
-    for (const design::CoefficientWarning &warning :
-            fileDesign ? fileDesign->warnings : design::coefficientWarnings(options->design, cases))
-        printError(QCoreApplication::translate(
-                "varnolt::report::Program", "varnolt-report: warning: %1")
-                           .arg(warningText(warning, cases)));
+    {
+        const WarningWords words;
+        ErrorLines lines;
+        for (const design::CoefficientWarning &warning : fileDesign
+                        ? fileDesign->warnings
+                        : design::coefficientWarnings(options->design, cases))
+            lines.add(words.text(warning, cases));
+    }
     // JSON is written as the cases are evaluated, a chunk at a time, so
     // that a long case file needs no more memory than a chunk's results.
     // A chunk of 1024 results (some 2.4 MB) is written out soon after the

@@ -3,6 +3,7 @@
 // lines and commas, the governing cases found across chunks (ties going to
 // the first case), and the warnings naming cases of any chunk.
 #include "design/case_reader.h"
+#include "design/coefficient_warnings.h"
 #include "design/design.h"
 #include "report_program_run.h"
 #include "writers/json_stream.h"
@@ -192,6 +193,23 @@ private slots:
         for (const ReadError &warning : read.warnings) {
             QVERIFY2(run.err.contains(u"cases.csv:%1: column name: warning: "_s.arg(warning.line)),
                     qPrintable(warning.message));
+        }
+        // Every message arrives whole and in order, however many there are
+        // (far more than the program gathers before writing them out): the
+        // reading's, located, then the coefficients', case by case.
+        const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
+        const std::vector<CoefficientWarning> coefficients
+                = coefficientWarnings(DesignOptions{}, read.cases);
+        QVERIFY(coefficients.size() > 2000);
+        const auto readMessages = qsizetype(read.rowErrors.size() + read.warnings.size());
+        QCOMPARE(lines.size(), readMessages + qsizetype(coefficients.size()));
+        for (qsizetype k = 0; k < readMessages; ++k)
+            QVERIFY2(lines[k].startsWith(u"cases.csv:"_s), qPrintable(lines[k]));
+        for (std::size_t k = 0; k < coefficients.size(); ++k) {
+            const QString &shown = lines[readMessages + qsizetype(k)];
+            const QString of = u" (case %1)"_s.arg(read.cases[*coefficients[k].caseIndex].name);
+            QVERIFY2(shown.startsWith(u"varnolt-report: warning: "_s) && shown.endsWith(of),
+                    qPrintable(shown));
         }
     }
 };
