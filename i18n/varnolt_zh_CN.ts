@@ -1707,6 +1707,13 @@ phi 取 0.95，sigma 取 1.05），列的次序和大小写不限，以逗号、
     </message>
 </context>
 <context>
+    <name>varnolt::writers::DocxModule</name>
+    <message>
+        <source>the Word writer (%1) is not installed</source>
+        <translation>未安装 Word 文档的写出模块（%1）</translation>
+    </message>
+</context>
+<context>
     <name>varnolt::writers::DocxReport</name>
     <message>
         <source>the document could not be assembled: %1</source>

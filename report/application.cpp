@@ -1,27 +1,12 @@
 #include "report/application.h"
 
 #include "report/options.h"
+#include "writers/docx_module_loader.h"
 
-#include <QGuiApplication>
+#include <QString>
 #include <QStringList>
 
 namespace varnolt::report {
-
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// Qt's notes about the painting platform (no runtime folder for a program
-// run by root, an SVG feature drawn without) say nothing the user can act
-// on, and the program's standard error is for its own messages; only
-// Qt's critical and fatal messages pass.
-void onlySeriousQtMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if ((type == QtCriticalMsg || type == QtFatalMsg) && previousHandler)
-        previousHandler(type, context, text);
-}
-
-} // namespace
 
 bool writesDocx(int argc, const char *const *argv)
 {
@@ -33,11 +18,13 @@ bool writesDocx(int argc, const char *const *argv)
 
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {
-    if (!writesDocx(argc, argv))
+    // Without the Word writer's module the plain application starts, and
+    // writing the document then says why it cannot be written.
+    QString error;
+    const writers::DocxModule *docx = writesDocx(argc, argv) ? writers::docxModule(error) : nullptr;
+    if (!docx)
         return std::make_unique<QCoreApplication>(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(&onlySeriousQtMessages);
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::unique_ptr<QCoreApplication>(docx->makeApplication(argc, argv));
 }
 
 } // namespace varnolt::report

@@ -13,10 +13,10 @@ namespace varnolt::report {
 bool writesDocx(int argc, const char *const *argv);
 
 // The program's application object. A Word document's sketches are painted
-// with their labels, and Qt paints text only under a QGuiApplication: that
-// one then, on the offscreen platform (the program shows no window and may
-// run without a display); for every other format a QCoreApplication as
-// before.
+// with their labels, and Qt paints text only under a QGuiApplication: the
+// Word writer's module makes that one, on the offscreen platform (the
+// program shows no window and may run without a display); for every other
+// format a QCoreApplication, without loading Qt's GUI libraries at all.
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv);
 
 } // namespace varnolt::report

@@ -1,6 +1,6 @@
 #include "writers/format.h"
 
-#include "writers/docx_report.h"
+#include "writers/docx_module_loader.h"
 #include "writers/html_report.h"
 #include "writers/markdown_report.h"
 #include "writers/writers.h"
@@ -22,7 +22,7 @@ const std::array<FormatEntry, 7> formatTable{{
         {Format::Markdown, "md", "md", nullptr, nullptr, nullptr, &writeMarkdownReport},
         {Format::Html, "html", "html", nullptr, nullptr, nullptr, &writeHtmlReport},
         {Format::Xlsx, "xlsx", "xlsx", nullptr, &writeXlsx, nullptr, nullptr},
-        {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReport, nullptr},
+        {Format::Docx, "docx", "docx", nullptr, nullptr, &docxReportThroughModule, nullptr},
 }};
 
 } // namespace

@@ -45,6 +45,15 @@ grep -q '"Text11":"1.466713"' <<<"$report" \
     || { echo "the installed varnolt-report gave: $report"; exit 1; }
 echo "the installed varnolt-report sized the worked example"
 
+# It finds the Word writer's module where the package put it.
+[ -n "$(find "$scratch/root/usr/lib" -path '*/varnolt/varnolt-docx.so')" ] \
+    || { echo "not in the package: the Word writer's module"; exit 1; }
+"$scratch/root/usr/bin/varnolt-report" --q 10 --H 3 --a1 5 --v 1 --ht 3 -o "$scratch/r.docx" \
+    2>"$scratch/docx.err" || { cat "$scratch/docx.err"; exit 1; }
+[ "$(head -c 2 "$scratch/r.docx")" = "PK" ] \
+    || { echo "the installed varnolt-report wrote no Word document"; exit 1; }
+echo "the installed varnolt-report wrote a Word document"
+
 # Started from its installed place it shows its window and pictures it.
 shot="$scratch/shown.png"
 VARNOLT_SCREENSHOT="$shot" QT_QPA_PLATFORM=offscreen timeout 20 \

@@ -39,6 +39,7 @@ private slots:
     void refusesAndWritesNothing();
     void datedBySourceDateEpoch();
     void refusesADateItCannotShow();
+    void wordWriterMissing();
 
 private:
     QTemporaryDir m_dir;
@@ -151,6 +152,41 @@ void TestReportProgramFormats::refusesADateItCannotShow()
     const ReportRun csv = runReport({m_cases, u"--format"_s, u"csv"_s}, huge);
     QCOMPARE(csv.status, 0);
     QCOMPARE(csv.err, QString());
+}
+
+// The Word writer is a module the program loads only for a Word document.
+// A program without it writes every other format, and refuses a Word
+// document with the reason, writing nothing.
+void TestReportProgramFormats::wordWriterMissing()
+{
+    QTemporaryDir alone;
+    QVERIFY(alone.isValid());
+    const QString program = alone.filePath(u"varnolt-report"_s);
+    QVERIFY(QFile::copy(QStringLiteral(VARNOLT_REPORT_PROGRAM), program));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+    env.remove(u"LANGUAGE"_s);
+    const auto run = [&](const QString &target) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, {m_cases, u"-o"_s, target});
+        process.closeWriteChannel();
+        const bool finished = process.waitForFinished(60000);
+        return std::pair{
+                finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardError())};
+    };
+
+    const QString html = alone.filePath(u"r.html"_s);
+    QCOMPARE(run(html).first, 0);
+    QVERIFY(fileContents(html).startsWith("<!DOCTYPE html>"));
+
+    const QString docx = alone.filePath(u"r.docx"_s);
+    const auto [status, err] = run(docx);
+    QCOMPARE(status, 2);
+    QVERIFY2(err.contains(u"cannot write: the Word writer (varnolt-docx.so) is not installed"_s),
+            qPrintable(err));
+    QVERIFY(!QFile::exists(docx));
 }
 
 QTEST_GUILESS_MAIN(TestReportProgramFormats)
