@@ -79,6 +79,12 @@ private:
     QByteArray m_bytes;
 };
 
+// A text of the program's own, marked for translation where it is used.
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("varnolt::report::Program", source);
+}
+
 // "sigma = 1.2 outside its usual range 1.05–1.1 (case flood)", in the
 // user's language; the coefficient keeps its option's name. The patterns
 // are translated once for all the warnings of a run.
@@ -108,11 +114,6 @@ public:
 private:
     // Each text is marked where it stands, so that the catalogue's update
     // finds it: the update does not look through a helper's argument.
-    static QString translated(const char *source)
-    {
-        return QCoreApplication::translate("varnolt::report::Program", source);
-    }
-
     QString m_between = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1–%2"));
     QString m_andAbove = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "%1 and above"));
     QString m_upTo = translated(QT_TRANSLATE_NOOP("varnolt::report::Program", "up to %1"));

@@ -201,7 +201,8 @@ private slots:
         const std::vector<CoefficientWarning> coefficients
                 = coefficientWarnings(DesignOptions{}, read.cases);
         QVERIFY(coefficients.size() > 2000);
-        const auto readMessages = qsizetype(read.rowErrors.size() + read.warnings.size());
+        const qsizetype readMessages
+                = qsizetype(read.rowErrors.size()) + qsizetype(read.warnings.size());
         QCOMPARE(lines.size(), readMessages + qsizetype(coefficients.size()));
         for (qsizetype k = 0; k < readMessages; ++k)
             QVERIFY2(lines[k].startsWith(u"cases.csv:"_s), qPrintable(lines[k]));
