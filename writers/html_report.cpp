@@ -227,12 +227,7 @@ bool writeHtmlReport(
 
 QByteArray htmlReport(const design::DesignResult &design, const ReportSettings &settings)
 {
-    QByteArray bytes;
-    writeHtmlReport(design, settings, [&bytes](QByteArrayView piece) {
-        bytes += piece;
-        return true;
-    });
-    return bytes;
+    return gatheredReport([&](const ReportSink &sink) { writeHtmlReport(design, settings, sink); });
 }
 
 } // namespace varnolt::writers

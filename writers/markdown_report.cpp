@@ -107,12 +107,8 @@ bool writeMarkdownReport(
 
 QByteArray markdownReport(const design::DesignResult &design, const ReportSettings &settings)
 {
-    QByteArray bytes;
-    writeMarkdownReport(design, settings, [&bytes](QByteArrayView piece) {
-        bytes += piece;
-        return true;
-    });
-    return bytes;
+    return gatheredReport(
+            [&](const ReportSink &sink) { writeMarkdownReport(design, settings, sink); });
 }
 
 } // namespace varnolt::writers

@@ -44,4 +44,14 @@ bool writeReportSections(const design::DesignResult &design, const ReportFrame &
     return true;
 }
 
+QByteArray gatheredReport(const std::function<void(const ReportSink &)> &writeReport)
+{
+    QByteArray bytes;
+    writeReport([&bytes](QByteArrayView piece) {
+        bytes += piece;
+        return true;
+    });
+    return bytes;
+}
+
 } // namespace varnolt::writers

@@ -30,4 +30,7 @@ constexpr std::size_t reportCaseBatch = 64;
 bool writeReportSections(const design::DesignResult &design, const ReportFrame &frame,
         const SectionRenderer &render, const ReportSink &write);
 
+// The pieces a report writer hands its sink, gathered into one report.
+QByteArray gatheredReport(const std::function<void(const ReportSink &)> &writeReport);
+
 } // namespace varnolt::writers
