@@ -159,9 +159,29 @@ bool PiecewiseOutput::write(QByteArrayView bytes, QString &error)
             error = m_file->errorString();
             return false;
         }
+        m_written += bytes.size();
+        if (m_written - m_handedToDisk >= writeBehindStep)
+            writeBehind();
         return true;
     }
     return false;
+}
+
+void PiecewiseOutput::writeBehind()
+{
+    // What was written so far goes to the disk now, while the rest is being
+    // made, rather than all at once when commit() syncs the file: a large
+    // report's commit then waits for its last piece alone. Only a start of
+    // the writing is asked for; commit() still syncs the whole file. A
+    // buffered piece not yet with the system, or a system that declines,
+    // changes nothing but when the bytes reach the disk.
+    if (!m_file->flush())
+        return;
+#ifdef __linux__
+    ::sync_file_range(
+            m_file->handle(), m_handedToDisk, m_written - m_handedToDisk, SYNC_FILE_RANGE_WRITE);
+#endif
+    m_handedToDisk = m_written;
 }
 
 bool PiecewiseOutput::commit(QString &error)

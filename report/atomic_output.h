@@ -41,8 +41,15 @@ public:
     bool commit(QString &error);
 
 private:
+    // A file's bytes are handed to the disk every this many (32 MiB).
+    static constexpr qint64 writeBehindStep = qint64(1) << 25;
+
+    void writeBehind();
+
     struct Pending;
     OutputTarget::Kind m_kind = OutputTarget::Kind::StandardOutput;
+    qint64 m_written = 0; // bytes written to the file
+    qint64 m_handedToDisk = 0; // of which the disk has been asked to take
     int m_descriptor = -1; // a stream's
     std::unique_ptr<QSaveFile> m_file;
     std::unique_ptr<Pending> m_pending; // the file's removal on a signal
