@@ -2,7 +2,8 @@
 // mode and owner, a link leads to the file it names and stays a link, a
 // device or FIFO is written through and stays what it is (a full disk is an
 // error), `-` is standard output, and the case file is never written over,
-// not even when it arrives on standard input.
+// not even when it arrives on standard input. A report larger than the
+// pieces handed to the disk as it is written arrives whole.
 #include "report_program_run.h"
 
 #include <QDir>
@@ -81,6 +82,7 @@ private slots:
     void init();
     void outputTargets_data();
     void outputTargets();
+    void largeReportWrittenWhole();
 
 private:
     QTemporaryDir m_dir;
@@ -254,6 +256,38 @@ void TestReportOutputTargets::outputTargets()
         QVERIFY2(!name.startsWith(QLatin1Char('.')) && !name.contains(QLatin1Char('#')),
                 qPrintable(name));
     }
+}
+
+// Some 40 MB of JSON, past the first 32 MiB handed to the disk while the
+// rest is written: the file holds every byte standard output receives, and
+// keeps its mode. Cases whose jump is submerged, with names of 248 Chinese
+// characters, make the size quickly.
+void TestReportOutputTargets::largeReportWrittenWhole()
+{
+    constexpr int count = 30000;
+    const QByteArray longName = QString(248, QChar(u'淹')).toUtf8();
+    QByteArray manyCases = "name,q,H,a1,v,ht\n";
+    for (int i = 0; i < count; ++i)
+        manyCases += longName + QByteArray::number(i) + ",10,3,5,1,6\n";
+    QVERIFY(writeFile(path("many.csv"), manyCases));
+    const QString report = path("report.json");
+    QVERIFY(writeFile(report, earlier));
+    QCOMPARE(::chmod(QFile::encodeName(report).constData(), 0600), 0);
+
+    const auto run = [&](const QString &target) {
+        return runReportProgram({path("many.csv"), QStringLiteral("--format"),
+                QStringLiteral("json"), QStringLiteral("-o"), target});
+    };
+    const ReportRun toFile = run(report);
+    QCOMPARE(toFile.status, 0);
+    const ReportRun toStandardOutput = run(QStringLiteral("-"));
+    QCOMPARE(toStandardOutput.status, 0);
+
+    const QByteArray written = fileContents(report);
+    QVERIFY2(written.size() > (qsizetype(1) << 25), qPrintable(QString::number(written.size())));
+    QVERIFY(written == toStandardOutput.out);
+    QCOMPARE(casesIn(written), count);
+    QCOMPARE(int(statusOf(report).st_mode & 07777), 0600);
 }
 
 QTEST_GUILESS_MAIN(TestReportOutputTargets)
