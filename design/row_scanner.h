@@ -25,6 +25,21 @@ public:
             m_pos = 3;
     }
 
+    // The rows of a later part of the same file, below its header, from line
+    // `firstLine` on: no byte-order mark, no comments.
+    RowScanner(QByteArrayView bytes, int firstLine)
+        : m_bytes(bytes)
+        , m_line(firstLine)
+        , m_commentsAllowed(false)
+    {
+    }
+
+    // Reads no further than byte `end` of the file, where a later part begins.
+    void endAt(qsizetype end) { m_bytes = m_bytes.first(end); }
+    // Where the scanner stands: the byte, and the line it is on.
+    qsizetype position() const { return m_pos; }
+    int line() const { return m_line; }
+
     // The header line up to its end outside quotes, for finding the separator.
     QByteArrayView peekLine();
     bool atEnd();

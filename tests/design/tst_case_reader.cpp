@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <bit>
 
 using namespace varnolt::design;
@@ -31,6 +32,7 @@ private slots:
     void quotedExcerptIsBounded();
     void numbersReadAsTheWindowReadsThem_data();
     void numbersReadAsTheWindowReadsThem();
+    void longFileReadAsOne();
 };
 
 void TestCaseReader::readCases_data()
@@ -244,6 +246,77 @@ void TestCaseReader::numbersReadAsTheWindowReadsThem()
         QCOMPARE(std::bit_cast<quint64>(*read), std::bit_cast<quint64>(*expected));
     else
         QVERIFY(!fault.isEmpty());
+}
+
+// A file of more than a megabyte without quotation marks is read in two
+// halves at once; what it gives must not show where the halves met: every
+// line number, the unnamed case's number among the cases, a name given
+// twice across the halves, a "#" row and a blank row far down, a decimal
+// comma decided from the file's first rows. The rows below the header are
+// lines 2 on, the first thousand with CRLF ends.
+void TestCaseReader::longFileReadAsOne()
+{
+    constexpr int rows = 50000;
+    constexpr int badNumber = 100; // row indices, 0 the first below the header
+    constexpr int blank = 30000;
+    constexpr int shortRow = 40000;
+    constexpr int unnamed = 45000;
+    constexpr int hash = 47000;
+    constexpr int repeated = 48000; // names row 10's case again
+    const auto lineOf = [](int row) { return row + 2; };
+
+    QByteArray bytes = "name;q;H;a1;v;ht\n";
+    for (int i = 0; i < rows; ++i) {
+        QByteArray row = "flood " + QByteArray::number(i) + ";10,5;3;5;1;3";
+        if (i == badNumber)
+            row = "bad;x;3;5;1;3";
+        else if (i == blank)
+            row = ";;;;;";
+        else if (i == shortRow)
+            row = "short;10,5;3;5;1";
+        else if (i == unnamed)
+            row = ";10,5;3;5;1;3";
+        else if (i == hash)
+            row = "#2 flood;10,5;3;5;1;3";
+        else if (i == repeated)
+            row = "flood 10;10,5;3;5;1;3";
+        bytes += row + (i < 1000 ? "\r\n" : "\n");
+    }
+    QVERIFY(bytes.size() > (1 << 20));
+
+    const CaseFile file = varnolt::design::readCases(bytes);
+    QVERIFY(!file.fileError);
+    QStringList errors;
+    for (const ReadError &error : file.rowErrors)
+        errors << located(error);
+    QCOMPARE(errors,
+            QStringList({QStringLiteral("%1:q").arg(lineOf(badNumber)),
+                    QStringLiteral("%1:ht").arg(lineOf(shortRow))}));
+    QCOMPARE(int(file.cases.size()), rows - 3);
+
+    // The case read from a row, or none.
+    const auto caseOfRow = [&](int row) -> const CaseInputs * {
+        const auto found = std::find_if(file.cases.begin(), file.cases.end(),
+                [&](const CaseInputs &c) { return c.line == lineOf(row); });
+        return found == file.cases.end() ? nullptr : &*found;
+    };
+    const CaseInputs *unnamedCase = caseOfRow(unnamed);
+    const CaseInputs *hashCase = caseOfRow(hash);
+    const CaseInputs *lastCase = caseOfRow(rows - 1);
+    QVERIFY(unnamedCase && hashCase && lastCase);
+    // Three rows above it were not cases: it is case 44,998.
+    QCOMPARE(unnamedCase->name, QStringLiteral("case 44998"));
+    QCOMPARE(hashCase->name, QStringLiteral("#2 flood"));
+    QCOMPARE(lastCase->name, QStringLiteral("flood %1").arg(rows - 1));
+    QCOMPARE(file.cases.back().line, lineOf(rows - 1));
+    QCOMPARE(file.cases.back().q, 10.5);
+    for (std::size_t i = 1; i < file.cases.size(); ++i)
+        QVERIFY(file.cases[i - 1].line < file.cases[i].line);
+
+    QCOMPARE(int(file.warnings.size()), 1);
+    QCOMPARE(file.warnings.front().line, lineOf(repeated));
+    QVERIFY2(file.warnings.front().message.contains(QString::number(lineOf(10))),
+            qPrintable(file.warnings.front().message));
 }
 
 QTEST_GUILESS_MAIN(TestCaseReader)
