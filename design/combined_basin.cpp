@@ -1,5 +1,6 @@
 #include "design/combined_basin.h"
 
+#include "design/paired_bisection.h"
 #include "design/sill_discharge.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
@@ -118,33 +119,10 @@ Lowering solveLowering(const LoweringBalance &balance)
         high = balance.at(deeper);
     }
     // residual(low) < 0 ≤ residual(high) throughout, down to adjacent
-    // doubles. Two steps at a time, as the sunk basin's root is searched:
-    // the next step's midpoint in either half is formed from the bounds that
-    // step would have, and the jump is found at all three midpoints
-    // together; where it cannot be, the step is taken alone.
-    for (;;) {
-        const double middle = low.d + (high.d - low.d) / 2;
-        if (middle <= low.d || middle >= high.d)
-            break;
-        const double lowerMiddle = low.d + (middle - low.d) / 2;
-        const double upperMiddle = middle + (high.d - middle) / 2;
-        const auto together = balance.atTogether({middle, lowerMiddle, upperMiddle});
-        const Lowering atMiddle = together ? (*together)[0] : balance.at(middle);
-        const bool raised = atMiddle.residual < 0;
-        if (raised)
-            low = atMiddle;
-        else
-            high = atMiddle;
-        if (!together)
-            continue;
-        const Lowering &atNext = raised ? (*together)[2] : (*together)[1];
-        if (atNext.d <= low.d || atNext.d >= high.d)
-            break;
-        if (atNext.residual < 0)
-            low = atNext;
-        else
-            high = atNext;
-    }
+    // doubles, as the sunk basin's root is searched.
+    bisectInPairs(
+            low, high, [&](double d) { return balance.at(d); },
+            [&](const std::array<double, 3> &d) { return balance.atTogether(d); });
     return std::abs(low.residual) < std::abs(high.residual) ? low : high;
 }
 

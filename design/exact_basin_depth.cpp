@@ -1,5 +1,6 @@
 #include "design/exact_basin_depth.h"
 
+#include "design/paired_bisection.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
 
@@ -18,8 +19,9 @@ namespace {
 // (d linearly, σ·hco2 only like the fourth root of the head).
 constexpr double deepestBasin = 1.0e4;
 
-// The balance at one trial depth, with the quantities it forms.
+// The balance at one trial depth d, with the quantities it forms.
 struct Balance {
+    double d = 0;
     double E0 = 0;
     double hco = 0;
     double hco2 = 0;
@@ -43,16 +45,14 @@ public:
     Balance at(double d) const
     {
         Balance balance;
+        balance.d = d;
         balance.E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d);
         const std::optional<double> hco
                 = standardContractedDepth(balance.E0, m_flow.q, m_flow.phi, 1.0);
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
-        balance.hco = *hco;
-        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
-        balance.residual = formulas::exact::basinResidualFromSquare(
-                m_Et, m_qSquared, balance.hco2, m_flow.sigma, d);
+        completed(balance, *hco);
         return balance;
     }
 
@@ -65,19 +65,15 @@ public:
             std::array<Balance, 3> balances;
             std::array<double, 3> heads{};
             for (std::size_t k = 0; k < d.size(); ++k) {
+                balances[k].d = d[k];
                 balances[k].E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d[k]);
                 heads[k] = balances[k].E0;
             }
             const auto hco = standardContractedDepths(heads, m_flow.q, m_flow.phi, 1.0);
             if (!hco)
                 return std::nullopt;
-            for (std::size_t k = 0; k < d.size(); ++k) {
-                Balance &balance = balances[k];
-                balance.hco = (*hco)[k];
-                balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
-                balance.residual = formulas::exact::basinResidualFromSquare(
-                        m_Et, m_qSquared, balance.hco2, m_flow.sigma, d[k]);
-            }
+            for (std::size_t k = 0; k < d.size(); ++k)
+                completed(balances[k], (*hco)[k]);
             return balances;
         } catch (const CalcError &) {
             return std::nullopt;
@@ -85,79 +81,52 @@ public:
     }
 
 private:
+    // The rest of the balance at a trial depth from its contracted depth.
+    void completed(Balance &balance, double hco) const
+    {
+        balance.hco = hco;
+        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
+        balance.residual = formulas::exact::basinResidualFromSquare(
+                m_Et, m_qSquared, balance.hco2, m_flow.sigma, balance.d);
+    }
+
     WeirFlow m_flow;
     double m_Et;
     double m_approachHead;
     double m_qSquared;
 };
 
-ExactBasin exactOf(double d, const Balance &balance, double Et)
+ExactBasin exactOf(const Balance &balance, double Et)
 {
-    return ExactBasin{d, balance.E0, balance.hco, balance.hco2, Et, balance.residual, false};
+    return ExactBasin{
+            balance.d, balance.E0, balance.hco, balance.hco2, Et, balance.residual, false};
 }
 
 ExactBasin solve(const BasinBalance &balance)
 {
-    double low = 0;
-    Balance atLow = balance.at(low);
-    if (atLow.residual >= 0) {
-        ExactBasin met = exactOf(0, atLow, balance.Et());
+    Balance low = balance.at(0);
+    if (low.residual >= 0) {
+        ExactBasin met = exactOf(low, balance.Et());
         met.metWithoutLowering = true;
         return met;
     }
     // Rd(low) < 0; double the upper end until Rd(high) ≥ 0.
-    double high = std::max(1.0, atLow.hco2);
-    Balance atHigh = balance.at(high);
-    while (atHigh.residual < 0) {
+    Balance high = balance.at(std::max(1.0, low.hco2));
+    while (high.residual < 0) {
         low = high;
-        atLow = atHigh;
-        high = checked::mul(high, 2.0);
-        if (high > deepestBasin) {
+        const double deeper = checked::mul(high.d, 2.0);
+        if (deeper > deepestBasin) {
             ErrorFigures figures;
             figures.deepest = deepestBasin;
             throw CalcError(ErrorReason::NoBasinDeepEnough, figures);
         }
-        atHigh = balance.at(high);
+        high = balance.at(deeper);
     }
-    // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles. Two
-    // steps at a time: the next step's midpoint in either half is formed
-    // from the bounds that step would have, and the balance is found at all
-    // three midpoints together; the steps taken, and where they stop, are
-    // those of one step after the other. Where the three cannot be found
-    // together, the step is taken alone.
-    for (;;) {
-        const double middle = low + (high - low) / 2;
-        if (middle <= low || middle >= high)
-            break;
-        const double lowerMiddle = low + (middle - low) / 2;
-        const double upperMiddle = middle + (high - middle) / 2;
-        const auto together = balance.atTogether({middle, lowerMiddle, upperMiddle});
-        const Balance atMiddle = together ? (*together)[0] : balance.at(middle);
-        const bool raised = atMiddle.residual < 0;
-        if (raised) {
-            low = middle;
-            atLow = atMiddle;
-        } else {
-            high = middle;
-            atHigh = atMiddle;
-        }
-        if (!together)
-            continue;
-        const double next = raised ? upperMiddle : lowerMiddle;
-        if (next <= low || next >= high)
-            break;
-        const Balance &atNext = raised ? (*together)[2] : (*together)[1];
-        if (atNext.residual < 0) {
-            low = next;
-            atLow = atNext;
-        } else {
-            high = next;
-            atHigh = atNext;
-        }
-    }
-    if (std::abs(atLow.residual) < std::abs(atHigh.residual))
-        return exactOf(low, atLow, balance.Et());
-    return exactOf(high, atHigh, balance.Et());
+    // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles.
+    bisectInPairs(
+            low, high, [&](double d) { return balance.at(d); },
+            [&](const std::array<double, 3> &d) { return balance.atTogether(d); });
+    return exactOf(std::abs(low.residual) < std::abs(high.residual) ? low : high, balance.Et());
 }
 
 } // namespace

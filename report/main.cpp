@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 using namespace varnolt;
 using namespace Qt::StringLiterals;
@@ -313,6 +314,16 @@ int main(int argc, char *argv[])
                           .arg(shownTarget, error));
         return usageOrFileError;
     };
+    // An output made a piece at a time, each piece written as it comes: the
+    // run's status, or the write's error.
+    const auto writtenInPieces
+            = [&](const std::function<bool(const std::function<bool(QByteArrayView)> &)> &make) {
+                  report::PiecewiseOutput output;
+                  const bool written = output.open(*target, error)
+                          && make([&](QByteArrayView piece) { return output.write(piece, error); })
+                          && output.commit(error);
+                  return written ? status : cannotWrite();
+              };
     // A coefficient outside its usual range is used as given, and said so;
     // the exit status stays as it is. The warnings are the inputs' alone.
     if (fileDesign) {
@@ -334,13 +345,11 @@ int main(int argc, char *argv[])
     // start, and the two chunks held fault in a quarter of the pages that
     // chunks of 4096 did.
     if (!fileDesign && format.format == writers::Format::Json) {
-        report::PiecewiseOutput output;
         constexpr std::size_t chunkSize = 1024;
-        const bool written = output.open(*target, error)
-                && writers::writeDesignJson(cases, options->design, options->language, chunkSize,
-                        [&](QByteArrayView piece) { return output.write(piece, error); })
-                && output.commit(error);
-        return written ? status : cannotWrite();
+        return writtenInPieces([&](const std::function<bool(QByteArrayView)> &write) {
+            return writers::writeDesignJson(
+                    cases, options->design, options->language, chunkSize, write);
+        });
     }
     const design::DesignResult result
             = fileDesign ? std::move(*fileDesign) : design::evaluateDesign(cases, options->design);
@@ -353,12 +362,9 @@ int main(int argc, char *argv[])
     // HTML and Markdown are written a batch of cases' sections at a time,
     // so that the report of a long design is never held whole.
     if (format.writeReport) {
-        report::PiecewiseOutput output;
-        const bool written = output.open(*target, error)
-                && format.writeReport(result, settings,
-                        [&](QByteArrayView piece) { return output.write(piece, error); })
-                && output.commit(error);
-        return written ? status : cannotWrite();
+        return writtenInPieces([&](const std::function<bool(QByteArrayView)> &write) {
+            return format.writeReport(result, settings, write);
+        });
     }
     const auto bytes = format.toFile
             ? report::bytesOfFileWritten(

@@ -28,17 +28,7 @@ QCoreApplication *paintingApplication(int &argc, char **argv)
     return new QGuiApplication(argc, argv);
 }
 
-bool report(const design::DesignResult &design, const ReportSettings &settings, QByteArray &bytes,
-        QString &error)
-{
-    std::optional<QByteArray> document = docxReport(design, settings, error);
-    if (!document)
-        return false;
-    bytes = std::move(*document);
-    return true;
-}
-
-const DocxModule module{&paintingApplication, &report};
+const DocxModule module{&paintingApplication, &docxReport};
 
 } // namespace
 

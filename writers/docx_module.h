@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
+
 // The Word writer is built as a module of its own, loaded only by a run that
 // writes a Word document: it paints the sketches with Qt's GUI libraries,
 // and loading those cost every other run of the program a good part of its
@@ -17,10 +19,10 @@ struct DocxModule {
     // The application object a run that paints needs: a QGuiApplication on
     // the offscreen platform, which passes on only Qt's serious messages.
     QCoreApplication *(*makeApplication)(int &argc, char **argv);
-    // docxReport(): false with `error` set where the package could not be
+    // docxReport(): none with `error` set where the package could not be
     // assembled.
-    bool (*report)(const design::DesignResult &design, const ReportSettings &settings,
-            QByteArray &bytes, QString &error);
+    std::optional<QByteArray> (*report)(
+            const design::DesignResult &design, const ReportSettings &settings, QString &error);
 };
 
 } // namespace varnolt::writers

@@ -68,10 +68,9 @@ std::optional<QByteArray> docxReportThroughModule(
         const design::DesignResult &design, const ReportSettings &settings, QString &error)
 {
     const DocxModule *module = docxModule(error);
-    QByteArray bytes;
-    if (!module || !module->report(design, settings, bytes, error))
+    if (!module)
         return std::nullopt;
-    return bytes;
+    return module->report(design, settings, error);
 }
 
 } // namespace varnolt::writers

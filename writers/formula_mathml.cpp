@@ -107,13 +107,12 @@ private:
 void appendBrokenAtEquals(QString &out, const FormulaNode &row)
 {
     MathWriter math(out);
+    math.open(u"math");
     if (row.kind != Kind::Row) {
-        math.open(u"math");
         math.node(row);
         math.close(u"math");
         return;
     }
-    math.open(u"math");
     math.open(u"mrow");
     bool sawEquals = false;
     for (const FormulaNode &c : row.children) {

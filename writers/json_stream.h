@@ -25,11 +25,9 @@ namespace varnolt::writers {
 QByteArray jsonHead();
 
 // The cases of one chunk, one per line, appended to `bytes`;
-// `firstOfDesign` for the chunk holding the design's first case.
-void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
-        bool firstOfDesign, ReportLanguage language);
-// The same text appended to a plain string: a caller writing chunk after
-// chunk keeps one buffer (and its capacity) for all of them.
+// `firstOfDesign` for the chunk holding the design's first case. A plain
+// string, so that a caller writing chunk after chunk keeps one buffer (and
+// its capacity) for all of them.
 void appendJsonCases(std::string &bytes, std::span<const design::CaseResult> cases,
         bool firstOfDesign, ReportLanguage language);
 

@@ -566,14 +566,6 @@ void appendJsonCases(std::string &bytes, std::span<const design::CaseResult> cas
     bytes = std::move(out.bytes);
 }
 
-void appendJsonCases(QByteArray &bytes, std::span<const design::CaseResult> cases,
-        bool firstOfDesign, ReportLanguage language)
-{
-    std::string text;
-    appendJsonCases(text, cases, firstOfDesign, language);
-    bytes.append(text.data(), qsizetype(text.size()));
-}
-
 QByteArray jsonSummary(const JsonSummary &summary)
 {
     JsonOut out;
@@ -611,9 +603,10 @@ QByteArray jsonSummary(const JsonSummary &summary)
 
 QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
 {
+    std::string cases;
+    appendJsonCases(cases, design.cases, true, language);
     QByteArray bytes = jsonHead();
-    bytes.reserve(qsizetype(design.cases.size()) * 1200 + 64);
-    appendJsonCases(bytes, design.cases, true, language);
+    bytes.append(cases.data(), qsizetype(cases.size()));
     JsonSummary summary;
     const std::optional<std::size_t> indices[] = {design.governingDepth, design.governingLength,
             design.governingSlab, design.governingApron, design.governingSill,
