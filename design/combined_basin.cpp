@@ -1,12 +1,11 @@
 #include "design/combined_basin.h"
 
-#include "design/paired_bisection.h"
 #include "design/sill_discharge.h"
+#include "design/trial_bisection.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -60,30 +59,6 @@ public:
         return lowering;
     }
 
-    // The toe's jump at three trial lowerings at once, their contracted
-    // depths found together; none where any of them fails or has no
-    // contracted depth, which the one-at-a-time form then says.
-    std::optional<std::array<Lowering, 3>> atTogether(const std::array<double, 3> &d) const
-    {
-        try {
-            std::array<Lowering, 3> lowerings;
-            std::array<double, 3> heads{};
-            for (std::size_t k = 0; k < d.size(); ++k) {
-                lowerings[k].d = d[k];
-                lowerings[k].E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d[k]);
-                heads[k] = lowerings[k].E0;
-            }
-            const auto hco = standardContractedDepths(heads, m_flow.q, m_flow.phi, 1.0);
-            if (!hco)
-                return std::nullopt;
-            for (std::size_t k = 0; k < d.size(); ++k)
-                completed(lowerings[k], (*hco)[k]);
-            return lowerings;
-        } catch (const CalcError &) {
-            return std::nullopt;
-        }
-    }
-
 private:
     // The rest of the toe's jump at a lowering from its contracted depth.
     void completed(Lowering &lowering, double hco) const
@@ -120,9 +95,7 @@ Lowering solveLowering(const LoweringBalance &balance)
     }
     // residual(low) < 0 ≤ residual(high) throughout, down to adjacent
     // doubles, as the sunk basin's root is searched.
-    bisectInPairs(
-            low, high, [&](double d) { return balance.at(d); },
-            [&](const std::array<double, 3> &d) { return balance.atTogether(d); });
+    bisectTrials(low, high, [&](double d) { return balance.at(d); });
     return std::abs(low.residual) < std::abs(high.residual) ? low : high;
 }
 

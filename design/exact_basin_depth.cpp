@@ -1,10 +1,9 @@
 #include "design/exact_basin_depth.h"
 
-#include "design/paired_bisection.h"
+#include "design/trial_bisection.h"
 #include "model/checked_math.h"
 #include "model/formulas.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -56,30 +55,6 @@ public:
         return balance;
     }
 
-    // The balance at three trial depths at once, their contracted depths
-    // found together; none where any of them fails or has no contracted
-    // depth, which the one-at-a-time form then says.
-    std::optional<std::array<Balance, 3>> atTogether(const std::array<double, 3> &d) const
-    {
-        try {
-            std::array<Balance, 3> balances;
-            std::array<double, 3> heads{};
-            for (std::size_t k = 0; k < d.size(); ++k) {
-                balances[k].d = d[k];
-                balances[k].E0 = formulas::exact::totalHeadForBasinFrom(m_approachHead, d[k]);
-                heads[k] = balances[k].E0;
-            }
-            const auto hco = standardContractedDepths(heads, m_flow.q, m_flow.phi, 1.0);
-            if (!hco)
-                return std::nullopt;
-            for (std::size_t k = 0; k < d.size(); ++k)
-                completed(balances[k], (*hco)[k]);
-            return balances;
-        } catch (const CalcError &) {
-            return std::nullopt;
-        }
-    }
-
 private:
     // The rest of the balance at a trial depth from its contracted depth.
     void completed(Balance &balance, double hco) const
@@ -123,9 +98,7 @@ ExactBasin solve(const BasinBalance &balance)
         high = balance.at(deeper);
     }
     // Rd(low) < 0 ≤ Rd(high) throughout, down to adjacent doubles.
-    bisectInPairs(
-            low, high, [&](double d) { return balance.at(d); },
-            [&](const std::array<double, 3> &d) { return balance.atTogether(d); });
+    bisectTrials(low, high, [&](double d) { return balance.at(d); });
     return exactOf(std::abs(low.residual) < std::abs(high.residual) ? low : high, balance.Et());
 }
 

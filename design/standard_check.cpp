@@ -1,5 +1,6 @@
 #include "design/standard_check.h"
 
+#include "design/cubic_root.h"
 #include "design/slab_and_apron.h"
 
 #include "model/checked_math.h"
@@ -20,31 +21,6 @@ namespace {
 // healthy case settles in well under twenty.
 constexpr int maxRounds = 200;
 
-double checkedCubic(double h, double T0, double constant)
-{
-    return c::add(c::mul(c::mul(h, h), c::sub(h, T0)), constant);
-}
-
-// The cubic's value as the plain arithmetic gives it, infinite or NaN where
-// a step overflows or is undefined.
-double plainCubic(double h, double T0, double constant)
-{
-    return (h * h) * (h - T0) + constant;
-}
-
-// The same operations in the same order, unchecked: a step that overflows
-// or is undefined leaves the result infinite or NaN (a sum, difference or
-// product with one never becomes finite again), and only then is the
-// checked form run, to fail at that step. The bisections evaluate the
-// cubic some thousands of times a case.
-double cubic(double h, double T0, double constant)
-{
-    const double value = plainCubic(h, T0, constant);
-    if (!std::isfinite(value)) [[unlikely]]
-        return checkedCubic(h, T0, constant);
-    return value;
-}
-
 } // namespace
 
 double standardTotalHead(const WeirFlow &flow, double alpha)
@@ -59,66 +35,13 @@ std::optional<double> standardContractedDepth(double T0, double q, double phi, d
         return std::nullopt;
     const double constant
             = c::div(c::mul(alpha, c::mul(q, q)), c::mul(formulas::twoG, c::mul(phi, phi)));
-    double low = 0;
-    double high = c::div(c::mul(2.0, T0), 3.0);
-    if (cubic(high, T0, constant) > 0)
+    const double high = c::div(c::mul(2.0, T0), 3.0);
+    if (contractedDepthCubic(high, T0, constant) > 0)
         return std::nullopt;
-    // Plain bisection to the last bit: f(low) > 0 ≥ f(high) throughout.
-    // Which half holds the root is a coin toss to the branch predictor, so
-    // the new bound is selected without a branch (conditional moves); the
-    // comparisons and the midpoints are the same as with a branch.
-    for (;;) {
-        const double middle = low + (high - low) / 2;
-        if (middle <= low || middle >= high)
-            break;
-        const bool above = cubic(middle, T0, constant) > 0;
-        low = above ? middle : low;
-        high = above ? high : middle;
-    }
-    return high;
-}
-
-std::optional<std::array<double, 3>> standardContractedDepths(
-        const std::array<double, 3> &T0, double q, double phi, double alpha)
-{
-    constexpr std::size_t heads = 3;
-    if (!std::all_of(T0.begin(), T0.end(), [](double head) { return head > 0; }))
-        return std::nullopt;
-    const double constant
-            = c::div(c::mul(alpha, c::mul(q, q)), c::mul(formulas::twoG, c::mul(phi, phi)));
-    std::array<double, heads> high{};
-    for (std::size_t k = 0; k < heads; ++k) {
-        high[k] = c::div(c::mul(2.0, T0[k]), 3.0);
-        const double atHigh = plainCubic(high[k], T0[k], constant);
-        if (!std::isfinite(atHigh) || atHigh > 0)
-            return std::nullopt;
-    }
-    // Each head's bisection exactly as standardContractedDepth() runs it; a
-    // head whose bounds have met stops stepping while the others go on. The
-    // three are written out one by one so that their bounds stay in
-    // registers.
-    bool finite = true;
-    const auto step = [&finite, constant](double head, double &low, double &high, bool &stepping) {
-        const double middle = low + (high - low) / 2;
-        const bool steps = stepping && middle > low && middle < high;
-        const double value = plainCubic(middle, head, constant);
-        finite = finite && (!steps || std::isfinite(value));
-        const bool above = value > 0;
-        low = steps && above ? middle : low;
-        high = steps && !above ? middle : high;
-        stepping = steps;
-    };
-    double low0 = 0, low1 = 0, low2 = 0;
-    double high0 = high[0], high1 = high[1], high2 = high[2];
-    bool stepping0 = true, stepping1 = true, stepping2 = true;
-    while (stepping0 || stepping1 || stepping2) {
-        step(T0[0], low0, high0, stepping0);
-        step(T0[1], low1, high1, stepping1);
-        step(T0[2], low2, high2, stepping2);
-    }
-    if (!finite)
-        return std::nullopt;
-    return std::array<double, heads>{high0, high1, high2};
+    // The bisection's own root, without its steps wherever that is proved.
+    if (const std::optional<double> root = certifiedCubicRoot(T0, constant, high))
+        return root;
+    return bisectedCubicRoot(T0, constant, high);
 }
 
 StandardCheck standardCheck(const WeirFlow &flow, const DesignOptions &options)

@@ -2,7 +2,6 @@
 
 #include "design/case_result.h"
 
-#include <array>
 #include <optional>
 
 namespace varnolt::design {
@@ -28,15 +27,6 @@ double standardTotalHead(const WeirFlow &flow, double alpha);
 // falls from α·q²/(19.62·φ²) at h = 0 to its minimum at h = 2·T0/3, so there
 // is a root exactly when that minimum is not above zero. nullopt otherwise.
 std::optional<double> standardContractedDepth(double T0, double q, double phi, double alpha);
-
-// The same contracted depth at three heads of one weir at once: the same
-// bisection for each head, step for step, interleaved so that the three
-// chains of dependent steps overlap in the processor. None unless every
-// head has a depth and every step is finite; a caller then takes the heads
-// one at a time, which says what failed where. Throws as the one-at-a-time
-// form does where the cubic's constant fails.
-std::optional<std::array<double, 3>> standardContractedDepths(
-        const std::array<double, 3> &T0, double q, double phi, double alpha);
 
 // The sluice design standard's basin depth and length, d′ iterated to a fixed
 // point from d′ = 0:

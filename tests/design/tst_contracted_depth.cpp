@@ -9,8 +9,6 @@
 
 #include <QTest>
 
-#include <array>
-#include <bit>
 #include <cmath>
 #include <optional>
 
@@ -84,46 +82,6 @@ private slots:
         QFETCH(double, T0);
         QFETCH(double, q);
         QVERIFY(!design::standardContractedDepth(T0, q, 1.0, 1.0));
-    }
-
-    // Three heads at once give each head's own depth, to the bit, and
-    // nothing where any one of them has none.
-    void threeHeadsTogether_data()
-    {
-        QTest::addColumn<double>("first");
-        QTest::addColumn<double>("second");
-        QTest::addColumn<double>("third");
-        QTest::addColumn<double>("q");
-        QTest::newRow("a basin search's midpoints") << 9.2 << 8.9 << 9.6 << 10.0;
-        QTest::newRow("heads far apart") << 0.9 << 14.0 << 40.0 << 2.0;
-        QTest::newRow("one head a hair above another")
-                << 8.051 << std::nextafter(8.051, 9.0) << 8.5 << 10.0;
-        QTest::newRow("one root near 2T0/3") << 3.0 << 3.5 << 4.0 << 8.4159;
-        QTest::newRow("tiny discharge") << 5.0 << 6.0 << 7.0 << 1e-6;
-        QTest::newRow("the first head too small") << 2.9 << 3.5 << 4.0 << 8.8588;
-        QTest::newRow("the last head too small") << 4.0 << 3.5 << 2.9 << 8.8588;
-        QTest::newRow("no head") << 4.0 << 0.0 << 5.0 << 1.0;
-    }
-
-    void threeHeadsTogether()
-    {
-        QFETCH(double, first);
-        QFETCH(double, second);
-        QFETCH(double, third);
-        QFETCH(double, q);
-        const double phi = 0.95;
-        const double alpha = 1.0;
-        const std::array<double, 3> heads{first, second, third};
-        const auto together = design::standardContractedDepths(heads, q, phi, alpha);
-        bool everyHeadHasOne = true;
-        for (std::size_t k = 0; k < heads.size(); ++k) {
-            const std::optional<double> alone
-                    = design::standardContractedDepth(heads[k], q, phi, alpha);
-            everyHeadHasOne = everyHeadHasOne && alone.has_value();
-            if (together && alone)
-                QCOMPARE(std::bit_cast<quint64>((*together)[k]), std::bit_cast<quint64>(*alone));
-        }
-        QCOMPARE(together.has_value(), everyHeadHasOne);
     }
 };
 
