@@ -28,8 +28,9 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
 // evaluation (the output failed).
 using ChunkSink = std::function<bool(std::span<const CaseResult> results)>;
 
-// The same design evaluated `chunkSize` cases at a time (each chunk shared
-// out among the cores), so that no more than a chunk's results are held:
+// The same design evaluated `chunkSize` cases at a time, on every core, a
+// few chunks ahead of the one the sink takes (evaluateAhead()), so that no
+// more than those chunks' results are held:
 // each chunk goes to `sink`, and `search` keeps the governing cases. The
 // coefficient warnings are the cases' inputs' alone (coefficientWarnings()).
 // False where the sink stopped it.

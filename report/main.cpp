@@ -340,10 +340,9 @@ int main(int argc, char *argv[])
             lines.add(words.text(warning, cases));
     }
     // JSON is written as the cases are evaluated, a chunk at a time, so
-    // that a long case file needs no more memory than a chunk's results.
-    // A chunk of 1024 results (some 2.4 MB) is written out soon after the
-    // start, and the two chunks held fault in a quarter of the pages that
-    // chunks of 4096 did.
+    // that a long case file needs no more memory than a few chunks'
+    // results. A chunk of 1024 results (some 2.4 MB) is written out soon
+    // after the start, and the chunks held fault in few pages.
     if (!fileDesign && format.format == writers::Format::Json) {
         constexpr std::size_t chunkSize = 1024;
         return writtenInPieces([&](const std::function<bool(QByteArrayView)> &write) {
