@@ -3,12 +3,20 @@
 #include "design/coefficient_warnings.h"
 #include "design/design.h"
 
+#include <future>
+
 namespace varnolt::writers {
 
 bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
         const design::DesignOptions &options, ReportLanguage language, std::size_t chunkSize,
         const std::function<bool(QByteArrayView)> &write)
 {
+    // The warnings are the inputs' alone: formed on a thread of their own
+    // while the cases are evaluated, not after them.
+    std::future<std::string> warnings = std::async(std::launch::async, [&] {
+        return jsonWarnings(design::coefficientWarnings(options, cases),
+                [&cases](std::size_t i) { return cases[i].name; });
+    });
     if (!write(jsonHead()))
         return false;
     design::GoverningSearch search;
@@ -30,9 +38,10 @@ bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
             summary.governing[d] = GoverningEntry{found->index, &found->result};
     }
     summary.basinType = options.basinType;
-    summary.warnings = design::coefficientWarnings(options, cases);
-    summary.nameOfCase = [&cases](std::size_t i) { return cases[i].name; };
-    return write(jsonSummary(summary));
+    if (!write(jsonSummary(summary)))
+        return false;
+    const std::string warningsText = warnings.get();
+    return write(QByteArrayView(warningsText.data(), qsizetype(warningsText.size())));
 }
 
 } // namespace varnolt::writers

@@ -19,7 +19,8 @@ namespace varnolt::writers {
 
 // The JSON of a design in pieces, so that a long design is written a chunk
 // of cases at a time: jsonHead(), then the cases' chunks in order, then
-// jsonSummary() — together byte for byte what jsonText() writes whole.
+// jsonSummary() and jsonWarnings() — together byte for byte what
+// jsonText() writes whole.
 
 // The opening, up to the cases' array.
 QByteArray jsonHead();
@@ -37,16 +38,13 @@ struct GoverningEntry {
     const design::CaseResult *result = nullptr;
 };
 
-// What the JSON writes under the cases.
+// What the JSON writes under the cases, before the warnings.
 struct JsonSummary {
     // By design::Governed: depth, length, slab, apron, sill, combined, scour.
     std::array<std::optional<GoverningEntry>, design::governedCount> governing;
     design::BasinType basinType = design::BasinType::Sunk;
     std::optional<design::ProjectInfo> project;
     std::optional<design::ScanSummary> scan;
-    std::vector<design::CoefficientWarning> warnings;
-    // The name of the case at an index, for the warnings naming a case.
-    std::function<QString(std::size_t)> nameOfCase;
 };
 
 // The JSON of the design of `cases` under `options`, evaluated and written
@@ -59,7 +57,14 @@ bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
         const std::function<bool(QByteArrayView)> &write);
 
 // The close of the cases' array, the governing cases, the basin type, the
-// design file's project and scan, the warnings, and the close.
+// design file's project and scan.
 QByteArray jsonSummary(const JsonSummary &summary);
+
+// The warnings, the last member, and the close; `nameOfCase` gives the name
+// of the case at an index, for the warnings naming a case. A plain string:
+// the warnings depend on the inputs alone, so a long design's (some 40 MB
+// for a million cases) are formed while its cases are evaluated.
+std::string jsonWarnings(const std::vector<design::CoefficientWarning> &warnings,
+        const std::function<QString(std::size_t)> &nameOfCase);
 
 } // namespace varnolt::writers

@@ -591,14 +591,23 @@ QByteArray jsonSummary(const JsonSummary &summary)
         writeProject(out, *summary.project);
     if (summary.scan)
         writeScan(out, *summary.scan);
+    return QByteArray(out.bytes.data(), qsizetype(out.bytes.size()));
+}
+
+std::string jsonWarnings(const std::vector<design::CoefficientWarning> &warnings,
+        const std::function<QString(std::size_t)> &nameOfCase)
+{
+    JsonOut out;
+    // A member after the summary's others.
+    out.bytes += ',';
     out.key("warnings");
     out.open('[');
-    for (const design::CoefficientWarning &warning : summary.warnings)
-        writeWarning(out, warning, summary.nameOfCase);
+    for (const design::CoefficientWarning &warning : warnings)
+        writeWarning(out, warning, nameOfCase);
     out.close(']');
     out.close('}');
     out.bytes += "\n";
-    return QByteArray(out.bytes.data(), qsizetype(out.bytes.size()));
+    return std::move(out.bytes);
 }
 
 QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
@@ -618,9 +627,10 @@ QByteArray jsonText(const design::DesignResult &design, ReportLanguage language)
     summary.basinType = design.options.basinType;
     summary.project = design.project;
     summary.scan = design.scan;
-    summary.warnings = design.warnings;
-    summary.nameOfCase = [&design](std::size_t i) { return design.cases[i].inputs.name; };
     bytes += jsonSummary(summary);
+    const std::string warnings = jsonWarnings(
+            design.warnings, [&design](std::size_t i) { return design.cases[i].inputs.name; });
+    bytes.append(warnings.data(), qsizetype(warnings.size()));
     return bytes;
 }
 
