@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <future>
+#include <optional>
 
 using namespace varnolt;
 using namespace Qt::StringLiterals;
@@ -305,7 +307,13 @@ int main(int argc, char *argv[])
     if (cases.empty() && !fileDesign)
         return status;
 
+    // The coefficients' warnings, written on a thread of their own (below);
+    // every later message waits for them, so that the messages keep their
+    // order.
+    std::future<void> warningsWritten;
     const auto cannotWrite = [&] {
+        if (warningsWritten.valid())
+            warningsWritten.wait();
         const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
                 ? u"standard output"_s
                 : options->outputPath;
@@ -325,20 +333,25 @@ int main(int argc, char *argv[])
                   return written ? status : cannotWrite();
               };
     // A coefficient outside its usual range is used as given, and said so;
-    // the exit status stays as it is. The warnings are the inputs' alone.
+    // the exit status stays as it is. The warnings are the inputs' alone,
+    // so a long case file's are found and written while its cases are
+    // evaluated.
     if (fileDesign) {
         cases.resize(fileDesign->cases.size());
         std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
                 [](const design::CaseResult &result) { return result.inputs; });
     }
-    {
-        const WarningWords words;
-        ErrorLines lines;
-        for (const design::CoefficientWarning &warning : fileDesign
-                        ? fileDesign->warnings
-                        : design::coefficientWarnings(options->design, cases))
-            lines.add(words.text(warning, cases));
-    }
+    warningsWritten = std::async(std::launch::async,
+            [&cases, &designOptions = options->design,
+                    fileWarnings
+                    = fileDesign ? std::optional(fileDesign->warnings) : std::nullopt] {
+                const WarningWords words;
+                ErrorLines lines;
+                for (const design::CoefficientWarning &warning : fileWarnings
+                                ? *fileWarnings
+                                : design::coefficientWarnings(designOptions, cases))
+                    lines.add(words.text(warning, cases));
+            });
     // JSON is written as the cases are evaluated, a chunk at a time, so
     // that a long case file needs no more memory than a few chunks'
     // results. A chunk of 1024 results (some 2.4 MB) is written out soon

@@ -3,7 +3,8 @@
 // device or FIFO is written through and stays what it is (a full disk is an
 // error), `-` is standard output, and the case file is never written over,
 // not even when it arrives on standard input. A report larger than the
-// pieces handed to the disk as it is written arrives whole.
+// pieces handed to the disk as it is written arrives whole; a write that
+// fails is said after every warning.
 #include "report_program_run.h"
 
 #include <QDir>
@@ -83,6 +84,8 @@ private slots:
     void outputTargets_data();
     void outputTargets();
     void largeReportWrittenWhole();
+    void writeErrorAfterEveryWarning_data();
+    void writeErrorAfterEveryWarning();
 
 private:
     QTemporaryDir m_dir;
@@ -288,6 +291,40 @@ void TestReportOutputTargets::largeReportWrittenWhole()
     QVERIFY(written == toStandardOutput.out);
     QCOMPARE(casesIn(written), count);
     QCOMPARE(int(statusOf(report).st_mode & 07777), 0600);
+}
+
+void TestReportOutputTargets::writeErrorAfterEveryWarning_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("JSON, written as the cases are evaluated") << "json";
+    QTest::newRow("HTML, written a batch of sections at a time") << "html";
+    QTest::newRow("CSV, written whole") << "csv";
+}
+
+// The coefficients' warnings are written while the cases are evaluated; a
+// write that fails says so after all of them, as the last line, and every
+// warning arrives whole.
+void TestReportOutputTargets::writeErrorAfterEveryWarning()
+{
+    QFETCH(QString, format);
+    constexpr int count = 5000;
+    QByteArray warned = "name,q,H,a1,v,ht,phi,sigma\n";
+    for (int i = 0; i < count; ++i)
+        warned += "case " + QByteArray::number(i) + ",10,3,5,1,3,0.8,1.0\n";
+    QVERIFY(writeFile(path("warned.csv"), warned));
+    const ReportRun run = runReportProgram({path("warned.csv"), QStringLiteral("--format"), format,
+            QStringLiteral("-o"), deviceNode(m_dir.path(), "full", 7)});
+    QCOMPARE(run.status, 2);
+    const QStringList lines = run.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2 * count + 1);
+    for (int i = 0; i < 2 * count; ++i) {
+        const QString of = QStringLiteral(" (case case %1)").arg(i / 2);
+        QVERIFY2(lines[i].startsWith(QStringLiteral("varnolt-report: warning: "))
+                        && lines[i].endsWith(of),
+                qPrintable(lines[i]));
+    }
+    QVERIFY2(lines.last().endsWith(QStringLiteral("full: cannot write: No space left on device")),
+            qPrintable(lines.last()));
 }
 
 QTEST_GUILESS_MAIN(TestReportOutputTargets)
