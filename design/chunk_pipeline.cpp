@@ -71,7 +71,7 @@ public:
     }
 
     // The results of `chunk` once all its blocks are done.
-    std::span<const CaseResult> waitFor(std::size_t chunk)
+    std::span<CaseResult> waitFor(std::size_t chunk)
     {
         std::unique_lock lock(m_mutex);
         m_changed.wait(lock, [&] { return m_blocksLeft[chunk % m_ahead] == 0; });

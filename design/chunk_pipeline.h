@@ -11,9 +11,10 @@ namespace varnolt::design {
 // Writes the result of case `index` to `result`, every member anew.
 using CaseEvaluation = std::function<void(std::size_t index, CaseResult &result)>;
 
-// Takes the results of the chunk starting at case `first`, in order; false
-// stops the pipeline.
-using ChunkTaker = std::function<bool(std::size_t first, std::span<const CaseResult> results)>;
+// Takes the results of the chunk starting at case `first`, in order, and
+// may move them out (their places are assigned anew); false stops the
+// pipeline.
+using ChunkTaker = std::function<bool(std::size_t first, std::span<CaseResult> results)>;
 
 // `count` cases, `chunkSize` at a time: one worker thread per core
 // evaluates them in blocks of 64 in order, up to `chunksAhead` chunks ahead

@@ -55,21 +55,15 @@ public:
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
-        completed(lowering, *hco);
-        return lowering;
-    }
-
-private:
-    // The rest of the toe's jump at a lowering from its contracted depth.
-    void completed(Lowering &lowering, double hco) const
-    {
-        lowering.hco = hco;
+        lowering.hco = *hco;
         lowering.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, lowering.hco);
         const double heldDepth = c::mul(m_flow.sigma, lowering.hco2);
         lowering.H1 = sillStaticHead(m_H10, m_flow.q, heldDepth);
         lowering.residual = c::sub(c::add(c::add(lowering.d, m_c), lowering.H1), heldDepth);
+        return lowering;
     }
 
+private:
     WeirFlow m_flow;
     double m_c;
     double m_H10;

@@ -20,10 +20,10 @@
 #include "model/jump_kind.h"
 
 #include <QLocale>
-#include <QtConcurrentMap>
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace varnolt::design {
 
@@ -218,35 +218,21 @@ CaseResult evaluateOnItsOwnForm(const CaseInputs &inputs, const DesignOptions &o
     return result;
 }
 
-// Contiguous cases evaluated one after the other on one thread.
-struct CaseBlock {
-    std::size_t first = 0;
-    std::size_t last = 0;
-};
-
-// Blocks of at most `blockSize` cases covering all `count` of them in order.
-std::vector<CaseBlock> blocksOf(std::size_t count, std::size_t blockSize)
-{
-    std::vector<CaseBlock> blocks;
-    blocks.reserve((count + blockSize - 1) / blockSize);
-    for (std::size_t first = 0; first < count; first += blockSize)
-        blocks.push_back({first, std::min(count, first + blockSize)});
-    return blocks;
-}
-
-// Every case, each written to its place in `results`. The cases are
+// Every case on every core, a few chunks ahead of `take`. The cases are
 // independent (each has its own form, in its own notation, and its own
-// quantities; the conversions keep their caches per thread), so they are
-// shared out among the cores in contiguous blocks of 64.
-void evaluateRange(const std::vector<CaseInputs> &cases, const DesignOptions &options,
-        std::vector<CaseResult> &results)
+// quantities; the conversions keep their caches per thread). With one chunk
+// evaluated while the one before was taken, a core waited for each chunk's
+// last block (some 12 % of a million-case run); four ahead keep both busy.
+bool evaluateAll(const std::vector<CaseInputs> &cases, const DesignOptions &options,
+        std::size_t chunkSize, const ChunkTaker &take)
 {
-    constexpr std::size_t blockSize = 64;
-    const std::vector<CaseBlock> blocks = blocksOf(results.size(), blockSize);
-    QtConcurrent::blockingMap(blocks, [&](const CaseBlock &block) {
-        for (std::size_t i = block.first; i < block.last; ++i)
-            results[i] = evaluateOnItsOwnForm(cases[i], options);
-    });
+    constexpr std::size_t chunksAhead = 4;
+    return evaluateAhead(
+            cases.size(), chunkSize, chunksAhead,
+            [&](std::size_t i, CaseResult &result) {
+                result = evaluateOnItsOwnForm(cases[i], options);
+            },
+            take);
 }
 
 } // namespace
@@ -265,8 +251,12 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
 {
     DesignResult design;
     design.options = options;
-    design.cases.resize(cases.size());
-    evaluateRange(cases, options, design.cases);
+    design.cases.reserve(cases.size());
+    constexpr std::size_t chunkSize = 1024;
+    evaluateAll(cases, options, chunkSize, [&](std::size_t, std::span<CaseResult> results) {
+        std::move(results.begin(), results.end(), std::back_inserter(design.cases));
+        return true;
+    });
 
     // The governing cases on the adopted values; a case without a sized
     // basin (or without an apron) governs nothing.
@@ -287,17 +277,8 @@ DesignResult evaluateDesign(const std::vector<CaseInputs> &cases, const DesignOp
 bool evaluateInChunks(const std::vector<CaseInputs> &cases, const DesignOptions &options,
         std::size_t chunkSize, GoverningSearch &search, const ChunkSink &sink)
 {
-    // The chunks are evaluated ahead of the one being written, at most four
-    // at a time, so that the writing does not leave the cores idle: with
-    // one chunk evaluated while the one before was written, a core waited
-    // for each chunk's last block (some 12 % of a million-case run).
-    constexpr std::size_t chunksAhead = 4;
-    return evaluateAhead(
-            cases.size(), chunkSize, chunksAhead,
-            [&](std::size_t i, CaseResult &result) {
-                result = evaluateOnItsOwnForm(cases[i], options);
-            },
-            [&](std::size_t first, std::span<const CaseResult> results) {
+    return evaluateAll(
+            cases, options, chunkSize, [&](std::size_t first, std::span<CaseResult> results) {
                 for (std::size_t i = 0; i < results.size(); ++i)
                     search.add(first + i, results[i]);
                 return sink(results);

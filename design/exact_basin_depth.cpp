@@ -51,20 +51,14 @@ public:
         if (!hco) {
             throw CalcError(ErrorReason::HeadTooSmall);
         }
-        completed(balance, *hco);
+        balance.hco = *hco;
+        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
+        balance.residual = formulas::exact::basinResidualFromSquare(
+                m_Et, m_qSquared, balance.hco2, m_flow.sigma, d);
         return balance;
     }
 
 private:
-    // The rest of the balance at a trial depth from its contracted depth.
-    void completed(Balance &balance, double hco) const
-    {
-        balance.hco = hco;
-        balance.hco2 = formulas::exact::conjugateDepthFromSquare(m_qSquared, balance.hco);
-        balance.residual = formulas::exact::basinResidualFromSquare(
-                m_Et, m_qSquared, balance.hco2, m_flow.sigma, balance.d);
-    }
-
     WeirFlow m_flow;
     double m_Et;
     double m_approachHead;

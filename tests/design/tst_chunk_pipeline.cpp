@@ -51,7 +51,7 @@ private slots:
                     evaluations[i].fetch_add(1);
                     result.inputs.line = int(i);
                 },
-                [&](std::size_t first, std::span<const CaseResult> results) {
+                [&](std::size_t first, std::span<CaseResult> results) {
                     inOrder = inOrder && first == expectedFirst && !results.empty()
                             && results.size() <= std::size_t(std::max(chunkSize, 1));
                     for (std::size_t k = 0; k < results.size(); ++k)
@@ -75,7 +75,7 @@ private slots:
         int takes = 0;
         const bool done = evaluateAhead(
                 count, chunkSize, ahead, [&](std::size_t, CaseResult &) { evaluated.fetch_add(1); },
-                [&](std::size_t, std::span<const CaseResult>) { return ++takes < 3; });
+                [&](std::size_t, std::span<CaseResult>) { return ++takes < 3; });
         QVERIFY(!done);
         QCOMPARE(takes, 3);
         // Two chunks taken, the third refused: the workers were allowed the
