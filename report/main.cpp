@@ -307,13 +307,27 @@ int main(int argc, char *argv[])
     if (cases.empty() && !fileDesign)
         return status;
 
-    // The coefficients' warnings, written on a thread of their own (below);
-    // every later message waits for them, so that the messages keep their
-    // order.
-    std::future<void> warningsWritten;
+    // A coefficient outside its usual range is used as given, and said so;
+    // the exit status stays as it is. The warnings are the inputs' alone:
+    // found once, here, and written on a thread of their own while the cases
+    // are evaluated; every later message waits for them, so that the
+    // messages keep their order.
+    if (fileDesign) {
+        cases.resize(fileDesign->cases.size());
+        std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
+                [](const design::CaseResult &result) { return result.inputs; });
+    }
+    const std::vector<design::CoefficientWarning> warnings = fileDesign
+            ? fileDesign->warnings
+            : design::coefficientWarnings(options->design, cases);
+    std::future<void> warningsWritten = std::async(std::launch::async, [&cases, &warnings] {
+        const WarningWords words;
+        ErrorLines lines;
+        for (const design::CoefficientWarning &warning : warnings)
+            lines.add(words.text(warning, cases));
+    });
     const auto cannotWrite = [&] {
-        if (warningsWritten.valid())
-            warningsWritten.wait();
+        warningsWritten.wait();
         const QString shownTarget = target->kind == report::OutputTarget::Kind::StandardOutput
                 ? u"standard output"_s
                 : options->outputPath;
@@ -332,26 +346,6 @@ int main(int argc, char *argv[])
                           && output.commit(error);
                   return written ? status : cannotWrite();
               };
-    // A coefficient outside its usual range is used as given, and said so;
-    // the exit status stays as it is. The warnings are the inputs' alone,
-    // so a long case file's are found and written while its cases are
-    // evaluated.
-    if (fileDesign) {
-        cases.resize(fileDesign->cases.size());
-        std::transform(fileDesign->cases.begin(), fileDesign->cases.end(), cases.begin(),
-                [](const design::CaseResult &result) { return result.inputs; });
-    }
-    warningsWritten = std::async(std::launch::async,
-            [&cases, &designOptions = options->design,
-                    fileWarnings
-                    = fileDesign ? std::optional(fileDesign->warnings) : std::nullopt] {
-                const WarningWords words;
-                ErrorLines lines;
-                for (const design::CoefficientWarning &warning : fileWarnings
-                                ? *fileWarnings
-                                : design::coefficientWarnings(designOptions, cases))
-                    lines.add(words.text(warning, cases));
-            });
     // JSON is written as the cases are evaluated, a chunk at a time, so
     // that a long case file needs no more memory than a few chunks'
     // results. A chunk of 1024 results (some 2.4 MB) is written out soon
@@ -360,7 +354,7 @@ int main(int argc, char *argv[])
         constexpr std::size_t chunkSize = 1024;
         return writtenInPieces([&](const std::function<bool(QByteArrayView)> &write) {
             return writers::writeDesignJson(
-                    cases, options->design, options->language, chunkSize, write);
+                    cases, options->design, warnings, options->language, chunkSize, write);
         });
     }
     const design::DesignResult result

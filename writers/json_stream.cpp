@@ -1,6 +1,5 @@
 #include "writers/json_stream.h"
 
-#include "design/coefficient_warnings.h"
 #include "design/design.h"
 
 #include <future>
@@ -8,14 +7,14 @@
 namespace varnolt::writers {
 
 bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
-        const design::DesignOptions &options, ReportLanguage language, std::size_t chunkSize,
-        const std::function<bool(QByteArrayView)> &write)
+        const design::DesignOptions &options,
+        const std::vector<design::CoefficientWarning> &warnings, ReportLanguage language,
+        std::size_t chunkSize, const std::function<bool(QByteArrayView)> &write)
 {
-    // The warnings are the inputs' alone: formed on a thread of their own
-    // while the cases are evaluated, not after them.
-    std::future<std::string> warnings = std::async(std::launch::async, [&] {
-        return jsonWarnings(design::coefficientWarnings(options, cases),
-                [&cases](std::size_t i) { return cases[i].name; });
+    // The warnings' text depends on the inputs alone: formed on a thread of
+    // its own while the cases are evaluated, not after them.
+    std::future<std::string> warningsText = std::async(std::launch::async, [&] {
+        return jsonWarnings(warnings, [&cases](std::size_t i) { return cases[i].name; });
     });
     if (!write(jsonHead()))
         return false;
@@ -40,8 +39,8 @@ bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
     summary.basinType = options.basinType;
     if (!write(jsonSummary(summary)))
         return false;
-    const std::string warningsText = warnings.get();
-    return write(QByteArrayView(warningsText.data(), qsizetype(warningsText.size())));
+    const std::string text = warningsText.get();
+    return write(QByteArrayView(text.data(), qsizetype(text.size())));
 }
 
 } // namespace varnolt::writers

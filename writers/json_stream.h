@@ -50,11 +50,13 @@ struct JsonSummary {
 // The JSON of the design of `cases` under `options`, evaluated and written
 // `chunkSize` cases at a time to `write`, which takes each piece in order:
 // the bytes jsonText(evaluateDesign(cases, options), language) gives, with
-// no more than a chunk's results held at once. False where `write` failed
-// (nothing is written after that).
+// no more than a chunk's results held at once. `warnings` are the cases'
+// coefficient warnings (coefficientWarnings()), which the caller has found
+// already. False where `write` failed (nothing is written after that).
 bool writeDesignJson(const std::vector<design::CaseInputs> &cases,
-        const design::DesignOptions &options, ReportLanguage language, std::size_t chunkSize,
-        const std::function<bool(QByteArrayView)> &write);
+        const design::DesignOptions &options,
+        const std::vector<design::CoefficientWarning> &warnings, ReportLanguage language,
+        std::size_t chunkSize, const std::function<bool(QByteArrayView)> &write);
 
 // The close of the cases' array, the governing cases, the basin type, the
 // design file's project and scan.

@@ -59,11 +59,12 @@ QByteArray streamedJson(
         const std::vector<CaseInputs> &cases, const DesignOptions &options, std::size_t chunkSize)
 {
     QByteArray bytes;
-    const bool written = writers::writeDesignJson(cases, options, writers::ReportLanguage::English,
-            chunkSize, [&bytes](QByteArrayView piece) {
-                bytes += piece;
-                return true;
-            });
+    const bool written
+            = writers::writeDesignJson(cases, options, coefficientWarnings(options, cases),
+                    writers::ReportLanguage::English, chunkSize, [&bytes](QByteArrayView piece) {
+                        bytes += piece;
+                        return true;
+                    });
     return written ? bytes : QByteArray("not written");
 }
 
@@ -125,7 +126,7 @@ private slots:
     {
         const std::vector<CaseInputs> cases = generatedCases(50);
         int pieces = 0;
-        const bool written = writers::writeDesignJson(cases, DesignOptions{},
+        const bool written = writers::writeDesignJson(cases, DesignOptions{}, {},
                 writers::ReportLanguage::English, 10, [&pieces](QByteArrayView) {
                     ++pieces;
                     return pieces < 3; // the head and a chunk, then a failure
